@@ -1,0 +1,67 @@
+#include "folders.h"
+
+#include "path_resolver.h"
+
+#include <climits>
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace lumora {
+namespace {
+
+std::string Env(const char* name) {
+    const char* v = std::getenv(name);
+    return v == nullptr ? std::string() : std::string(v);
+}
+
+std::string Trimmed(std::string s) {
+    const auto first = s.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) {
+        return {};
+    }
+    const auto last = s.find_last_not_of(" \t\r\n");
+    return s.substr(first, last - first + 1);
+}
+
+std::string HomeFolder() {
+    std::string home = Env("HOME");
+    if (home.empty()) {
+        if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+            home = pw->pw_dir;
+        }
+    }
+    return Trimmed(home);
+}
+
+} // namespace
+
+std::string ExecutableFolder() {
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof(buf) - 1);
+    if (n <= 0) {
+        return "./";
+    }
+    std::string path(buf, static_cast<std::size_t>(n));
+    const auto slash = path.rfind('/');
+    return WithTrailingSlash(slash == std::string::npos ? std::string(".") : path.substr(0, slash));
+}
+
+std::string DefaultUserDataFolder() {
+    std::string base = Trimmed(Env("XDG_DATA_HOME"));
+    if (base.empty()) {
+        const std::string home = HomeFolder();
+        base = home.empty() ? std::string("/tmp") : home + "/.local/share";
+    }
+    return WithTrailingSlash(base) + "Lumora_demo/";
+}
+
+std::string RuntimeFolder() {
+    std::string dir = Trimmed(Env("XDG_RUNTIME_DIR"));
+    if (dir.empty()) {
+        dir = "/tmp";
+    }
+    return WithTrailingSlash(dir);
+}
+
+} // namespace lumora

@@ -1,0 +1,56 @@
+#pragma once
+// How the table loaders report what is wrong with a course file.
+//
+// The program shows each fault in a message box. A fatal fault (a file that
+// cannot be opened, a number that does not convert) also ends the start-up
+// loading: the tables loaded so far stay, the later steps are skipped. The
+// course checker instead collects every fault of every file and lets each
+// loader go on with its next line.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lumora {
+
+struct LoadFault {
+    std::string file; // course-relative name, e.g. "Steruj.t"
+    int line = 0;     // 1-based; 0 when the fault concerns the whole file
+    std::string message;
+};
+
+enum class FaultKind {
+    Fatal,     // ends start-up loading in the program
+    Message,   // shown, loading goes on
+    CheckOnly, // the program stays silent; the checker reports it
+};
+
+// Thrown by LoadReport::Fault for a fatal fault when loading stops at one.
+struct LoadAborted {
+    LoadFault fault;
+};
+
+class LoadReport {
+  public:
+    using Sink = std::function<void(const LoadFault&, FaultKind)>;
+
+    // stopAtFatal: the program's behaviour. Otherwise every fault is passed on
+    // and loading continues (the checker).
+    LoadReport(Sink sink, bool stopAtFatal) : sink_(std::move(sink)), stopAtFatal_(stopAtFatal) {}
+
+    void Fault(const std::string& file, int line, const std::string& message, FaultKind kind);
+
+    bool StopsAtFatal() const { return stopAtFatal_; }
+
+    // The text the program shows for a fault: the message, then where it is.
+    static std::string Describe(const LoadFault& fault);
+
+    // A report for the program: faults go to ShowMessage, CheckOnly ones are
+    // dropped, and loading stops at the first fatal one.
+    static LoadReport ForProgram();
+
+  private:
+    Sink sink_;
+    bool stopAtFatal_;
+};
+
+} // namespace lumora

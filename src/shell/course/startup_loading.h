@@ -1,0 +1,26 @@
+#pragma once
+// The start-up loading of the course: folders, then every table in its order.
+#include "course_data.h"
+#include "load_report.h"
+
+#include <string>
+
+namespace lumora {
+
+struct StartupOptions {
+    std::string dataRoot;       // the course folder
+    std::string userDataFolder; // where ini_hdd.t, usr.t and the users live
+    // The checker reads only the course: it neither creates the user folder
+    // nor reads or writes ini_hdd.t.
+    bool userFiles = true;
+};
+
+// Sets the folders and loads every table in start-up order. A fatal fault
+// (reported through the report) skips the remaining steps; the tables loaded
+// so far stay. Returns false when a step was skipped that way.
+bool LoadCourse(CourseData& course, const StartupOptions& options, LoadReport& report);
+
+// The course folder: --data DIR, else LUMORA_DATA, else the executable's folder.
+std::string ChooseDataRoot(const std::string& dataOption);
+
+} // namespace lumora

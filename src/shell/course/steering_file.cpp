@@ -1,0 +1,129 @@
+#include "course_loaders.h"
+
+namespace lumora {
+namespace {
+
+constexpr int kAddedPairs = 6;
+
+struct LayoutParse {
+    int pairs = 0;
+    bool tooMany = false;
+};
+
+// Reads the "x,y*x,y" list into the row's pairs; a value that is not a number
+// throws ConversionError.
+LayoutParse ParseLayout(SteeringRow& row, const std::string& field) {
+    LayoutParse result;
+    row.LayoutCount = 0;
+    row.LayoutX.fill(0);
+    row.LayoutY.fill(0);
+    std::string rest = Trim(field) + "*";
+    if (rest == "*") {
+        return result;
+    }
+    while (!Trim(rest).empty()) {
+        const auto comma = rest.find(',');
+        const std::string xText =
+            comma == std::string::npos ? std::string() : rest.substr(0, comma);
+        const int x = StrictInt(xText);
+        const auto star = rest.find('*', comma + 1);
+        const std::string yText = rest.substr(comma + 1, star - comma - 1);
+        const int y = StrictInt(yText);
+        rest = star == std::string::npos ? std::string() : rest.substr(star + 1);
+        if (result.pairs == kLayoutPairs) {
+            result.tooMany = true;
+            continue;
+        }
+        row.LayoutX[static_cast<std::size_t>(result.pairs)] = x;
+        row.LayoutY[static_cast<std::size_t>(result.pairs)] = y;
+        ++result.pairs;
+        if (x != 0 && y != 0) {
+            ++row.LayoutCount;
+        }
+    }
+    return result;
+}
+
+SteeringRow AddedRow(const SteeringRow& before, int code, const char* title) {
+    SteeringRow row;
+    row.TopicFolder = before.TopicFolder;
+    row.Content = before.Content;
+    row.Code = code;
+    row.Background = before.Background;
+    row.Title = title;
+    row.Spare = before.Spare;
+    row.LayoutCount = before.LayoutCount;
+    for (int k = 0; k < kAddedPairs; ++k) {
+        row.LayoutX[static_cast<std::size_t>(k)] = before.LayoutX[static_cast<std::size_t>(k)];
+        row.LayoutY[static_cast<std::size_t>(k)] = before.LayoutY[static_cast<std::size_t>(k)];
+    }
+    return row;
+}
+
+// The row itself followed by the rows its Code and Variants add.
+std::vector<SteeringRow> RowWithAddedRows(const SteeringRow& row) {
+    std::vector<SteeringRow> rows{row};
+    if (row.Code == 30 && row.Variants.size() >= 1 && row.Variants[0] == '1') {
+        rows.push_back(AddedRow(rows.back(), 31, "Wybór (MC)"));
+    }
+    if (row.Code == 30 && row.Variants.size() >= 2 && row.Variants[1] == '1') {
+        rows.push_back(AddedRow(rows.back(), 32, "Wpisywanie"));
+    }
+    if (row.Code >= 1 && row.Code <= 4) {
+        rows.push_back(AddedRow(rows.back(), 9, "Uzupełnianie"));
+    }
+    return rows;
+}
+
+} // namespace
+
+void LoadSteering(CourseData& course, LoadReport& report) {
+    course.SteeringTable.clear();
+    auto lines = ReadCourseLines(course, kSteeringFile, report, true);
+    if (!lines) {
+        return;
+    }
+    const std::string file = ReportName(kSteeringFile);
+    for (std::size_t i = 0; i < lines->size(); ++i) {
+        const std::string& line = (*lines)[i];
+        const int lineNo = static_cast<int>(i + 1);
+        if (line.starts_with("//") || Trim(line).empty()) {
+            continue;
+        }
+        const auto f = SplitFields(line, 8);
+        SteeringRow row;
+        row.TopicFolder = Trim(f[0]);
+        row.Content = Trim(f[1]);
+        row.Background = Trim(f[3]);
+        row.Title = Trim(f[4]);
+        row.Spare = Trim(f[5]);
+        row.Variants = Trim(f[7]);
+        LayoutParse layout;
+        const bool ok = Converted(report, kSteeringFile, lineNo, [&] {
+            row.Code = StrictInt(Trim(f[2]));
+            layout = ParseLayout(row, f[6]);
+        });
+        if (!ok) {
+            continue;
+        }
+        if (layout.tooMany) {
+            report.Fault(file, lineNo,
+                         "More than " + std::to_string(kLayoutPairs) +
+                             " layout pairs; the pairs after the eighth are not used.",
+                         FaultKind::Message);
+        }
+        const auto rows = RowWithAddedRows(row);
+        const std::size_t room = CourseData::kMaxSteeringRows - course.SteeringTable.size();
+        if (rows.size() > room) {
+            report.Fault(file, lineNo,
+                         "More than " + std::to_string(CourseData::kMaxSteeringRows) +
+                             " lessons (added rows included); this line and the rest of the "
+                             "file are not used.",
+                         FaultKind::Message);
+            return;
+        }
+        course.SteeringTable.insert(course.SteeringTable.end(), rows.begin(), rows.end());
+    }
+}
+
+} // namespace lumora

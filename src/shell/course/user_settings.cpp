@@ -1,0 +1,62 @@
+#include "course_loaders.h"
+
+#include "platform/text_file.h"
+
+namespace lumora {
+namespace {
+
+struct SettingLine {
+    const char* key;
+    int CourseData::*field;
+    int defaultValue;
+};
+
+constexpr SettingLine kSettings[] = {
+    {"anim_menu=", &CourseData::AnimMenu, 0},
+    {"sample=", &CourseData::SoundSet, 1},
+    {"autoplay=", &CourseData::AutoPlay, 0},
+};
+
+std::string SettingsBytes(int animMenu, int soundSet, int autoPlay) {
+    return JoinCp1250Lines({std::string(kSettings[0].key) + std::to_string(animMenu),
+                            std::string(kSettings[1].key) + std::to_string(soundSet),
+                            std::string(kSettings[2].key) + std::to_string(autoPlay)});
+}
+
+} // namespace
+
+void LoadUserSettings(CourseData& course, LoadReport& report) {
+    const std::string path = course.UserPath(kUserSettingsFile);
+    if (!FileExists(path)) {
+        if (auto error = WriteFileAtomic(path, SettingsBytes(0, 1, 0))) {
+            report.Fault(kUserSettingsFile, 0, *error, FaultKind::Fatal);
+            return;
+        }
+    }
+    auto lines = ReadTextLines(path);
+    if (!lines) {
+        report.Fault(kUserSettingsFile, 0, "Cannot open file \"" + path + "\".", FaultKind::Fatal);
+        return;
+    }
+    // The values are read by line position; the key words are not compared.
+    // A value that does not convert is reported and the setting keeps its
+    // default, so a damaged settings file never stops the course loading.
+    for (std::size_t i = 0; i < std::size(kSettings); ++i) {
+        const SettingLine& s = kSettings[i];
+        const std::string line = i < lines->size() ? (*lines)[i] : std::string();
+        const std::size_t skip = std::char_traits<char>::length(s.key);
+        try {
+            course.*s.field = StrictInt(line.size() > skip ? line.substr(skip) : std::string());
+        } catch (const ConversionError& e) {
+            course.*s.field = s.defaultValue;
+            report.Fault(kUserSettingsFile, static_cast<int>(i + 1), e.what(), FaultKind::Message);
+        }
+    }
+}
+
+std::optional<std::string> SaveUserSettings(const CourseData& course) {
+    return WriteFileAtomic(course.UserPath(kUserSettingsFile),
+                           SettingsBytes(course.AnimMenu, course.SoundSet, course.AutoPlay));
+}
+
+} // namespace lumora

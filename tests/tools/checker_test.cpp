@@ -1,0 +1,104 @@
+#include "course_builder.h"
+#include "users/points_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sys/wait.h>
+
+namespace lumora {
+namespace {
+
+struct CheckRun {
+    int status = -1;
+    std::string out;
+};
+
+CheckRun RunChecker(const std::string& args) {
+    CheckRun run;
+    const std::string command = std::string(LUMORA_CHECK) + " " + args + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char buf[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buf, 1, sizeof(buf), pipe)) > 0) {
+        run.out.append(buf, n);
+    }
+    const int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+TEST(LumoraCheck, AGoodCourseHasNoFaults) {
+    test::CourseBuilder b;
+    const CheckRun run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, b.DataRoot() + ": no faults\n");
+}
+
+TEST(LumoraCheck, ReportsEveryFaultOfEveryFile) {
+    test::CourseBuilder b;
+    b.Write("Steruj.t", "dom=a=x======\ndom=b=35======\ndom=c=36====1,2*==\n");
+    b.Write("St.t", "1#ok\nb\nt\nq#bad\nb\nt\n");
+    b.Write("data.t", "dom=g=word==słowo=====three=\n");
+    b.Remove("odkrywanki/idx.t");
+    const CheckRun run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 1);
+    const std::string idx = b.DataRoot() + "odkrywanki/idx.t";
+    EXPECT_EQ(run.out, "data.t:1: 'three' is not a valid integer value\n"
+                       "St.t:4: 'q' is not a valid integer value\n"
+                       "Steruj.t:1: 'x' is not a valid integer value\n"
+                       "Steruj.t:3: '' is not a valid integer value\n"
+                       "odkrywanki/idx.t: Cannot open file \"" +
+                           idx + "\". No such file or directory\n" + b.DataRoot() + ": 5 faults\n");
+}
+
+TEST(LumoraCheck, NeverWritesUserFiles) {
+    test::CourseBuilder b;
+    const std::string home = b.Folder() / "xdg";
+    const CheckRun run = RunChecker("--data " + b.DataRoot() + " && XDG_DATA_HOME=" + home + " " +
+                                    LUMORA_CHECK + " --data " + b.DataRoot());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(std::ifstream(home + "/Lumora_demo/ini_hdd.t").good());
+}
+
+TEST(LumoraCheck, DumpShowsTheTablesAsTheProgramHoldsThem) {
+    test::CourseBuilder b;
+    b.Write("St.t", "1#ok\nb\nt\n2#fine\nb\nt\n");
+    b.Write("Steruj.t", "kuchnia=kuchnia_1=30=k.bmp=Słowa=x=28,60=10=\ndom=z=3x======\n");
+    const CheckRun run = RunChecker("--dump --data " + b.DataRoot());
+    EXPECT_EQ(run.status, 1);
+    for (const char* expected : {
+             "\"FontCharset\": 238",
+             "\"FolderName\": \"czas_wolny\"",
+             "\"ListColour\": \"black\"",
+             "\"DescColour\": \"white\"",
+             "\"3\": \"Czy na pewno?\"",
+             "\"Title\": \"Słowa\"",
+             "\"Title\": \"Wybór (MC)\"",
+             "\"LayoutX\": [\n        28,\n        0,",
+             "\"PolishText\": \"łyżka\"",
+             "\"StHead\": \"2#fine\"",
+             "\"line\": 2",
+         }) {
+        EXPECT_NE(run.out.find(expected), std::string::npos) << expected;
+    }
+    // Loading stopped at the bad Code, so the instructions and reveal index
+    // that come after it were never read.
+    EXPECT_NE(run.out.find("\"InstructionTable\": []"), std::string::npos);
+    EXPECT_NE(run.out.find("\"RevealIndex\": []"), std::string::npos);
+}
+
+TEST(LumoraCheck, PointsFileAsJson) {
+    test::TempFolder dir;
+    dir.WriteBytes("pkt.txt", EncodePointsRecord({"kuchnia_1", 30, 20, true}) +
+                                  EncodePointsRecord({"7", 35, 0, false}));
+    const CheckRun run = RunChecker("--points " + (dir / "pkt.txt"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "[\n  {\n    \"Name\": \"kuchnia_1\",\n    \"Number\": 30,\n"
+                       "    \"Points\": 20,\n    \"Done\": 1\n  },\n  {\n    \"Name\": \"7\",\n"
+                       "    \"Number\": 35,\n    \"Points\": 0,\n    \"Done\": 0\n  }\n]\n");
+}
+
+} // namespace
+} // namespace lumora

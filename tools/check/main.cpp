@@ -1,0 +1,99 @@
+// lumora-check: loads a course folder the way the program does at start-up
+// and reports every fault of every file. It never writes anything.
+#include "course_dump.h"
+#include "shell/course/startup_loading.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Arguments {
+    std::string dataRoot;
+    std::string pointsFile;
+    bool dump = false;
+    bool ok = true;
+};
+
+void Usage() {
+    std::fprintf(stderr, "usage: lumora-check [--data DIR] [--dump] [--points FILE]\n");
+}
+
+Arguments ParseArguments(int argc, char** argv) {
+    Arguments args;
+    for (int i = 1; i < argc && args.ok; ++i) {
+        const std::string a = argv[i];
+        if (a == "--data" && i + 1 < argc) {
+            args.dataRoot = argv[++i];
+        } else if (a == "--points" && i + 1 < argc) {
+            args.pointsFile = argv[++i];
+        } else if (a == "--dump") {
+            args.dump = true;
+        } else {
+            args.ok = false;
+        }
+    }
+    return args;
+}
+
+std::string Where(const lumora::LoadFault& f) {
+    std::string where = f.file.empty() ? std::string("(course)") : f.file;
+    if (f.line > 0) {
+        where += ":" + std::to_string(f.line);
+    }
+    return where;
+}
+
+int CheckCourse(const Arguments& args) {
+    lumora::StartupOptions options;
+    options.dataRoot = lumora::ChooseDataRoot(args.dataRoot);
+    options.userFiles = false;
+
+    // Every fault of every file: each loader goes on past a faulty line.
+    std::vector<lumora::LoadFault> faults;
+    lumora::LoadReport collectAll(
+        [&](const lumora::LoadFault& f, lumora::FaultKind) { faults.push_back(f); }, false);
+    lumora::CourseData scratch;
+    lumora::LoadCourse(scratch, options, collectAll);
+
+    if (args.dump) {
+        // The tables as the program holds them: loading stops at the first
+        // fatal fault, as it does at start-up.
+        lumora::LoadReport asProgram([](const lumora::LoadFault&, lumora::FaultKind) {}, true);
+        lumora::CourseData course;
+        lumora::LoadCourse(course, options, asProgram);
+        std::fputs(lumora::CourseDumpJson(course, faults).c_str(), stdout);
+    } else {
+        for (const auto& f : faults) {
+            std::printf("%s: %s\n", Where(f).c_str(), f.message.c_str());
+        }
+        if (faults.empty()) {
+            std::printf("%s: no faults\n", options.dataRoot.c_str());
+        } else {
+            std::printf("%s: %zu fault%s\n", options.dataRoot.c_str(), faults.size(),
+                        faults.size() == 1 ? "" : "s");
+        }
+    }
+    return faults.empty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Arguments args = ParseArguments(argc, argv);
+    if (!args.ok) {
+        Usage();
+        return 2;
+    }
+    if (!args.pointsFile.empty()) {
+        const auto json = lumora::PointsDumpJson(args.pointsFile);
+        if (!json) {
+            std::fprintf(stderr, "%s: cannot read the file\n", args.pointsFile.c_str());
+            return 1;
+        }
+        std::fputs(json->c_str(), stdout);
+        return 0;
+    }
+    return CheckCourse(args);
+}
