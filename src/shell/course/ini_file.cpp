@@ -83,9 +83,8 @@ void LoadIni(CourseData& course, LoadReport& report) {
                                                     : std::string();
     };
     const std::string charsetLine = lineAt(2);
-    Converted(report, kIniFile, 2, [&] {
-        course.FontCharset = StrictInt(charsetLine.size() > 8 ? charsetLine.substr(8) : "");
-    });
+    Converted(report, kIniFile, 2,
+              [&] { course.FontCharset = StrictInt(DropChars(charsetLine, 8)); });
     for (int t = 0; t < CourseData::kTopics; ++t) {
         const int n = kTopicFirstLine + t;
         Converted(report, kIniFile, n, [&] {

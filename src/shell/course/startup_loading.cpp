@@ -6,15 +6,21 @@
 #include "platform/text_file.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace lumora {
 
 std::string ChooseDataRoot(const std::string& dataOption) {
+    // A relative folder is taken from the working directory, so that the
+    // messages name the files in full.
+    const auto absolute = [](const std::string& folder) {
+        return WithTrailingSlash(std::filesystem::absolute(folder).lexically_normal().string());
+    };
     if (!dataOption.empty()) {
-        return WithTrailingSlash(dataOption);
+        return absolute(dataOption);
     }
     if (const char* env = std::getenv("LUMORA_DATA"); env != nullptr && *env != '\0') {
-        return WithTrailingSlash(env);
+        return absolute(env);
     }
     return ExecutableFolder();
 }

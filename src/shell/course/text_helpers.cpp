@@ -1,5 +1,7 @@
 #include "text_helpers.h"
 
+#include "platform/cp1250.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -151,9 +153,8 @@ std::string LowerAZ(std::string_view text) {
     return out;
 }
 
-std::string AfterFirst(std::string_view text, char sep) {
-    const auto pos = text.find(sep);
-    return pos == std::string_view::npos ? std::string() : std::string(text.substr(pos + 1));
+std::string DropChars(std::string_view text, std::size_t n) {
+    return std::string(text.substr(Utf8Prefix(text, n).size()));
 }
 
 } // namespace lumora

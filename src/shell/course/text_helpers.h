@@ -45,7 +45,7 @@ std::string LowerCase(std::string_view text);
 // names and answers are compared without regard to case.
 std::string LowerAZ(std::string_view text);
 
-// Text between the first separator and the end; empty when there is none.
-std::string AfterFirst(std::string_view text, char sep);
+// The text without its first n characters.
+std::string DropChars(std::string_view text, std::size_t n);
 
 } // namespace lumora

@@ -46,7 +46,7 @@ void LoadUserSettings(CourseData& course, LoadReport& report) {
         const std::string line = i < lines->size() ? (*lines)[i] : std::string();
         const std::size_t skip = std::char_traits<char>::length(s.key);
         try {
-            course.*s.field = StrictInt(line.size() > skip ? line.substr(skip) : std::string());
+            course.*s.field = StrictInt(DropChars(line, skip));
         } catch (const ConversionError& e) {
             course.*s.field = s.defaultValue;
             report.Fault(kUserSettingsFile, static_cast<int>(i + 1), e.what(), FaultKind::Message);
