@@ -1,0 +1,218 @@
+#include "topic_list_layout.h"
+
+namespace lumora {
+namespace {
+
+bool IsSentence(int c) {
+    return (c >= 1 && c <= 4) || c == 9;
+}
+bool IsStory(int c) {
+    return c >= 35 && c <= 39;
+}
+bool IsVarious(int c) {
+    return c >= 40 && c <= 42;
+}
+
+// Walks the lessons once, keeping the pen position and which headings have
+// been drawn, as the list is painted top to bottom.
+class ListPainter {
+  public:
+    ListPainter(const TopicListStyle& style, const MeasureText& width, const MeasureText& height)
+        : style_(style), width_(width), height_(height), colour_(style.listColour) {}
+
+    void Lesson(int row, const SteeringRow& r, bool done) {
+        Headings(r.Code);
+        Body(r, done);
+        out_.hitAreas.push_back({x_, y_, x_ + kIconWidth, y_ + kLessonLineHeight, row, r.Code});
+        y_ += kLessonLineHeight;
+    }
+
+    TopicListLayout Take() { return std::move(out_); }
+
+  private:
+    void Headings(int c) {
+        if (c == 30 && !vocabulary_) {
+            vocabulary_ = true;
+            Heading(kHeadingVocabulary);
+        } else if (IsSentence(c) && !sentences_) {
+            sentences_ = true;
+            Heading(kHeadingSentences);
+        } else if (IsStory(c) && !story_) {
+            story_ = true;
+            storyStart_ = true;
+            Heading(kHeadingStory);
+        } else if (IsVarious(c) && !various_) {
+            various_ = true;
+            Heading(kHeadingVarious);
+        }
+    }
+
+    void Heading(const std::string& text) {
+        y_ += 7;
+        colour_ = kBlack;
+        x_ = style_.align == 2 ? style_.width - width_(text, true) : 1;
+        out_.items.push_back({TopicListItem::Kind::Heading, text, x_, y_, true, colour_, 0, false});
+        y_ += height_(text, true);
+        bold_ = false;
+    }
+
+    void Body(const SteeringRow& r, bool done) {
+        const int c = r.Code;
+        if ((c >= 1 && c <= 4) || c == 30 || c == 41 || c == 42) {
+            Title(r.Title);
+            x_ = style_.iconOffset;
+        } else if (c == 9 || c == 31 || c == 32) {
+            y_ -= kLessonLineHeight;
+        } else if (c == 35 || c == 36 || c == 37 || c == 39) {
+            SharedLine(r.Title, storyStart_);
+        } else if (c == 38) {
+            SharedLine(r.Title, definitionsStart_);
+        } else {
+            TitleOnly(r.Title, done);
+            return;
+        }
+        StepRight();
+        out_.items.push_back({TopicListItem::Kind::Icon, "", x_, y_, false, colour_, c, done});
+    }
+
+    // Story lessons after the first of their kind share its line.
+    void SharedLine(const std::string& title, bool& first) {
+        if (first) {
+            Title(title);
+            if (style_.align == 1 || style_.align == 2) {
+                x_ = style_.iconOffset;
+            }
+            first = false;
+        } else {
+            y_ -= kLessonLineHeight;
+        }
+    }
+
+    void TitleOnly(const std::string& title, bool done) {
+        TitlePosition(title);
+        out_.items.push_back({TopicListItem::Kind::Title, title, x_, y_, bold_,
+                              done ? kDoneGreen : colour_, 0, false});
+    }
+
+    void Title(const std::string& title) {
+        TitlePosition(title);
+        out_.items.push_back({TopicListItem::Kind::Title, title, x_, y_, bold_, colour_, 0, false});
+    }
+
+    void TitlePosition(const std::string& title) {
+        if (style_.align == 1) {
+            x_ = 1;
+        } else if (style_.align == 2) {
+            x_ = style_.width - width_(title, bold_);
+        }
+    }
+
+    void StepRight() {
+        if (style_.align == 1 || style_.align == 2) {
+            x_ += kIconStep;
+        }
+    }
+
+    const TopicListStyle& style_;
+    const MeasureText& width_;
+    const MeasureText& height_;
+    TopicListLayout out_;
+    Rgb colour_;
+    int x_ = 0;
+    int y_ = -4;
+    // The list's font is bold until the first heading has been drawn.
+    bool bold_ = true;
+    bool vocabulary_ = false, sentences_ = false, story_ = false, various_ = false;
+    bool storyStart_ = false;
+    bool definitionsStart_ = true;
+};
+
+} // namespace
+
+Rgb ToRgb(Colour c) {
+    return c == Colour::White ? kWhite : kBlack;
+}
+
+std::vector<int> TopicLessons(const CourseData& course, const std::string& topic) {
+    std::vector<int> rows;
+    for (std::size_t i = 0; i < course.SteeringTable.size(); ++i) {
+        if (course.SteeringTable[i].TopicFolder == topic) {
+            if (static_cast<int>(rows.size()) == kMaxTopicLessons) {
+                break;
+            }
+            rows.push_back(static_cast<int>(i + 1));
+        }
+    }
+    return rows;
+}
+
+TopicListStyle TopicStyle(const CourseData& course, const std::string& topic, int width) {
+    TopicListStyle style;
+    style.width = width;
+    if (const TopicRow* row = course.FindTopic(topic)) {
+        style.align = row->ListAlign;
+        style.listColour = ToRgb(row->ListColour);
+        style.iconOffset = row->IconOffset;
+    }
+    return style;
+}
+
+TopicListLayout LayOutTopicList(const CourseData& course, const std::vector<int>& lessons,
+                                const TopicListStyle& style, const MeasureText& width,
+                                const MeasureText& height, const LessonDone& done) {
+    ListPainter painter(style, width, height);
+    for (int row : lessons) {
+        if (const SteeringRow* r = course.Steering(row)) {
+            painter.Lesson(row, *r, done(row));
+        }
+    }
+    return painter.Take();
+}
+
+const TopicHitArea* HitTest(const std::vector<TopicHitArea>& areas, int x, int y) {
+    for (const auto& a : areas) {
+        if (x >= a.left && x <= a.right && y >= a.top && y <= a.bottom) {
+            return &a;
+        }
+    }
+    return nullptr;
+}
+
+int LessonKindHint(int code) {
+    switch (code) {
+    case 30:
+        return 53;
+    case 31:
+        return 54;
+    case 32:
+        return 55;
+    case 1:
+        return 56;
+    case 2:
+        return 57;
+    case 3:
+        return 58;
+    case 4:
+        return 59;
+    case 9:
+        return 60;
+    case 41:
+        return 61;
+    case 42:
+        return 62;
+    case 35:
+        return 63;
+    case 36:
+        return 64;
+    case 37:
+        return 65;
+    case 38:
+        return 66;
+    case 39:
+        return 67;
+    default:
+        return 0;
+    }
+}
+
+} // namespace lumora
