@@ -102,8 +102,12 @@ bool DirectoryExists(const std::string& path) {
 }
 
 std::optional<std::string> CreateFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) {
-        return std::string(std::strerror(errno)) + ": " + path;
+    if (::mkdir(path.c_str(), 0755) != 0) {
+        const int err = errno;
+        if (err == EEXIST && DirectoryExists(path)) {
+            return std::nullopt;
+        }
+        return std::string(std::strerror(err)) + ": " + path;
     }
     return std::nullopt;
 }

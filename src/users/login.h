@@ -1,0 +1,19 @@
+#pragma once
+// Logging in: the chosen user becomes the current one, their folder is made
+// when missing and their points are loaded, or built from the course and
+// saved when they have none yet.
+#include <optional>
+#include <string>
+
+namespace lumora {
+
+struct CourseData;
+class PointsTable;
+class UserList;
+
+// Logs in as entry `index` (1-based) of the list. Returns the error text of
+// a folder or file that could not be made, read or written.
+std::optional<std::string> LogIn(CourseData& course, PointsTable& points, const UserList& users,
+                                 int index);
+
+} // namespace lumora
