@@ -4,6 +4,7 @@
 // lesson. The screen draws the items and hit-tests the areas; the rules of
 // the layout live here so they can be checked without a window.
 #include "course_data.h"
+#include "platform/rgb.h"
 
 #include <functional>
 #include <string>
@@ -11,13 +12,6 @@
 
 namespace lumora {
 
-struct Rgb {
-    int r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-};
-
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kDoneGreen{0, 255, 0};
 
 Rgb ToRgb(Colour c);
