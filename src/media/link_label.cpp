@@ -1,0 +1,57 @@
+#include "link_label.h"
+
+#include "platform/ui/address_opener.h"
+
+namespace lumora {
+
+const char* LinkPrefix(LinkType type) {
+    switch (type) {
+    case LinkType::ltfile:
+        return "file://";
+    case LinkType::ltftp:
+        return "ftp://";
+    case LinkType::ltgopher:
+        return "gopher://";
+    case LinkType::lthttp:
+        return "http://";
+    case LinkType::lthttps:
+        return "https://";
+    case LinkType::ltmailto:
+        return "mailto:";
+    case LinkType::ltnews:
+        return "news:";
+    case LinkType::lttelnet:
+        return "telnet:";
+    case LinkType::ltwais:
+        return "wais:";
+    }
+    return "";
+}
+
+TLinkLabel::TLinkLabel(QWidget* parent) : Label(parent) {
+    FontSpec font = Font();
+    font.underline = true;
+    font.colour = {0, 0, 255};
+    SetFont(font);
+    SetCursor(*this, Cursor::HandPoint);
+}
+
+void TLinkLabel::SetHyperLink(const std::string& address) {
+    hyperLink_ = address;
+    if (Caption().empty()) {
+        SetCaption(address);
+    }
+}
+
+std::string TLinkLabel::Address() const {
+    return LinkPrefix(LinkType) + hyperLink_;
+}
+
+void TLinkLabel::MousePressed(Qt::MouseButton button, int x, int y) {
+    Label::MousePressed(button, x, y);
+    if (button == Qt::LeftButton) {
+        OpenAddress(Address());
+    }
+}
+
+} // namespace lumora

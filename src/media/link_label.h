@@ -1,0 +1,45 @@
+#pragma once
+// A label that opens a web (or mail, ftp ...) address when pressed: the
+// address is the prefix of its LinkType followed by HyperLink. It is shown
+// underlined in blue with the hand cursor.
+#include "platform/ui/label.h"
+
+#include <string>
+
+namespace lumora {
+
+enum class LinkType {
+    ltfile,
+    ltftp,
+    ltgopher,
+    lthttp,
+    lthttps,
+    ltmailto,
+    ltnews,
+    lttelnet,
+    ltwais
+};
+
+// "file://", "ftp://", ..., "mailto:", ..., "wais:".
+const char* LinkPrefix(LinkType type);
+
+class TLinkLabel : public Label {
+  public:
+    explicit TLinkLabel(QWidget* parent);
+
+    lumora::LinkType LinkType = lumora::LinkType::lthttp;
+
+    const std::string& HyperLink() const { return hyperLink_; }
+    // Stores the address; an empty caption takes the same text.
+    void SetHyperLink(const std::string& address);
+    // The address that a press opens.
+    std::string Address() const;
+
+  protected:
+    void MousePressed(Qt::MouseButton button, int x, int y) override;
+
+  private:
+    std::string hyperLink_;
+};
+
+} // namespace lumora

@@ -1,0 +1,35 @@
+#pragma once
+// Voice recording: while the microphone button is held the default input is
+// recorded; on release the recording is saved to UserDataFolder + "tmp1.Wav",
+// which the main player then plays.
+#include <string>
+
+#include "platform/media/media_player.h"
+#include "platform/media/recorder_device.h"
+
+namespace lumora {
+
+class Recording {
+  public:
+    // Neither is owned; both must outlive the recording.
+    Recording(RecorderDevice& device, MediaPlayer& main_player);
+
+    void StartRecording();
+    void StopRecording();
+    // Shows the device's text for a failed step, followed by the step name.
+    void CheckMciResult(int code, const std::string& step);
+
+    bool RecordingActive() const { return recording_active_; }
+
+  private:
+    RecorderDevice& device_;
+    MediaPlayer& main_;
+    bool recording_active_ = false;
+};
+
+// The recording the free functions act on; installing returns the previous one.
+Recording* InstallRecording(Recording* recording);
+void StartRecording();
+void StopRecording();
+
+} // namespace lumora

@@ -1,0 +1,57 @@
+#pragma once
+// The result box shown when an exercise is left: the points just earned and
+// the learner's total, a spoken comment chosen by the score, and a close by
+// itself after three seconds. Its Tag tells the caller how it was left: 1 by
+// the timer, Enter or the close mark; 0 by Esc.
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/picture.h"
+#include "platform/ui/timer.h"
+
+#include <functional>
+#include <string>
+
+namespace lumora {
+
+class TWynik_Form : public Form {
+  public:
+    static constexpr int kCloseAfter = 3000; // milliseconds
+
+    TWynik_Form();
+    ~TWynik_Form() override;
+
+    // The result box the program created, or nullptr.
+    static TWynik_Form* Instance();
+
+    Picture* Image1;
+    Label* Label1;
+    Label* btn_exit;
+    Label* btn_back;
+    Timer Timer1;
+
+    void btn_exitClick();
+    void btn_backClick();
+    void Timer1Timer();
+
+  protected:
+    void FormShow() override;
+    void FormClose() override;
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
+
+  private:
+    void CloseWithTag(int tag);
+};
+
+// Where the result box takes the learner's total from. The users' points
+// table sits above this layer, so start-up registers it here.
+using PointsTotalSource = std::function<int()>;
+void SetPointsTotalSource(PointsTotalSource source);
+
+// The result caption: text 15, the points, a line break, text 16, the total.
+std::string ResultCaption(int points, int total);
+
+// Fills the result box with the points and the learner's total, speaks the
+// comment chosen by the score, and shows the box modally until it closes.
+void ShowResult(int points, int correct, int wrong, int answered, int items);
+
+} // namespace lumora

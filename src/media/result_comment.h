@@ -1,0 +1,15 @@
+#pragma once
+// The spoken comment of the result box, chosen by how well the exercise went.
+#include <string>
+
+namespace lumora {
+
+// correct / (wrong + items) x 100, rounded to the nearest integer with halves
+// to the even neighbour; 0 when wrong + items is 0 or less.
+int ResultScore(int correct, int wrong, int items);
+
+// The comment's file stem ("q1_7", "q6_2" ...) or an empty text for none,
+// drawn with the program's generator from its current state.
+std::string ChooseResultComment(int correct, int wrong, int answered, int items);
+
+} // namespace lumora

@@ -1,0 +1,139 @@
+#pragma once
+// The sound service: one queue of spoken prompts on the main player, immediate
+// plays, the transport of the exercise films and recordings, and the praise and
+// failure sounds of the learner's sound set. The free functions act on the one
+// service that the program installs at start-up; tests install one built on
+// fake players.
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/media/media_player.h"
+
+namespace lumora {
+
+enum class SoundMode { Append = 0, Next = 1, Interrupt = 2 };
+
+// The exercise screen's position timer, which moves the transport slider.
+class MediaTimerHandle {
+  public:
+    virtual ~MediaTimerHandle() = default;
+    virtual void Enable() = 0;
+    virtual void Disable() = 0;
+    virtual bool IsEnabled() const = 0;
+};
+
+// A screen element the service shows or hides: the film panel and the still
+// picture shown in the film's place until the film starts.
+class ScreenElementHandle {
+  public:
+    virtual ~ScreenElementHandle() = default;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual bool IsVisible() const = 0;
+};
+
+class SoundService {
+  public:
+    static constexpr int kQueueSlots = 10;
+
+    // The players are not owned; they must outlive the service.
+    SoundService(MediaPlayer& main_player, MediaPlayer& side_player);
+    ~SoundService();
+    SoundService(const SoundService&) = delete;
+    SoundService& operator=(const SoundService&) = delete;
+
+    void PlaySound(const std::string& path, SoundMode mode);
+    void PlayQueueHead();
+    void MediaPlayer1Notify(NotifyValue value);
+    void ClearSoundQueue();
+    void PlayInstruction(int number);
+    void PlaySideSound(const std::string& path);
+    void CloseSideSound();
+    void PlayMedia(const std::string& path, bool wait);
+    void PauseMedia();
+    void StopMedia();
+    void SeekMedia(int step);
+    void PlayFileNow(const std::string& path, bool wait);
+
+    MediaPlayer& MainPlayer() { return main_; }
+    MediaPlayer& SidePlayer() { return side_; }
+
+    // Slot n (1..10) of the queue and the number of slots in use.
+    const std::string& SoundQueue(int slot) const { return queue_.at(slot - 1); }
+    int SoundQueueCount() const { return queue_count_; }
+
+    const std::string& PlayTag() const { return play_tag_; }
+    void SetPlayTag(const std::string& tag) { play_tag_ = tag; }
+
+    // Registrations of the open exercise screen (nullptr / false: none).
+    MediaTimerHandle* MediaTimer() const { return media_timer_; }
+    void SetMediaTimer(MediaTimerHandle* timer) { media_timer_ = timer; }
+    bool FilmMode() const { return film_mode_; }
+    void SetFilmMode(bool on) { film_mode_ = on; }
+    ScreenElementHandle* FilmPanel() const { return film_panel_; }
+    void SetFilmPanel(ScreenElementHandle* panel) { film_panel_ = panel; }
+    ScreenElementHandle* FilmStill() const { return film_still_; }
+    void SetFilmStill(ScreenElementHandle* still) { film_still_ = still; }
+
+    // The vocabulary presentation's play-all step, run on every end of a play
+    // while the tag is "Slowka".
+    void SetPlayAllStep(std::function<void()> step) { play_all_step_ = std::move(step); }
+
+  private:
+    void AdvanceQueue();
+    void AfterQueueAdvance();
+    bool OpenReporting(MediaPlayer& player, const std::string& path);
+
+    MediaPlayer& main_;
+    MediaPlayer& side_;
+    std::array<std::string, kQueueSlots> queue_{};
+    int queue_count_ = 0;
+    std::string play_tag_;
+    MediaTimerHandle* media_timer_ = nullptr;
+    bool film_mode_ = false;
+    ScreenElementHandle* film_panel_ = nullptr;
+    ScreenElementHandle* film_still_ = nullptr;
+    std::function<void()> play_all_step_;
+};
+
+// The service the free functions act on. Installing returns the previous one;
+// the program installs its service at start-up, tests their own.
+SoundService* InstallSoundService(SoundService* service);
+SoundService& Sound();
+
+void PlaySound(const std::string& path, SoundMode mode);
+void ClearSoundQueue();
+// Queues DataRoot + "polecenia\" + number + ".wav" as the next prompt.
+void PlayInstruction(int number);
+// "Ok_1.wav" .. "Ok_3.wav" and "No_1.wav" .. "No_3.wav" by the sound set.
+std::string PraiseSoundName();
+std::string FailureSoundName();
+void PlaySideSound(const std::string& path);
+void CloseSideSound();
+void PlayMedia(const std::string& path, bool wait = false);
+void PauseMedia();
+void StopMedia();
+void SeekMedia(int step);
+void PlayFileNow(const std::string& path, bool wait = false);
+// Returns after the given milliseconds, handling events (and so player
+// notifications) all the while.
+void WaitWithEvents(int milliseconds);
+
+// Registrations and the tag, on the installed service.
+void SetMediaTimer(MediaTimerHandle* timer);
+MediaTimerHandle* MediaTimer();
+void SetFilmMode(bool on);
+bool FilmMode();
+void SetFilmPanel(ScreenElementHandle* panel);
+ScreenElementHandle* FilmPanel();
+void SetFilmStill(ScreenElementHandle* still);
+ScreenElementHandle* FilmStill();
+const std::string& PlayTag();
+void SetPlayTag(const std::string& tag);
+void SetPlayAllStep(std::function<void()> step);
+MediaPlayer& MainPlayer();
+MediaPlayer& SidePlayer();
+
+} // namespace lumora

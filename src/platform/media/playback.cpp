@@ -1,0 +1,207 @@
+#include "playback.h"
+
+extern "C" {
+#include <libavutil/frame.h>
+}
+
+#include <algorithm>
+
+#include "audio_output.h"
+#include "audio_stream.h"
+
+namespace lumora {
+namespace {
+
+constexpr std::int64_t kMsPerSecond = 1000;
+// Sound decoded ahead of the output, and the limits of what may wait.
+constexpr std::int64_t kSoundAheadMs = 300;
+constexpr std::size_t kMinFramesAhead = 4;
+constexpr std::size_t kMaxFramesAhead = 64;
+constexpr std::int64_t kFrameSlackMs = 50;
+constexpr auto kIdleWait = std::chrono::milliseconds(4);
+
+std::int64_t NowNanos() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+Playback::Playback(Target target, std::int64_t start_ms, std::int64_t length_ms)
+    : target_(std::move(target)), start_ms_(start_ms), length_ms_(length_ms),
+      started_(WallClock::now()), converter_(target_.out_rate) {
+    if (!target_.decoder->HasAudio()) {
+        target_.stream = nullptr;
+    }
+    target_.decoder->SetDecodeVideo(static_cast<bool>(target_.present));
+    thread_ = std::thread([this] { Run(); });
+}
+
+Playback::~Playback() {
+    {
+        std::lock_guard lock(mutex_);
+        stop_ = true;
+    }
+    wake_.notify_all();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    for (TimedFrame& timed : frames_) {
+        av_frame_free(&timed.frame);
+    }
+}
+
+void Playback::WaitForEnd() {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+std::int64_t Playback::Clock() const {
+    if (sound_done_.load(std::memory_order_acquire)) {
+        const std::int64_t since = (NowNanos() - sound_done_wall_ns_.load()) / 1'000'000;
+        return sound_done_ms_.load() + since;
+    }
+    if (target_.stream != nullptr) {
+        // The output takes sound a period at a time and plays it during the
+        // next period; the clock moves through that period smoothly, so film
+        // frames do not bunch up at each hand-out.
+        const AudioStream& stream = *target_.stream;
+        const std::int64_t last = stream.LastMixFrames();
+        const std::int64_t before_last = stream.PlayedFrames() - last;
+        const std::int64_t into_last = std::clamp<std::int64_t>(
+            (NowNanos() - stream.LastMixNanos()) * target_.out_rate / 1'000'000'000, 0, last);
+        return start_ms_ + (before_last + into_last) * kMsPerSecond / target_.out_rate;
+    }
+    const auto since =
+        std::chrono::duration_cast<std::chrono::milliseconds>(WallClock::now() - started_);
+    return start_ms_ + since.count();
+}
+
+void Playback::Run() {
+    std::string error;
+    for (;;) {
+        FeedStream();
+        PresentDue();
+        if (!end_of_file_ && WantsData()) {
+            switch (target_.decoder->DecodeNext(*this, error)) {
+            case MediaDecoder::Step::End:
+                end_of_file_ = true;
+                if (target_.stream != nullptr) {
+                    converter_.Flush(pending_);
+                }
+                break;
+            case MediaDecoder::Step::Error:
+                Finish(NotifyValue::Failure);
+                return;
+            case MediaDecoder::Step::Decoded:
+                break;
+            }
+        } else if (end_of_file_ && Done()) {
+            Finish(NotifyValue::Successful);
+            return;
+        } else {
+            std::unique_lock lock(mutex_);
+            wake_.wait_for(lock, kIdleWait, [this] { return stop_; });
+        }
+        std::lock_guard lock(mutex_);
+        if (stop_) {
+            return;
+        }
+    }
+}
+
+std::size_t Playback::PendingFrames() const {
+    return (pending_.size() - pending_read_) / AudioOutput::kChannels;
+}
+
+bool Playback::WantsData() const {
+    if (frames_.size() >= kMaxFramesAhead) {
+        return false;
+    }
+    const bool pictures = static_cast<bool>(target_.present) && target_.decoder->HasVideo();
+    if (target_.stream == nullptr) {
+        // Without sound output the film's pictures set the pace, if any.
+        return !pictures || frames_.size() < kMinFramesAhead;
+    }
+    const auto ahead =
+        static_cast<std::int64_t>(target_.stream->BufferedFrames() + PendingFrames());
+    const bool sound_low = ahead * kMsPerSecond < kSoundAheadMs * target_.out_rate;
+    const bool pictures_low = pictures && frames_.size() < kMinFramesAhead;
+    return sound_low || pictures_low;
+}
+
+bool Playback::Done() {
+    if (target_.stream != nullptr && !sound_done_.load()) {
+        if (PendingFrames() > 0 || target_.stream->BufferedFrames() > 0) {
+            return false;
+        }
+        sound_done_ms_ = Clock();
+        sound_done_wall_ns_ = NowNanos();
+        sound_done_.store(true, std::memory_order_release);
+    }
+    if (!frames_.empty()) {
+        return false;
+    }
+    // A play without sound output still takes the file's time.
+    return target_.stream != nullptr || Clock() >= length_ms_;
+}
+
+void Playback::FeedStream() {
+    if (target_.stream == nullptr || PendingFrames() == 0) {
+        return;
+    }
+    const float* from = pending_.data() + pending_read_;
+    pending_read_ += target_.stream->Write(from, PendingFrames()) * AudioOutput::kChannels;
+    if (pending_read_ == pending_.size()) {
+        pending_.clear();
+        pending_read_ = 0;
+    }
+}
+
+void Playback::PresentDue() {
+    const std::int64_t now = Clock();
+    AVFrame* due = nullptr;
+    while (!frames_.empty() && frames_.front().ms <= now) {
+        // A late frame is dropped in favour of the newest one that is due.
+        av_frame_free(&due);
+        due = frames_.front().frame;
+        frames_.pop_front();
+    }
+    if (due != nullptr) {
+        target_.present(*due);
+        av_frame_free(&due);
+    }
+}
+
+void Playback::OnAudioFrame(const AVFrame& frame, std::int64_t pts_ms) {
+    if (target_.stream == nullptr) {
+        return;
+    }
+    const std::size_t before = pending_.size();
+    if (!converter_.Convert(frame, pending_) || pts_ms >= start_ms_) {
+        return;
+    }
+    // Sound before the start position (after a seek) is cut off.
+    const auto skip =
+        static_cast<std::size_t>((start_ms_ - pts_ms) * target_.out_rate / kMsPerSecond) *
+        AudioOutput::kChannels;
+    const std::size_t added = pending_.size() - before;
+    pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(before),
+                   pending_.begin() + static_cast<std::ptrdiff_t>(before + std::min(skip, added)));
+}
+
+void Playback::OnVideoFrame(const AVFrame& frame, std::int64_t pts_ms) {
+    if (!target_.present || pts_ms + kFrameSlackMs < start_ms_) {
+        return;
+    }
+    frames_.push_back({av_frame_clone(&frame), pts_ms});
+}
+
+void Playback::Finish(NotifyValue value) {
+    const std::int64_t end_ms = value == NotifyValue::Successful ? length_ms_ : Clock();
+    target_.finished(value, std::min(end_ms, length_ms_));
+}
+
+} // namespace lumora

@@ -1,0 +1,88 @@
+#pragma once
+// One play of an open file, on a thread of its own: decodes ahead, feeds the
+// sound to the output stream, shows each film frame when the sound clock
+// reaches it, and reports when the play has reached its end by itself.
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "audio_converter.h"
+#include "media_decoder.h"
+#include "media_player.h"
+
+namespace lumora {
+
+class AudioStream;
+
+class Playback final : public FrameSink {
+  public:
+    struct Target {
+        MediaDecoder* decoder = nullptr;
+        // Null when there is no sound output; the clock then runs on the wall clock.
+        AudioStream* stream = nullptr;
+        int out_rate = 48000;
+        // Draws a frame now (playback thread); null when nobody looks.
+        std::function<void(const AVFrame&)> present;
+        // The play ended by itself (playback thread), at end_ms.
+        std::function<void(NotifyValue, std::int64_t end_ms)> finished;
+    };
+
+    // Starts playing the decoder's file from start_ms; the decoder must be
+    // positioned there.
+    Playback(Target target, std::int64_t start_ms, std::int64_t length_ms);
+    // Stops the play if it still runs; no notification.
+    ~Playback() override;
+    Playback(const Playback&) = delete;
+    Playback& operator=(const Playback&) = delete;
+
+    // Milliseconds from the start of the file that have been handed to the
+    // output (any thread).
+    std::int64_t Clock() const;
+    // Blocks until the play has ended by itself.
+    void WaitForEnd();
+
+    void OnAudioFrame(const AVFrame& frame, std::int64_t pts_ms) override;
+    void OnVideoFrame(const AVFrame& frame, std::int64_t pts_ms) override;
+
+  private:
+    using WallClock = std::chrono::steady_clock;
+
+    void Run();
+    bool WantsData() const;
+    bool Done();
+    void FeedStream();
+    void PresentDue();
+    void Finish(NotifyValue value);
+    std::size_t PendingFrames() const;
+
+    Target target_;
+    const std::int64_t start_ms_;
+    const std::int64_t length_ms_;
+    const WallClock::time_point started_;
+    AudioConverter converter_;
+    std::vector<float> pending_; // converted sound not yet in the stream
+    std::size_t pending_read_ = 0;
+    struct TimedFrame {
+        AVFrame* frame;
+        std::int64_t ms;
+    };
+    std::deque<TimedFrame> frames_;
+    bool end_of_file_ = false;
+    // Once the sound has all been played, the clock goes on from there.
+    std::atomic<bool> sound_done_{false};
+    std::atomic<std::int64_t> sound_done_ms_{0};
+    std::atomic<std::int64_t> sound_done_wall_ns_{0};
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stop_ = false;
+    std::thread thread_;
+};
+
+} // namespace lumora

@@ -1,0 +1,53 @@
+#include "fonts.h"
+
+#include <QString>
+
+#include <algorithm>
+
+namespace lumora {
+namespace {
+
+struct FaceSubstitution {
+    const char* windowsFace;
+    const char* substitute;
+};
+
+constexpr FaceSubstitution kSubstitutions[] = {
+    {"Arial", "Liberation Sans"},
+    {"Arial CE", "Liberation Sans"},
+    {"MS Sans Serif", "Liberation Sans"},
+};
+
+} // namespace
+
+std::string SubstituteFontFace(const std::string& face) {
+    for (const auto& s : kSubstitutions) {
+        if (QString::fromStdString(face).compare(QString::fromLatin1(s.windowsFace),
+                                                 Qt::CaseInsensitive) == 0) {
+            return s.substitute;
+        }
+    }
+    return face;
+}
+
+QFont MakeFont(const FontSpec& spec) {
+    QFont font(QString::fromStdString(SubstituteFontFace(spec.face)));
+    font.setPixelSize(std::max(1, spec.PixelSize()));
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
+
+void InstallFontSubstitutions() {
+    for (const auto& s : kSubstitutions) {
+        QFont::insertSubstitution(QString::fromLatin1(s.windowsFace),
+                                  QString::fromLatin1(s.substitute));
+    }
+}
+
+} // namespace lumora

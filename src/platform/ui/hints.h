@@ -1,0 +1,15 @@
+#pragma once
+// Tooltips (hints) as the screens show them: on the light grey-blue
+// background of the course and after the pause the screens were designed for.
+#include "canvas.h"
+
+namespace lumora {
+
+inline constexpr Rgb kHintColour{230, 233, 238};
+// Milliseconds the mouse rests on a control before its hint appears.
+inline constexpr int kHintPause = 500;
+
+// Sets the hint colour and pause for the whole application.
+void InstallHintStyle();
+
+} // namespace lumora

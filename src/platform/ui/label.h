@@ -1,0 +1,45 @@
+#pragma once
+// A text label: a caption in a font, aligned left, right or centred, wrapped
+// at words when asked, and sized to its text when asked (with word wrap only
+// the height follows the text). It is transparent unless given a colour, so
+// an empty label serves as an invisible click area over a background picture.
+#include "canvas.h"
+#include "control.h"
+
+#include <optional>
+#include <string>
+
+namespace lumora {
+
+enum class Alignment { Left, Right, Center };
+
+class Label : public Control {
+  public:
+    explicit Label(QWidget* parent);
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    const FontSpec& Font() const { return font_; }
+    void SetFont(const FontSpec& font);
+    void SetWordWrap(bool on);
+    void SetAlignment(Alignment alignment);
+    void SetAutoSize(bool on);
+    // A solid background colour; nothing keeps the label transparent.
+    void SetColor(std::optional<Rgb> colour);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void Changed();
+    int TextFlags() const;
+
+    std::string caption_;
+    FontSpec font_;
+    bool wordWrap_ = false;
+    Alignment alignment_ = Alignment::Left;
+    bool autoSize_ = false;
+    std::optional<Rgb> colour_;
+};
+
+} // namespace lumora

@@ -1,0 +1,16 @@
+#pragma once
+// The icons of the topic screen's lesson list: one per lesson kind, 30 x 19
+// pixels, in a plain and a done version. They are drawn by the program, so
+// every course gets the same set.
+#include <QImage>
+
+namespace lumora {
+
+inline constexpr int kLessonIconWidth = 30;
+inline constexpr int kLessonIconHeight = 19;
+
+// Codes 1-4, 9, 30-32, 35-39, 41, 42 have an icon; any other code gives a
+// null image.
+QImage LessonIcon(int code, bool done);
+
+} // namespace lumora

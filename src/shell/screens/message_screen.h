@@ -1,0 +1,27 @@
+#pragma once
+// The message box screen: the caller sets Label1's text and shows the screen
+// modally; the close area, Escape, or Enter while the close area is shown
+// close it.
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/picture.h"
+
+namespace lumora {
+
+class TForm20 : public Form {
+  public:
+    TForm20();
+
+    Picture* img_tlo;
+    Label* Label1;
+    Label* B_OK;
+
+    void B_OKClick();
+
+  protected:
+    void FormShow() override;
+    void FormClose() override;
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
+};
+
+} // namespace lumora

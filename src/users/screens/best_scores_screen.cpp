@@ -1,0 +1,64 @@
+#include "best_scores_screen.h"
+
+#include "media/sound_service.h"
+#include "shell/course/course_data.h"
+#include "users/user_registry.h"
+
+namespace lumora {
+
+TTopFiveForm::TTopFiveForm(const UserList& users) : Form(800, 600), users_(users) {
+    img_tlo = new Picture(this);
+    img_tlo->SetBounds(0, 0, 800, 600);
+    img_tlo->SetStretch(true);
+
+    Label3 = new Label(this);
+    FontSpec font;
+    font.face = "MS Sans Serif";
+    font.size = 10;
+    font.bold = true;
+    Label3->SetFont(font);
+    Label3->SetAlignment(Alignment::Center);
+    Label3->SetBounds(480, 160, 249, 16);
+    Label3->SetCaption(Course().GetText(5));
+
+    PaintBox1 = new PaintBox(this);
+    PaintBox1->SetBounds(475, 184, 262, 249);
+    PaintBox1->OnPaint = [this](Canvas& canvas) { PaintBox1Paint(canvas); };
+
+    btn_exit = new Label(this);
+    btn_exit->SetBounds(764, 4, 33, 45);
+    SetCursor(*btn_exit, Cursor::HandPoint);
+    btn_exit->OnClick = [this] { btn_exitClick(); };
+}
+
+void TTopFiveForm::FormShow() {
+    const CourseData& course = Course();
+    img_tlo->LoadFromFile(course.DataPath("gfx\\topten_tlo.bmp"));
+    bestList_ = BuildBestList(users_, course.UserDataFolder);
+    SortBestList(bestList_);
+    rank_ = BestListRank(bestList_, course.CurrentUserName);
+    PlaySound(course.DataPath(RankSoundName(rank_)), SoundMode::Interrupt);
+    PaintBox1->update();
+}
+
+void TTopFiveForm::FormClose() { img_tlo->Clear(); }
+
+void TTopFiveForm::PaintBox1Paint(Canvas& canvas) {
+    canvas.Font.face = "Arial";
+    canvas.Font.bold = false;
+    canvas.Font.italic = false;
+    canvas.Brush.style = BrushStyle::Clear;
+    const int rows = std::min<int>(kBestListPaintedRows, static_cast<int>(bestList_.size()));
+    for (int i = 1; i <= rows; ++i) {
+        const BestEntry& entry = bestList_[static_cast<std::size_t>(i - 1)];
+        canvas.Font.size = i == 1 ? 14 : (i <= 3 ? 12 : 10);
+        const int y = 24 * (i - 1);
+        canvas.TextOut(0, y, std::to_string(i) + ".");
+        canvas.TextOut(25, y, entry.name);
+        canvas.TextOut(200, y, std::to_string(entry.total));
+    }
+}
+
+void TTopFiveForm::btn_exitClick() { Close(); }
+
+} // namespace lumora

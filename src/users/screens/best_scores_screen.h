@@ -1,0 +1,41 @@
+#pragma once
+// The best-scores screen: every learner's total among ten fixed names, the
+// first ten painted, and a spoken comment on the current learner's rank.
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/paint_box.h"
+#include "platform/ui/picture.h"
+#include "users/best_list.h"
+
+#include <vector>
+
+namespace lumora {
+
+class UserList;
+
+class TTopFiveForm : public Form {
+  public:
+    explicit TTopFiveForm(const UserList& users);
+
+    Picture* img_tlo;
+    Label* Label3;
+    PaintBox* PaintBox1;
+    Label* btn_exit;
+
+    void PaintBox1Paint(Canvas& canvas);
+    void btn_exitClick();
+
+    const std::vector<BestEntry>& BestList() const { return bestList_; }
+    int CurrentRank() const { return rank_; }
+
+  protected:
+    void FormShow() override;
+    void FormClose() override;
+
+  private:
+    const UserList& users_;
+    std::vector<BestEntry> bestList_;
+    int rank_ = -1;
+};
+
+} // namespace lumora

@@ -1,0 +1,50 @@
+#pragma once
+// The login screen: the learners of usr.t in a list, the last one chosen;
+// the learner logs in, creates a new user, or ends the program.
+#include "media/transparent_button.h"
+#include "platform/ui/form.h"
+#include "platform/ui/list_box.h"
+#include "platform/ui/picture.h"
+
+namespace lumora {
+
+class TForm10;
+class UserList;
+
+class TForm9 : public Form {
+  public:
+    TForm9(UserList& users, TForm10& newUser);
+
+    Picture* Image1;
+    ListBox* ComboBox1;
+    TTransparentButton* B_Nowy;
+    TTransparentButton* B_OK;
+    TTransparentButton* B_Zamknij;
+
+    void Button1Click();
+    void K_OKClick();
+    void K_KoniecClick();
+    void ComboBox1Click();
+    void ComboBox1DblClick();
+
+    // How the screen was left: a learner logged in, or the end was asked for.
+    bool LoggedIn() const { return loggedIn_; }
+    bool EndRequested() const { return endRequested_; }
+
+  protected:
+    void FormShow() override;
+    void FormClose() override;
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
+
+  private:
+    void FillList();
+    void SelectLast();
+    TTransparentButton* MakeButton(int left, int picture, int hint);
+
+    UserList& users_;
+    TForm10& newUser_;
+    bool loggedIn_ = false;
+    bool endRequested_ = false;
+};
+
+} // namespace lumora

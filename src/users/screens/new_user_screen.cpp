@@ -1,0 +1,109 @@
+#include "new_user_screen.h"
+
+#include "media/information_screen.h"
+#include "platform/cp1250.h"
+#include "platform/message_box.h"
+#include "shell/course/course_data.h"
+#include "shell/course/text_helpers.h"
+#include "users/user_registry.h"
+
+namespace lumora {
+
+std::string NewUserWelcomeText() {
+    const CourseData& c = Course();
+    return c.GetText(8) + " <br> <br> " + c.GetText(9) + " <br> " + c.GetText(10) + " <br> " +
+           c.GetText(11) + " <br> " + c.GetText(12);
+}
+
+TForm10::TForm10(UserList& users, TInformacjaForm& information,
+                 std::function<void(const std::string&)> showMessageScreen)
+    : Form(280, 106), users_(users), information_(information),
+      showMessageScreen_(std::move(showMessageScreen)) {
+    SetKeyPreview(true);
+    img_tlo = new Picture(this);
+    img_tlo->SetBounds(0, 0, 280, 106);
+    img_tlo->SetAutoSize(true);
+
+    Label1 = new Label(this);
+    FontSpec font;
+    font.face = "MS Sans Serif";
+    font.size = 8;
+    font.bold = true;
+    font.colour = kWhite;
+    Label1->SetFont(font);
+    Label1->SetAlignment(Alignment::Right);
+    Label1->SetBounds(0, 36, 74, 16);
+    Label1->SetCaption(Course().GetText(4));
+
+    Edit1 = new EditBox(this);
+    Edit1->SetBounds(80, 32, 169, 21);
+    Edit1->SetMaxLength(UserList::kMaxNameLength);
+    Edit1->OnChange = [this] { Edit1Change(); };
+
+    B_OK = new TTransparentButton(this);
+    B_OK->SetBounds(181, 69, 33, 33);
+    B_OK->SetBitmapNormal(4);
+    B_OK->hide();
+    B_OK->OnClick = [this] { K_OKClick(); };
+    B_Zamknij = new TTransparentButton(this);
+    B_Zamknij->SetBounds(233, 69, 33, 33);
+    B_Zamknij->SetBitmapNormal(5);
+    B_Zamknij->OnClick = [this] { K_KoniecClick(); };
+    SetCursor(*B_OK, Cursor::HandPoint);
+    SetCursor(*B_Zamknij, Cursor::HandPoint);
+    SetHint(*B_OK, Course().GetHint(32));
+    SetHint(*B_Zamknij, Course().GetHint(33));
+}
+
+void TForm10::FormShow() {
+    img_tlo->LoadFromFile(Course().DataPath("gfx\\nowy_user.bmp"));
+    Edit1->SetText("");
+    Edit1Change();
+    Edit1->setFocus();
+}
+
+void TForm10::FormClose() { img_tlo->Clear(); }
+
+void TForm10::Edit1Change() { B_OK->setVisible(Utf8Length(Trim(Edit1->Text())) > 1); }
+
+void TForm10::K_OKClick() {
+    // The list changes only once usr.t holds the new name, so a failed write
+    // leaves both as they were.
+    UserList next = users_;
+    const auto added = next.AddNewName(Edit1->Text());
+    if (added.result == UserList::NameCheck::Duplicate) {
+        showMessageScreen_(kDuplicateUserMessage);
+        Edit1->SetText("");
+        Edit1Change();
+        return;
+    }
+    if (added.result == UserList::NameCheck::Full) {
+        ShowMessage("Lista może pomieścić najwyżej " + std::to_string(UserList::kMaxUsers) +
+                    " uczniów.");
+        return;
+    }
+    if (auto error = next.Write(Course().UserPath("usr.t"))) {
+        ShowMessage(*error);
+        return;
+    }
+    users_ = std::move(next);
+    information_.HelpText = NewUserWelcomeText();
+    information_.ShowModal();
+    Close();
+}
+
+void TForm10::K_KoniecClick() { Close(); }
+
+void TForm10::FormKeyDown(int& key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Escape) {
+        key = 0;
+        K_KoniecClick();
+    } else if (IsEnterKey(key)) {
+        key = 0; // Enter never reaches the edit box
+        if (B_OK->isVisible()) {
+            K_OKClick();
+        }
+    }
+}
+
+} // namespace lumora

@@ -1,0 +1,49 @@
+#pragma once
+// The new-user screen: the learner types a name; a name already in the list
+// is refused, an accepted one is added to usr.t and welcomed with the
+// information text.
+#include "media/transparent_button.h"
+#include "platform/ui/edit_box.h"
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/picture.h"
+
+#include <functional>
+#include <string>
+
+namespace lumora {
+
+class UserList;
+class TInformacjaForm;
+
+class TForm10 : public Form {
+  public:
+    // showMessageScreen shows a text on the program's message screen.
+    TForm10(UserList& users, TInformacjaForm& information,
+            std::function<void(const std::string&)> showMessageScreen);
+
+    Picture* img_tlo;
+    Label* Label1;
+    EditBox* Edit1;
+    TTransparentButton* B_OK;
+    TTransparentButton* B_Zamknij;
+
+    void Edit1Change();
+    void K_OKClick();
+    void K_KoniecClick();
+
+  protected:
+    void FormShow() override;
+    void FormClose() override;
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
+
+  private:
+    UserList& users_;
+    TInformacjaForm& information_;
+    std::function<void(const std::string&)> showMessageScreen_;
+};
+
+// The welcome text shown after a new user has been created.
+std::string NewUserWelcomeText();
+
+} // namespace lumora

@@ -1,0 +1,33 @@
+#pragma once
+// The course the screenshots show: the demo course's tables, with sample
+// texts where it has none yet, and its pictures copied into a temporary
+// course folder (stand-ins drawn for those it lacks), including the button
+// strips of the shared picture list.
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace lumora::shots {
+
+class SampleCourse {
+  public:
+    // Makes the sample course the program's course (lumora::Course()).
+    explicit SampleCourse(const std::string& demoRoot);
+
+    bool Ready() const { return ready_; }
+
+  private:
+    void LoadTables();
+    void FillMissingTexts();
+    bool MakePictures();
+    bool MakeButtonStrips();
+    // Copies the demo course's file, or draws a stand-in with make.
+    template <class Make> bool Provide(const std::string& relative, Make make);
+
+    std::string demoRoot_;
+    QTemporaryDir dir_;
+    std::string root_;
+    bool ready_ = false;
+};
+
+} // namespace lumora::shots

@@ -1,0 +1,119 @@
+#include "screen_shots.h"
+
+#include "media/button_strips.h"
+#include "media/information_screen.h"
+#include "media/result_box.h"
+#include "media/transparent_button.h"
+#include "platform/ui/form.h"
+#include "shell/course/course_data.h"
+#include "shell/screens/message_screen.h"
+#include "shell/screens/options_screen.h"
+#include "shell/screens/question_screen.h"
+
+#include <QImage>
+
+#include <cstdio>
+
+namespace lumora::shots {
+namespace {
+
+constexpr const char* kSampleHelp =
+    "<b>Jak pracować z ćwiczeniem</b>@Posłuchaj nagrania, a potem odpowiedz na pytania. "
+    "Kliknij [iko_pomoc] aby usłyszeć polecenie jeszcze raz, albo [iko_glosnik] aby "
+    "posłuchać słowa. <i>Powodzenia!</i>@Wskazówka: tekst można przewijać strzałkami, a "
+    "okno przesuwać, chwytając jego górny brzeg. Kiedy skończysz, kliknij krzyżyk w rogu "
+    "okna albo naciśnij Enter.";
+
+template <class T> std::unique_ptr<QWidget> Shown(std::unique_ptr<T> form) {
+    form->Show();
+    return form;
+}
+
+std::unique_ptr<QWidget> ResultBoxShot() {
+    auto box = std::make_unique<TWynik_Form>();
+    box->Label1->SetCaption(ResultCaption(12, 345));
+    return Shown(std::move(box));
+}
+
+std::unique_ptr<QWidget> InformationShot() {
+    auto screen = std::make_unique<TInformacjaForm>();
+    screen->HelpText = kSampleHelp;
+    screen->Show();
+    // The first paint decides whether the text needs the scroll-down arrow.
+    screen->grab();
+    return screen;
+}
+
+std::unique_ptr<QWidget> OptionsShot() {
+    Course().SoundSet = 4;
+    return Shown(std::make_unique<TOpcjeForm>());
+}
+
+std::unique_ptr<QWidget> QuestionShot() {
+    auto screen = std::make_unique<TQuestionForm>();
+    screen->Label1->SetCaption(Course().GetText(3));
+    return Shown(std::move(screen));
+}
+
+std::unique_ptr<QWidget> MessageShot() {
+    auto screen = std::make_unique<TForm20>();
+    screen->Label1->SetCaption("Podaj swoje imię, zanim zaczniesz naukę.");
+    return Shown(std::move(screen));
+}
+
+// The 24 image buttons of the shared list: at rest above, highlighted below.
+std::unique_ptr<QWidget> ButtonStripsShot() {
+    auto form = std::make_unique<Form>(12 * 40 + 8, 2 * 80 + 8);
+    form->SetColor({40, 40, 48});
+    for (int i = 0; i < MyImageList1().Count(); ++i) {
+        for (int stan = 0; stan < 2; ++stan) {
+            auto* button = new TTransparentButton(form.get());
+            button->SetBitmapNormal(i);
+            button->move(8 + (i % 12) * 40, 8 + (i / 12) * 80 + stan * 40);
+            button->SetStan(stan);
+        }
+    }
+    return Shown(std::move(form));
+}
+
+bool PlainColour(const QImage& image) {
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != first) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+const std::vector<ScreenShot>& ScreenShots() {
+    static const std::vector<ScreenShot> shots = {
+        {"result_box", ResultBoxShot},   {"information_screen", InformationShot},
+        {"options_screen", OptionsShot}, {"question_screen", QuestionShot},
+        {"message_screen", MessageShot}, {"button_strips", ButtonStripsShot},
+    };
+    return shots;
+}
+
+int RenderScreenShots(const std::string& outDir) {
+    int failed = 0;
+    for (const ScreenShot& shot : ScreenShots()) {
+        const std::unique_ptr<QWidget> screen = shot.show();
+        const QImage image = screen->grab().toImage();
+        screen->hide();
+        const std::string path = outDir + "/" + shot.name + ".png";
+        if (image.isNull() || PlainColour(image) || !image.save(QString::fromStdString(path))) {
+            std::fprintf(stderr, "lumora-screenshots: %s was not rendered\n", path.c_str());
+            ++failed;
+        } else {
+            std::printf("%s\n", path.c_str());
+        }
+    }
+    return failed;
+}
+
+} // namespace lumora::shots
