@@ -30,12 +30,12 @@ std::string SubstituteFontFace(const std::string& face) {
     return face;
 }
 
-QFont MakeFont(const FontSpec& spec) {
-    QFont font(QString::fromStdString(SubstituteFontFace(spec.face)));
-    font.setPixelSize(std::max(1, spec.PixelSize()));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+QFont MakeFont(const FontSpec& wanted) {
+    QFont font(QString::fromStdString(SubstituteFontFace(wanted.face)));
+    font.setPixelSize(std::max(1, wanted.PixelSize()));
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
     return font;
 }
 

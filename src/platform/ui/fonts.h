@@ -14,7 +14,7 @@ namespace lumora {
 // The face that stands in for a Windows face; other faces are kept.
 std::string SubstituteFontFace(const std::string& face);
 
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& wanted);
 QColor ToQColor(Rgb colour);
 
 // Registers the substitutions with Qt, so fonts made elsewhere by face name
