@@ -15,13 +15,13 @@ struct IconLook {
 
 // Vocabulary in blue, sentences in amber, the story in violet, games in teal.
 const IconLook kLooks[] = {
-    {30, "Aa", QColor(40, 90, 200)},    {31, "ABC", QColor(40, 90, 200)},
-    {32, "A_", QColor(40, 90, 200)},    {1, "1", QColor(215, 120, 20)},
-    {2, "2", QColor(215, 120, 20)},     {3, "3", QColor(215, 120, 20)},
-    {4, "4", QColor(215, 120, 20)},     {9, "_ _", QColor(215, 120, 20)},
-    {35, "?", QColor(130, 60, 170)},    {36, "<>", QColor(130, 60, 170)},
-    {37, "ab_", QColor(130, 60, 170)},  {38, "=", QColor(130, 60, 170)},
-    {39, "T/F", QColor(130, 60, 170)},  {41, "[#]", QColor(0, 130, 130)},
+    {30, "Aa", QColor(40, 90, 200)},   {31, "ABC", QColor(40, 90, 200)},
+    {32, "A_", QColor(40, 90, 200)},   {1, "1", QColor(215, 120, 20)},
+    {2, "2", QColor(215, 120, 20)},    {3, "3", QColor(215, 120, 20)},
+    {4, "4", QColor(215, 120, 20)},    {9, "_ _", QColor(215, 120, 20)},
+    {35, "?", QColor(130, 60, 170)},   {36, "<>", QColor(130, 60, 170)},
+    {37, "ab_", QColor(130, 60, 170)}, {38, "=", QColor(130, 60, 170)},
+    {39, "T/F", QColor(130, 60, 170)}, {41, "[#]", QColor(0, 130, 130)},
     {42, "+", QColor(0, 130, 130)},
 };
 

@@ -114,7 +114,11 @@ void TForm1::FormShow() {
     }
 }
 
-void TForm1::FormClose() { Img_tlo->Clear(); }
+// The main menu is the main screen: closing it ends the program.
+void TForm1::FormClose() {
+    Img_tlo->Clear();
+    QApplication::quit();
+}
 
 bool TForm1::event(QEvent* e) {
     const bool handled = Form::event(e);
@@ -228,7 +232,6 @@ void TForm1::k_koniecClick() {
     PlayFileNow(Course().DataPath("polecenia\\e.wav"), true);
     endConfirmed_ = true;
     Close();
-    QApplication::quit();
 }
 
 } // namespace lumora

@@ -14,8 +14,7 @@ constexpr int kListHeight = 533;
 
 } // namespace
 
-TSecondForm::TSecondForm(TInformacjaForm& information)
-    : Form(800, 600), information_(information) {
+TSecondForm::TSecondForm() : Form(800, 600) {
     SetKeyPreview(true);
     SwallowAltF4();
     Img_tlo = new Picture(this);
@@ -74,7 +73,9 @@ void TSecondForm::FormShow() {
     PaintBox1->update();
 }
 
-void TSecondForm::FormClose() { Img_tlo->Clear(); }
+void TSecondForm::FormClose() {
+    Img_tlo->Clear();
+}
 
 void TSecondForm::PaintBox1Paint(Canvas& canvas) {
     canvas.Font.face = "Arial";
@@ -127,7 +128,9 @@ void TSecondForm::PaintBox1MouseDown(int x, int y) {
     }
 }
 
-void TSecondForm::Img_tloMouseMove() { lbl_opis->hide(); }
+void TSecondForm::Img_tloMouseMove() {
+    lbl_opis->hide();
+}
 
 void TSecondForm::btn_exitClick() {
     Close();
@@ -137,8 +140,10 @@ void TSecondForm::btn_exitClick() {
 }
 
 void TSecondForm::btn_polecenieClick() {
-    information_.HelpText = Course().GetText(13);
-    information_.ShowModal();
+    if (information_ != nullptr) {
+        information_->HelpText = Course().GetText(13);
+        information_->ShowModal();
+    }
 }
 
 bool TSecondForm::FormShortCut(int key, Qt::KeyboardModifiers) {

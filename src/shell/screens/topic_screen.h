@@ -18,7 +18,10 @@ class TInformacjaForm;
 
 class TSecondForm : public Form {
   public:
-    explicit TSecondForm(TInformacjaForm& information);
+    TSecondForm();
+
+    // The information screen of the help button, created later.
+    void SetInformationScreen(TInformacjaForm* information) { information_ = information; }
 
     Picture* Img_tlo;
     PaintBox* PaintBox1;
@@ -47,7 +50,7 @@ class TSecondForm : public Form {
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers) override;
 
   private:
-    TInformacjaForm& information_;
+    TInformacjaForm* information_ = nullptr;
     std::vector<int> lessons_;
     std::vector<TopicHitArea> hitAreas_;
     TopicListStyle style_;

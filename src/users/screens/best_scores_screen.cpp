@@ -41,7 +41,9 @@ void TTopFiveForm::FormShow() {
     PaintBox1->update();
 }
 
-void TTopFiveForm::FormClose() { img_tlo->Clear(); }
+void TTopFiveForm::FormClose() {
+    img_tlo->Clear();
+}
 
 void TTopFiveForm::PaintBox1Paint(Canvas& canvas) {
     canvas.Font.face = "Arial";
@@ -59,6 +61,8 @@ void TTopFiveForm::PaintBox1Paint(Canvas& canvas) {
     }
 }
 
-void TTopFiveForm::btn_exitClick() { Close(); }
+void TTopFiveForm::btn_exitClick() {
+    Close();
+}
 
 } // namespace lumora

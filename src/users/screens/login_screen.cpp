@@ -11,8 +11,7 @@
 
 namespace lumora {
 
-TForm9::TForm9(UserList& users, TForm10& newUser)
-    : Form(246, 187), users_(users), newUser_(newUser) {
+TForm9::TForm9(UserList& users) : Form(246, 187), users_(users) {
     SetKeyPreview(true);
     Image1 = new Picture(this);
     Image1->SetBounds(0, 0, 246, 187);
@@ -68,7 +67,9 @@ void TForm9::FormShow() {
     PlayFileNow(Course().DataPath("polecenia\\l.wav"), false);
 }
 
-void TForm9::FormClose() { Image1->Clear(); }
+void TForm9::FormClose() {
+    Image1->Clear();
+}
 
 void TForm9::ComboBox1Click() {
     const int index = ComboBox1->ItemIndex();
@@ -102,7 +103,9 @@ void TForm9::K_KoniecClick() {
 void TForm9::Button1Click() {
     StopMedia();
     const int before = users_.Count();
-    newUser_.ShowModal();
+    if (newUser_ != nullptr) {
+        newUser_->ShowModal();
+    }
     repaint();
     B_OK->hide();
     FillList();

@@ -13,7 +13,10 @@ class UserList;
 
 class TForm9 : public Form {
   public:
-    TForm9(UserList& users, TForm10& newUser);
+    explicit TForm9(UserList& users);
+
+    // The new-user screen, created after this one.
+    void SetNewUserScreen(TForm10* newUser) { newUser_ = newUser; }
 
     Picture* Image1;
     ListBox* ComboBox1;
@@ -42,7 +45,7 @@ class TForm9 : public Form {
     TTransparentButton* MakeButton(int left, int picture, int hint);
 
     UserList& users_;
-    TForm10& newUser_;
+    TForm10* newUser_ = nullptr;
     bool loggedIn_ = false;
     bool endRequested_ = false;
 };

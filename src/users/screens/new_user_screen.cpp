@@ -15,10 +15,7 @@ std::string NewUserWelcomeText() {
            c.GetText(11) + " <br> " + c.GetText(12);
 }
 
-TForm10::TForm10(UserList& users, TInformacjaForm& information,
-                 std::function<void(const std::string&)> showMessageScreen)
-    : Form(280, 106), users_(users), information_(information),
-      showMessageScreen_(std::move(showMessageScreen)) {
+TForm10::TForm10(UserList& users) : Form(280, 106), users_(users) {
     SetKeyPreview(true);
     img_tlo = new Picture(this);
     img_tlo->SetBounds(0, 0, 280, 106);
@@ -62,9 +59,13 @@ void TForm10::FormShow() {
     Edit1->setFocus();
 }
 
-void TForm10::FormClose() { img_tlo->Clear(); }
+void TForm10::FormClose() {
+    img_tlo->Clear();
+}
 
-void TForm10::Edit1Change() { B_OK->setVisible(Utf8Length(Trim(Edit1->Text())) > 1); }
+void TForm10::Edit1Change() {
+    B_OK->setVisible(Utf8Length(Trim(Edit1->Text())) > 1);
+}
 
 void TForm10::K_OKClick() {
     // The list changes only once usr.t holds the new name, so a failed write
@@ -72,7 +73,11 @@ void TForm10::K_OKClick() {
     UserList next = users_;
     const auto added = next.AddNewName(Edit1->Text());
     if (added.result == UserList::NameCheck::Duplicate) {
-        showMessageScreen_(kDuplicateUserMessage);
+        if (ShowMessageScreen) {
+            ShowMessageScreen(kDuplicateUserMessage);
+        } else {
+            ShowMessage(kDuplicateUserMessage);
+        }
         Edit1->SetText("");
         Edit1Change();
         return;
@@ -87,12 +92,16 @@ void TForm10::K_OKClick() {
         return;
     }
     users_ = std::move(next);
-    information_.HelpText = NewUserWelcomeText();
-    information_.ShowModal();
+    if (information_ != nullptr) {
+        information_->HelpText = NewUserWelcomeText();
+        information_->ShowModal();
+    }
     Close();
 }
 
-void TForm10::K_KoniecClick() { Close(); }
+void TForm10::K_KoniecClick() {
+    Close();
+}
 
 void TForm10::FormKeyDown(int& key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Escape) {

@@ -18,9 +18,12 @@ class TInformacjaForm;
 
 class TForm10 : public Form {
   public:
-    // showMessageScreen shows a text on the program's message screen.
-    TForm10(UserList& users, TInformacjaForm& information,
-            std::function<void(const std::string&)> showMessageScreen);
+    explicit TForm10(UserList& users);
+
+    // The information screen that welcomes a new user, and the program's
+    // message screen for a name that is taken; both are created later.
+    void SetInformationScreen(TInformacjaForm* information) { information_ = information; }
+    std::function<void(const std::string&)> ShowMessageScreen;
 
     Picture* img_tlo;
     Label* Label1;
@@ -39,8 +42,7 @@ class TForm10 : public Form {
 
   private:
     UserList& users_;
-    TInformacjaForm& information_;
-    std::function<void(const std::string&)> showMessageScreen_;
+    TInformacjaForm* information_ = nullptr;
 };
 
 // The welcome text shown after a new user has been created.

@@ -1,0 +1,18 @@
+#pragma once
+// The program from start to end: one running copy, the screens, the display
+// check, the backdrop, the login and then the main menu's message loop.
+#include <string>
+
+namespace lumora {
+
+struct ProgramArguments {
+    std::string dataRoot; // --data DIR; empty: LUMORA_DATA or the executable's folder
+    bool ok = true;
+};
+
+ProgramArguments ParseProgramArguments(int argc, char** argv);
+
+// Runs the program; returns the process's exit status.
+int RunProgram(int argc, char** argv);
+
+} // namespace lumora
