@@ -1,5 +1,7 @@
 #include "screen_shots.h"
 
+#include "program_shots.h"
+
 #include "media/button_strips.h"
 #include "media/information_screen.h"
 #include "media/result_box.h"
@@ -91,11 +93,17 @@ bool PlainColour(const QImage& image) {
 } // namespace
 
 const std::vector<ScreenShot>& ScreenShots() {
-    static const std::vector<ScreenShot> shots = {
-        {"result_box", ResultBoxShot},   {"information_screen", InformationShot},
-        {"options_screen", OptionsShot}, {"question_screen", QuestionShot},
-        {"message_screen", MessageShot}, {"button_strips", ButtonStripsShot},
-    };
+    static const std::vector<ScreenShot> shots = [] {
+        std::vector<ScreenShot> all = {
+            {"result_box", ResultBoxShot},   {"information_screen", InformationShot},
+            {"options_screen", OptionsShot}, {"question_screen", QuestionShot},
+            {"message_screen", MessageShot}, {"button_strips", ButtonStripsShot},
+        };
+        for (auto& shot : ProgramScreenShots()) {
+            all.push_back(std::move(shot));
+        }
+        return all;
+    }();
     return shots;
 }
 

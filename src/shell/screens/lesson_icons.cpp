@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cstring>
+
 namespace lumora {
 namespace {
 
@@ -61,7 +63,8 @@ QImage LessonIcon(int code, bool done) {
     p.setBrush(done ? QColor(30, 160, 70) : look->colour);
     p.drawRoundedRect(QRectF(1, 1, kLessonIconWidth - 2, kLessonIconHeight - 2), 4, 4);
     QFont font("Arial");
-    font.setPixelSize(10);
+    // A done icon leaves room for its tick.
+    font.setPixelSize(done && std::strlen(look->label) > 2 ? 7 : 10);
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
