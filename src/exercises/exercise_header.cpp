@@ -55,7 +55,7 @@ const StRecord* StoryRecord(const CourseData& course, const std::string& content
     }
     const StRecord* record = course.St(number);
     if (record == nullptr) {
-        fault = "St.t has no record " + std::to_string(number) + ".";
+        fault = "the course has no such record.";
     }
     return record;
 }

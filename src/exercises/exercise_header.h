@@ -31,8 +31,8 @@ ExerciseMediaFiles FindExerciseMedia(const CourseData& course, const std::string
 std::string HelpSoundPath(const CourseData& course, const ExerciseHeader& header);
 
 // The St.t record a story lesson names: its Content as a decimal number.
-// Nothing (and a message for the learner in `fault`) when the number is not a
-// number or no such record was loaded.
+// Nothing (and what is wrong in `fault`, for a message that names the record)
+// when the number is not a number or no such record was loaded.
 const StRecord* StoryRecord(const CourseData& course, const std::string& content,
                             std::string& fault);
 

@@ -42,7 +42,7 @@ TEST(ExerciseHeader, HelpSoundAndStoryRecord) {
     std::string fault;
     EXPECT_NE(StoryRecord(c, "1", fault), nullptr);
     EXPECT_EQ(StoryRecord(c, "5", fault), nullptr);
-    EXPECT_EQ(fault, "St.t has no record 5.");
+    EXPECT_EQ(fault, "the course has no such record.");
     EXPECT_EQ(StoryRecord(c, "x", fault), nullptr);
     EXPECT_EQ(fault, "'x' is not a valid integer value");
 }

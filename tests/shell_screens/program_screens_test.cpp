@@ -87,11 +87,14 @@ class ProgramScreens : public test::ScreenCourse {
 };
 
 TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
+    RegisterProgramExerciseScreens();
     Start();
     EXPECT_EQ(screens->CreationOrder,
               (std::vector<std::string>{"TForm1", "TForm5", "TSecondForm", "TWynik_Form", "TForm9",
-                                        "TForm10", "TForm20", "TTopFiveForm", "TInformacjaForm",
-                                        "TPodkladForm", "TQuestionForm", "TOpcjeForm"}));
+                                        "TForm10", "TForm20", "TTopFiveForm", "TC_MC_Form",
+                                        "TInformacjaForm", "TPodkladForm", "TQuestionForm",
+                                        "TOpcjeForm"}));
+    EXPECT_TRUE(HasExerciseScreen(35));
     EXPECT_EQ(Course().SteeringTable.size(), 7u);
     EXPECT_EQ(Course().DataRoot, builder.DataRoot());
     // Screens made after the main menu read their hints from the loaded course.

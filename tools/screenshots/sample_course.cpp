@@ -44,6 +44,7 @@ const SampleBackground kBackgrounds[] = {
     {"gfx\\polecenie.bmp", 448, 225, true, "Informacja", QRect(416, 8, 25, 29)},
     {"gfx\\question1.bmp", 246, 138, false, "", QRect()},
     {"gfx\\informacja.bmp", 455, 101, true, "Uwaga", QRect(428, 4, 25, 29)},
+    {"gfx\\blank_tlo.bmp", 800, 600, true, "", QRect()},
 };
 
 // What each of the 24 stand-in strips shows, in list order.

@@ -1,5 +1,6 @@
 #include "screen_shots.h"
 
+#include "exercise_shots.h"
 #include "program_shots.h"
 
 #include "media/button_strips.h"
@@ -99,6 +100,10 @@ const std::vector<ScreenShot>& ScreenShots() {
             {"options_screen", OptionsShot}, {"question_screen", QuestionShot},
             {"message_screen", MessageShot}, {"button_strips", ButtonStripsShot},
         };
+        // Before the program's screens, which load the demo course itself.
+        for (auto& shot : ExerciseScreenShots()) {
+            all.push_back(std::move(shot));
+        }
         for (auto& shot : ProgramScreenShots()) {
             all.push_back(std::move(shot));
         }

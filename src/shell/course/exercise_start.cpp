@@ -49,6 +49,23 @@ void StartExercise(CourseData& course, int index) {
     }
 }
 
+namespace {
+std::function<void()>& LessonClosedHandler() {
+    static std::function<void()> handler;
+    return handler;
+}
+} // namespace
+
+void SetLessonClosedHandler(std::function<void()> handler) {
+    LessonClosedHandler() = std::move(handler);
+}
+
+void NotifyLessonClosed() {
+    if (LessonClosedHandler()) {
+        LessonClosedHandler()();
+    }
+}
+
 void SelectDataRows(CourseData& course, const std::string& key) {
     const std::string wanted = LowerCase(key);
     course.SelectedRows.clear();

@@ -24,6 +24,11 @@ bool HasExerciseScreen(int code);
 // Code without a screen, opens nothing.
 void StartExercise(CourseData& course, int index);
 
+// Whoever shows the lesson list learns when a lesson's screen has closed, so
+// it can show the lesson as done. Lesson screens call NotifyLessonClosed.
+void SetLessonClosedHandler(std::function<void()> handler);
+void NotifyLessonClosed();
+
 // Fills SelectedRows with the DataTable rows whose GroupKey equals the key in
 // lower case, in table order, and clears their SelectedDone flags.
 void SelectDataRows(CourseData& course, const std::string& key);

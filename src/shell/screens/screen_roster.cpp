@@ -1,5 +1,7 @@
 #include "screen_roster.h"
 
+#include "exercises/show_instruction.h"
+#include "exercises/story_screens.h"
 #include "media/button_strips.h"
 #include "media/media_holder.h"
 #include "users/points_table.h"
@@ -44,6 +46,7 @@ void CreateMediaHolder(ScreenRoster& r) {
 // Screens that open one another are created in roster order, so they are
 // joined once all exist.
 void Wire(ScreenRoster& r) {
+    SetInstructionScreen(r.InformacjaForm.get());
     r.Form1->SetTargets({r.SecondForm.get(), r.TopFiveForm.get(), r.OpcjeForm.get(),
                          r.QuestionForm.get(), r.InformacjaForm.get()});
     r.SecondForm->SetInformationScreen(r.InformacjaForm.get());
@@ -60,6 +63,10 @@ void Wire(ScreenRoster& r) {
 
 void RegisterExerciseScreenFactory(int place, ExerciseScreenFactory factory) {
     Factories()[place] = std::move(factory);
+}
+
+void RegisterProgramExerciseScreens() {
+    RegisterExerciseScreenFactory(14, MakeMultipleChoiceScreens);
 }
 
 std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {

@@ -49,6 +49,9 @@ using ExerciseScreenFactory = std::function<std::vector<std::unique_ptr<QWidget>
 // choice, 17 reveal game, 18 crossword, 19 definitions, 20 true/false.
 void RegisterExerciseScreenFactory(int place, ExerciseScreenFactory factory);
 
+// Registers the factories of every exercise screen the program has.
+void RegisterProgramExerciseScreens();
+
 // Creates every screen in roster order; the main menu's creation loads the
 // course with the given folders.
 std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup);

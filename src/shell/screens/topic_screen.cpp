@@ -1,10 +1,12 @@
 #include "topic_screen.h"
 
 #include "lesson_icons.h"
+
 #include "media/information_screen.h"
 #include "platform/text_file.h"
 #include "shell/course/exercise_start.h"
 #include "users/points_table.h"
+#include <QEvent>
 
 namespace lumora {
 namespace {
@@ -49,6 +51,13 @@ TSecondForm::TSecondForm() : Form(800, 600) {
     btn_polecenie->OnClick = [this] { btn_polecenieClick(); };
     SetCursor(*btn_polecenie, Cursor::HandPoint);
     SetHint(*btn_polecenie, Course().GetHint(50));
+    // A window system may show the uncovered list from its cache; painting it
+    // again shows the lesson just done with its done icon.
+    SetLessonClosedHandler([this] { PaintBox1->update(); });
+}
+
+TSecondForm::~TSecondForm() {
+    SetLessonClosedHandler(nullptr);
 }
 
 void TSecondForm::FormShow() {
@@ -144,6 +153,15 @@ void TSecondForm::btn_polecenieClick() {
         information_->HelpText = Course().GetText(13);
         information_->ShowModal();
     }
+}
+
+// The list is painted again whenever the screen comes back to the front (an
+// exercise above it has closed), so a lesson just done shows its done icon.
+bool TSecondForm::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        PaintBox1->update();
+    }
+    return Form::event(e);
 }
 
 bool TSecondForm::FormShortCut(int key, Qt::KeyboardModifiers) {

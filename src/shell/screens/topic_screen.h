@@ -19,6 +19,7 @@ class TInformacjaForm;
 class TSecondForm : public Form {
   public:
     TSecondForm();
+    ~TSecondForm() override;
 
     // The information screen of the help button, created later.
     void SetInformationScreen(TInformacjaForm* information) { information_ = information; }
@@ -48,6 +49,7 @@ class TSecondForm : public Form {
     void FormShow() override;
     void FormClose() override;
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers) override;
+    bool event(QEvent* event) override;
 
   private:
     TInformacjaForm* information_ = nullptr;

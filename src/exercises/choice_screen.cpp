@@ -1,0 +1,166 @@
+#include "choice_screen.h"
+
+#include "exercise_art.h"
+#include "platform/text_file.h"
+
+namespace lumora {
+namespace {
+
+FrameOptions ChoiceFrame() {
+    FrameOptions options;
+    options.scrollButtons = true;
+    // The default is narrower than it is tall.
+    options.contentDefaults = Rect{20, 156, 381, 729};
+    return options;
+}
+
+Picture* MarkPicture(QWidget* parent, const QImage& image) {
+    auto* picture = new Picture(parent);
+    picture->SetBounds(0, 0, kAnswerMarkSize, kAnswerMarkSize);
+    picture->SetImage(image);
+    picture->hide();
+    return picture;
+}
+
+} // namespace
+
+TC_MC_Form::TC_MC_Form() : ExerciseFrame(ChoiceFrame()) {
+    pb_tresc = new PaintBox(this);
+    pb_tresc->SetBounds(20, 156, 729, 381);
+    pb_tresc->OnPaint = [this](Canvas& canvas) { pb_trescPaint(canvas); };
+    pb_tresc->OnMouseDown = [this](Qt::MouseButton, int x, int y) { pb_trescMouseDown(x, y); };
+    pb_tresc->OnMouseMove = [this](int x, int y) { pb_trescMouseMove(x, y); };
+    SetContentArea(pb_tresc);
+    btn_ok = CheckButton;
+    img_normal = MarkPicture(this, UncheckedMarkArt());
+    img_checked = MarkPicture(this, CheckedMarkArt());
+    img_bad = MarkPicture(this, CrossedMarkArt());
+    btn_up->OnClick = [this] { btn_upClick(); };
+    btn_dn->OnClick = [this] { btn_dnClick(); };
+}
+
+std::optional<std::string> TC_MC_Form::ReadContent(const StRecord& record) {
+    auto parsed = ParseChoiceContent(record.StBody);
+    if (auto* fault = std::get_if<std::string>(&parsed)) {
+        return *fault;
+    }
+    content_ = std::move(std::get<ChoiceContent>(parsed));
+    return std::nullopt;
+}
+
+void TC_MC_Form::ResetExercise() {
+    ShuffleAnswers(content_);
+    state_ = ChoiceState(content_);
+    areas_.clear();
+    scroll_ = 0;
+    scrollLimit_ = 0;
+    btn_up->hide();
+    firstPaint_ = true;
+    // A new lesson starts in the regular style, whatever the last one left.
+    bold_ = false;
+    italic_ = false;
+    Repaint();
+}
+
+ExerciseScore TC_MC_Form::Score() const {
+    return {state_.Points(), state_.Right(), state_.WrongCount(), state_.Actions(),
+            state_.Questions()};
+}
+
+const QImage& TC_MC_Form::MarkImage(AnswerMark mark) const {
+    switch (mark) {
+    case AnswerMark::Bad:
+        return img_bad->Image();
+    case AnswerMark::Checked:
+        return img_checked->Image();
+    case AnswerMark::Normal:
+        break;
+    }
+    return img_normal->Image();
+}
+
+void TC_MC_Form::pb_trescPaint(Canvas& canvas) {
+    canvas.Font.face = "Arial";
+    canvas.Font.size = 10;
+    canvas.Font.pixels = 0;
+    canvas.Font.bold = bold_;
+    canvas.Font.italic = italic_;
+    canvas.Brush.style = BrushStyle::Clear;
+    const ChoiceLayout layout = LayOutChoices(canvas, content_, state_, scroll_);
+    bold_ = canvas.Font.bold;
+    italic_ = canvas.Font.italic;
+    for (const ChoiceMarkPlace& place : layout.marks) {
+        canvas.DrawPicture(place.x, place.y, MarkImage(place.mark));
+    }
+    canvas.Font.colour = kBlack;
+    for (const ChoiceWord& word : layout.words) {
+        canvas.Font.bold = word.bold;
+        canvas.Font.italic = word.italic;
+        canvas.TextOut(word.x, word.y, word.text);
+    }
+    areas_ = layout.areas;
+    if (firstPaint_) {
+        scrollLimit_ = ChoiceScrollLimit(layout.end, pb_tresc->height());
+        btn_dn->setVisible(scrollLimit_ > 0);
+        firstPaint_ = false;
+    }
+}
+
+void TC_MC_Form::pb_trescMouseDown(int x, int y) {
+    if (state_.Marked()) {
+        return;
+    }
+    if (const AnswerArea* hit = HitAnswer(areas_, x, y)) {
+        state_.Choose(hit->question, hit->option);
+        Repaint();
+    }
+}
+
+void TC_MC_Form::pb_trescMouseMove(int x, int y) {
+    if (!state_.Marked()) {
+        SetCursor(*pb_tresc,
+                  HitAnswer(areas_, x, y) != nullptr ? Cursor::HandPoint : Cursor::Arrow);
+    }
+}
+
+void TC_MC_Form::btn_okClick() {
+    state_.Mark();
+    btn_ok->hide();
+    StopMedia();
+    lbl_jeszcze_raz->show();
+    PauseMedia();
+    const bool allRight = state_.Right() == state_.Questions();
+    const std::string sound =
+        CurrentCourse().DataPath("wav\\" + (allRight ? PraiseSoundName() : FailureSoundName()));
+    // A missing feedback sound plays nothing and is not reported.
+    if (FileExists(sound)) {
+        PlaySideSound(sound);
+    }
+    Repaint();
+}
+
+void TC_MC_Form::btn_upClick() {
+    if (scroll_ > 0) {
+        --scroll_;
+    }
+    btn_up->setVisible(scroll_ > 0);
+    btn_dn->show();
+    Repaint();
+}
+
+void TC_MC_Form::btn_dnClick() {
+    if (scroll_ < scrollLimit_) {
+        ++scroll_;
+    }
+    if (scroll_ >= scrollLimit_) {
+        btn_dn->hide();
+    }
+    btn_up->show();
+    Repaint();
+}
+
+void TC_MC_Form::Repaint() {
+    pb_tresc->update();
+}
+
+} // namespace lumora

@@ -1,0 +1,62 @@
+#pragma once
+// The multiple-choice screen: up to eleven questions with two to four answers
+// each, in one scrollable paint box. The learner picks one answer per question
+// and presses the check button: wrong choices are crossed, right answers
+// ticked, and a praise or failure sound plays over the paused recording.
+#include "choice_content.h"
+#include "choice_layout.h"
+#include "exercise_frame.h"
+
+#include <vector>
+
+namespace lumora {
+
+inline constexpr int kMultipleChoiceCode = 35;
+
+class TC_MC_Form : public ExerciseFrame {
+  public:
+    TC_MC_Form();
+
+    PaintBox* pb_tresc;
+    TTransparentButton* btn_ok; // the frame's check button
+    Picture* img_normal;
+    Picture* img_checked;
+    Picture* img_bad;
+
+    void pb_trescPaint(Canvas& canvas);
+    void pb_trescMouseDown(int x, int y);
+    void pb_trescMouseMove(int x, int y);
+    void btn_okClick();
+    void btn_upClick();
+    void btn_dnClick();
+
+    // The questions as shuffled for this load, and the learner's answers.
+    const ChoiceContent& Content() const { return content_; }
+    const ChoiceState& State() const { return state_; }
+    int ScrollPosition() const { return scroll_; }
+    int ScrollLimit() const { return scrollLimit_; }
+    // The answers' click areas as last painted.
+    const std::vector<AnswerArea>& AnswerAreas() const { return areas_; }
+
+  protected:
+    std::optional<std::string> ReadContent(const StRecord& record) override;
+    void ResetExercise() override;
+    ExerciseScore Score() const override;
+    void CheckClick() override { btn_okClick(); }
+
+  private:
+    const QImage& MarkImage(AnswerMark mark) const;
+    void Repaint();
+
+    ChoiceContent content_;
+    ChoiceState state_{content_};
+    std::vector<AnswerArea> areas_;
+    int scroll_ = 0;
+    int scrollLimit_ = 0;
+    bool firstPaint_ = true;
+    // Bold and italic as the last paint left them.
+    bool bold_ = false;
+    bool italic_ = false;
+};
+
+} // namespace lumora

@@ -1,0 +1,21 @@
+#pragma once
+// A screen's position timer as the sound service registers it, so the
+// service can start and stop the transport knob's movement.
+#include "media/sound_service.h"
+#include "platform/ui/timer.h"
+
+namespace lumora {
+
+class MediaTimerLink final : public MediaTimerHandle {
+  public:
+    explicit MediaTimerLink(Timer& timer) : timer_(timer) {}
+
+    void Enable() override { timer_.SetEnabled(true); }
+    void Disable() override { timer_.SetEnabled(false); }
+    bool IsEnabled() const override { return timer_.Enabled(); }
+
+  private:
+    Timer& timer_;
+};
+
+} // namespace lumora

@@ -1,0 +1,33 @@
+#include "show_instruction.h"
+
+#include "media/information_screen.h"
+#include "shell/course/course_data.h"
+
+#include <memory>
+
+namespace lumora {
+namespace {
+
+TInformacjaForm*& InstructionScreen() {
+    static TInformacjaForm* screen = nullptr;
+    return screen;
+}
+
+} // namespace
+
+void SetInstructionScreen(TInformacjaForm* screen) {
+    InstructionScreen() = screen;
+}
+
+void ShowInstruction(int number) {
+    std::unique_ptr<TInformacjaForm> own;
+    TInformacjaForm* screen = InstructionScreen();
+    if (screen == nullptr) {
+        own = std::make_unique<TInformacjaForm>();
+        screen = own.get();
+    }
+    screen->HelpText = Course().InstructionText(number);
+    screen->ShowModal();
+}
+
+} // namespace lumora

@@ -1,0 +1,214 @@
+// The frame's share of a story exercise, seen through the multiple-choice
+// screen: loading with its sounds and film, the transport bar, the buttons
+// along the bottom, leaving, and lessons that are refused.
+#include "exercises/choice_screen.h"
+#include "exercises/show_instruction.h"
+#include "exercises/story_screens.h"
+#include "media/information_screen.h"
+#include "media/result_box.h"
+#include "shell/course/exercise_start.h"
+#include "story_course.h"
+
+#include <QTest>
+
+namespace lumora {
+namespace {
+
+class ExerciseFrameTest : public test::StoryCourse {
+  protected:
+    ExerciseFrameTest() { RegisterStoryScreens({&screen}); }
+    ~ExerciseFrameTest() override { ClearExerciseScreens(); }
+
+    void Open(int autoPlay = 0) {
+        Course().AutoPlay = autoPlay;
+        StartExercise(Course(), 1);
+    }
+    void Leave() {
+        test::WhenIdle([this] { clock.Advance(TWynik_Form::kCloseAfter); });
+        screen.btn_exit->Click();
+    }
+    int Knob() const { return screen.shape2->x() - screen.shape1->x(); }
+    std::vector<std::string> Played(std::initializer_list<const char*> files) const {
+        std::vector<std::string> paths;
+        for (const char* f : files) {
+            paths.push_back(CourseFile(f));
+        }
+        return paths;
+    }
+
+    TC_MC_Form screen;
+};
+
+TEST_F(ExerciseFrameTest, WithoutAutoPlayOnlyTheHelpIsHeard) {
+    Open();
+    ASSERT_TRUE(screen.isVisible());
+    EXPECT_EQ(player.plays, Played({"polecenia/rozumienie/help1.wav"}));
+    FinishPlay();
+    EXPECT_EQ(player.plays.size(), 1u);
+    EXPECT_EQ(screen.ExerciseMedia(), CourseFile("Teksty_wav/roz_kuchnia.wav"));
+    EXPECT_FALSE(screen.Timer1.Enabled());
+    EXPECT_NE(MediaTimer(), nullptr);
+    // Laid out from the row's pairs: transport, content area, scroll buttons.
+    EXPECT_EQ(screen.btn_stop->pos(), QPoint(69, 62));
+    EXPECT_EQ(screen.shape1->geometry(), QRect(24, 91, 125, 10));
+    EXPECT_EQ(screen.pb_tresc->geometry(), QRect(30, 118, 690, 410));
+    EXPECT_EQ(screen.btn_up->pos(), QPoint(727, 118));
+    EXPECT_EQ(screen.btn_dn->geometry().bottom() + 1, 528);
+    EXPECT_TRUE(screen.img_tlo->HasImage()); // the default background
+}
+
+TEST_F(ExerciseFrameTest, WithAutoPlayTheRecordingFollowsTheHelp) {
+    Open(1);
+    EXPECT_EQ(player.plays, Played({"polecenia/rozumienie/help1.wav"}));
+    FinishPlay();
+    EXPECT_EQ(player.plays,
+              Played({"polecenia/rozumienie/help1.wav", "Teksty_wav/roz_kuchnia.wav"}));
+    EXPECT_TRUE(screen.Timer1.Enabled()); // a listening recording moves the knob
+}
+
+TEST_F(ExerciseFrameTest, AFilmReplacesItsStillWhenItFollowsTheHelp) {
+    UseLesson({.head = "1#F_kot# #Watch.#"});
+    Open(1);
+    EXPECT_TRUE(screen.IsFilm());
+    EXPECT_FALSE(screen.img_video->isHidden());
+    EXPECT_TRUE(screen.img_video->HasImage());
+    EXPECT_TRUE(screen.Panel2->isHidden());
+    // A blank help sound name: the spoken instruction of the lesson kind.
+    EXPECT_EQ(player.plays, Played({"polecenia/35.wav"}));
+    FinishPlay();
+    EXPECT_EQ(player.plays, Played({"polecenia/35.wav", "Teksty_wav/kot.mpg"}));
+    EXPECT_FALSE(screen.Panel2->isHidden());
+    EXPECT_TRUE(screen.img_video->isHidden());
+}
+
+TEST_F(ExerciseFrameTest, AFilmMarkLooksOnlyForTheFilm) {
+    UseLesson({.head = "1#F_pies#help1.wav#Watch.#"});
+    Open(1);
+    EXPECT_EQ(screen.ExerciseMedia(), "");
+    FinishPlay();
+    EXPECT_EQ(player.plays.size(), 1u);
+    EXPECT_TRUE(screen.img_video->isHidden());
+}
+
+TEST_F(ExerciseFrameTest, TrackClickSeeksThereAndTheTimerFollowsThePlayer) {
+    player.length = 10100; // one step is 80.8 ms, rounded to 81
+    Open();
+    test::ShowAndWait(screen);
+    test::MouseClick(*screen.shape1, {50, 5});
+    EXPECT_EQ(Knob(), 50);
+    EXPECT_EQ(player.FileName(), CourseFile("Teksty_wav/roz_kuchnia.wav"));
+    EXPECT_EQ(player.Position(), 50 * 81);
+    EXPECT_EQ(player.Mode(), PlayerMode::Playing);
+    EXPECT_TRUE(screen.Timer1.Enabled());
+    player.Seek(8080);
+    clock.Advance(ExerciseFrame::kKnobInterval);
+    EXPECT_EQ(Knob(), 100);
+    screen.btn_pause->Click();
+    player.Seek(0);
+    clock.Advance(ExerciseFrame::kKnobInterval);
+    EXPECT_EQ(Knob(), 100); // paused: the knob stays
+    screen.btn_play->Click();
+    screen.btn_stop->Click();
+    EXPECT_EQ(Knob(), 0);
+    EXPECT_EQ(player.Mode(), PlayerMode::Stopped);
+}
+
+TEST_F(ExerciseFrameTest, DraggingTheKnobStopsAtTheEndsAndSeeksOnRelease) {
+    Open();
+    test::ShowAndWait(screen);
+    screen.btn_play->Click();
+    test::MouseDown(*screen.shape2, {4, 8});
+    EXPECT_TRUE(screen.Dragging());
+    test::MouseMoveTo(*screen.shape2, {-300, 8});
+    EXPECT_EQ(Knob(), 0);
+    test::MouseMoveTo(*screen.shape2, {40, 8});
+    EXPECT_EQ(Knob(), 40);
+    test::MouseMoveTo(*screen.shape2, {400, 8});
+    EXPECT_EQ(Knob(), 125);
+    player.Seek(0);
+    clock.Advance(ExerciseFrame::kKnobInterval); // the timer leaves a dragged knob alone
+    EXPECT_EQ(Knob(), 125);
+    test::MouseUp(*screen.shape2, {4, 8});
+    EXPECT_FALSE(screen.Dragging());
+    EXPECT_EQ(player.Position(), 125 * 80);
+    EXPECT_EQ(player.FileName(), CourseFile("Teksty_wav/roz_kuchnia.wav"));
+    EXPECT_TRUE(screen.Timer1.Enabled());
+}
+
+TEST_F(ExerciseFrameTest, HelpAndInstructionButtons) {
+    Open();
+    screen.btn_help->Click();
+    EXPECT_EQ(player.stops, 1); // the help that was playing starts again
+    EXPECT_EQ(player.plays,
+              Played({"polecenia/rozumienie/help1.wav", "polecenia/rozumienie/help1.wav"}));
+    TInformacjaForm information;
+    SetInstructionScreen(&information);
+    std::string shown;
+    test::WhenIdle([&] {
+        shown = information.HelpText;
+        information.Close();
+    });
+    screen.btn_polecenie->Click();
+    SetInstructionScreen(nullptr);
+    EXPECT_EQ(shown, "Choose the right answers.");
+}
+
+TEST_F(ExerciseFrameTest, LeavingWithoutCheckingRecordsNoPointsButMarksTheLessonDone) {
+    Open();
+    Leave();
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_TRUE(RecordedAsDone(0));
+    EXPECT_EQ(MediaTimer(), nullptr);
+    EXPECT_TRUE(screen.shape1->isHidden());
+    EXPECT_FALSE(screen.img_tlo->HasImage()); // released on closing
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(ExerciseFrameTest, AltF4DoesNotCloseTheScreen) {
+    Open();
+    test::ShowAndWait(screen);
+    test::PressKey(screen, Qt::Key_F4, Qt::AltModifier);
+    EXPECT_TRUE(screen.isVisible());
+}
+
+TEST_F(ExerciseFrameTest, ALessonBackgroundFromTheRow) {
+    UseLesson({.background = "kuchnia.bmp"});
+    Open();
+    EXPECT_TRUE(screen.img_tlo->HasImage());
+    UseLesson({.background = "missing.bmp"});
+    screen.Close();
+    Open();
+    EXPECT_FALSE(screen.img_tlo->HasImage()); // nothing, and nothing reported
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(ExerciseFrameTest, FaultyLessonsAreRefusedAndTheScreenStaysClosed) {
+    struct Case {
+        test::Lesson lesson;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{.body = "35#Where?=at home=at school#"},
+         "St.t record 1: Question 1: no answer is marked \"T_\"."},
+        {{.body = "35#Where?=T_at home#"},
+         "St.t record 1: Question 1: it needs at least two answers."},
+        {{.body = "35#Where?=T_a=b=c=d=e#"},
+         "St.t record 1: Question 1: it has more than 4 answers."},
+        {{.body = "35#Where?=T_a=b"}, "St.t record 1: Question 1: it does not end with \"#\"."},
+        {{.head = "1#roz_kuchnia#help1.wav"},
+         "St.t record 1: its first line needs at least four \"#\"."},
+        {{.head = "2#roz_kuchnia#help1.wav#Listen.#"},
+         "St.t record 1: the course has no such record."},
+    };
+    for (const Case& c : cases) {
+        UseLesson(c.lesson);
+        messages.Clear();
+        Open();
+        EXPECT_EQ(messages.Messages(), std::vector<std::string>{c.message});
+        EXPECT_FALSE(screen.isVisible());
+        EXPECT_TRUE(player.plays.empty());
+    }
+}
+
+} // namespace
+} // namespace lumora

@@ -1,0 +1,13 @@
+#pragma once
+// The exercise screens for the screenshot tool, each on a sample lesson.
+#include "screen_shots.h"
+
+#include <vector>
+
+namespace lumora::shots {
+
+// The multiple-choice screen after checking: one answer right, one crossed,
+// one question left unanswered.
+std::vector<ScreenShot> ExerciseScreenShots();
+
+} // namespace lumora::shots
