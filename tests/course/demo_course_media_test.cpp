@@ -1,6 +1,7 @@
 // The artwork and sounds that the screens load by fixed names, checked in the
 // demo course that the build made.
 #include "demo_course.h"
+#include "shell/course/main_menu_topics.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,14 @@ TEST(DemoCourseMedia, MenusAndTopicScreensFindTheirPictures) {
     ExpectBitmap("gfx\\nowy_user.bmp", 280, 106);
     ExpectBitmap("gfx\\topten_tlo.bmp", 800, 600);
     ExpectBitmap("gfx\\blank_tlo.bmp", 800, 600);
+}
+
+TEST(DemoCourseMedia, TheMenuLinksOpenPagesOfTheCourse) {
+    for (const char* page : {kAboutPageFile, kHelpPageFile}) {
+        EXPECT_NE(FileStart(DemoCourse().course, page, 200).find("charset=\"windows-1250\""),
+                  std::string::npos)
+            << page;
+    }
 }
 
 TEST(DemoCourseMedia, ButtonStripsShowTheirButtonsOverATransparentGround) {

@@ -17,6 +17,10 @@ struct MenuTopic {
     const char* sound;  // spoken name, relative to the course folder
 };
 
+// The pages the two link labels open, in the course folder.
+inline constexpr const char* kAboutPageFile = "www\\index.html";
+inline constexpr const char* kHelpPageFile = "www\\pomoc.html";
+
 inline constexpr int kMenuTopics = 12;
 inline constexpr int kFramesPerTopic = 5;
 inline constexpr int kMenuFrames = kMenuTopics * kFramesPerTopic;

@@ -16,9 +16,6 @@
 namespace lumora {
 namespace {
 
-// The two link labels open pages that ship with the course.
-constexpr const char* kAboutPage = "www\\index.html";
-constexpr const char* kHelpPage = "www\\pomoc.html";
 constexpr const char* kLinkHint = "Lumora: o programie i pomoc dla ucznia i nauczyciela";
 
 Label* ClickArea(QWidget* parent, int left, int top, int width, int height) {
@@ -80,8 +77,8 @@ void TForm1::CreateClickAreas() {
 
 void TForm1::SetHintsAndCursors() {
     const CourseData& course = Course();
-    btn_www->SetHyperLink(course.DataPath(kAboutPage));
-    btn_www2->SetHyperLink(course.DataPath(kHelpPage));
+    btn_www->SetHyperLink(course.DataPath(kAboutPageFile));
+    btn_www2->SetHyperLink(course.DataPath(kHelpPageFile));
     btn_www->SetCaption("");
     btn_www2->SetCaption("");
     for (int t = 1; t <= kMenuTopics; ++t) {
