@@ -1,226 +1,220 @@
 #include "platform_media_player.h"
 
-#include <algorithm>
+#include <QTimer>
 
-#include "audio_output.h"
-#include "media_path.h"
+#include <algorithm>
+#include <utility>
+
+#include "backend_loader.h"
 #include "notify_poster.h"
-#include "playback.h"
-#include "video_surface.h"
 
 namespace lumora {
 namespace {
 
-// About two seconds of sound fit in a player's stream.
-constexpr std::size_t kStreamFrames = 2 * 48000;
 const char* const kNotOpen = "The device is not open.";
+// How long after its first queued call a player starts loading the backend,
+// and how often it then looks whether the load has ended.
+constexpr int kLoadDelayMs = 250;
+constexpr int kLoadPollMs = 5;
 
 } // namespace
 
-PlatformMediaPlayer::PlatformMediaPlayer()
-    : stream_(kStreamFrames, AudioOutput::kChannels), poster_(std::make_unique<NotifyPoster>()) {}
+PlatformMediaPlayer::PlatformMediaPlayer() : poster_(std::make_unique<NotifyPoster>()) {}
 
-PlatformMediaPlayer::~PlatformMediaPlayer() {
-    Close();
+PlatformMediaPlayer::~PlatformMediaPlayer() = default;
+
+BackendPlayer* PlatformMediaPlayer::Engine() {
+    if (!engine_tried_) {
+        engine_tried_ = true;
+        if (load_timer_) {
+            load_timer_->stop();
+        }
+        if (MediaBackend* backend = WaitForMediaBackend()) {
+            engine_ = backend->CreatePlayer();
+            engine_->SetDisplay(surface_);
+            engine_->SetNotifyHandler(handler_);
+        }
+        ApplyQueued();
+    }
+    return engine_.get();
+}
+
+bool PlatformMediaPlayer::Queueing() const {
+    return queue_while_loading_ && !engine_tried_ && !MediaBackendLoadEnded();
+}
+
+void PlatformMediaPlayer::EndQueuedPlay(NotifyValue value) {
+    if (std::exchange(queued_play_, false)) {
+        poster_->Post(value);
+    }
+}
+
+void PlatformMediaPlayer::ApplyQueued() {
+    if (!queued_open_) {
+        return;
+    }
+    queued_open_ = false;
+    if (!engine_) {
+        error_ = MediaBackendError();
+        EndQueuedPlay(NotifyValue::Failure);
+        return;
+    }
+    engine_->SetFileName(queued_file_);
+    // A file that does not open fails the queued play through the player's
+    // own Play, which reports Failure.
+    if (engine_->Open() && queued_position_ > 0) {
+        engine_->Seek(queued_position_);
+    }
+    if (std::exchange(queued_play_, false)) {
+        engine_->Play();
+    }
 }
 
 bool PlatformMediaPlayer::Open() {
-    Close();
-    if (auto error = decoder_.Open(MediaFileOnDisk(file_name_))) {
-        error_ = *error;
+    if (Queueing()) {
+        EndQueuedPlay(NotifyValue::Aborted);
+        queued_open_ = true;
+        queued_file_ = file_name_;
+        queued_mode_ = PlayerMode::Stopped;
+        queued_position_ = 0;
+        if (!load_timer_) {
+            load_timer_ = std::make_unique<QTimer>();
+            // The first tick comes a little after the event loop runs, once
+            // the window that asked for the sound has appeared: the load keeps
+            // a core busy, which would otherwise hold up the window's drawing.
+            QObject::connect(load_timer_.get(), &QTimer::timeout, [this] {
+                StartLoadingMediaBackend();
+                load_timer_->setInterval(kLoadPollMs);
+                if (MediaBackendLoadEnded()) {
+                    Engine();
+                }
+            });
+            load_timer_->start(kLoadDelayMs);
+        }
+        return true;
+    }
+    BackendPlayer* engine = Engine();
+    if (engine == nullptr) {
+        error_ = MediaBackendError();
         return false;
     }
-    error_.clear();
-    if (!output_) {
-        output_ = AudioOutput::Shared();
-    }
-    decoder_at_position_ = true;
-    std::lock_guard lock(mutex_);
-    mode_ = PlayerMode::Stopped;
-    position_ms_ = 0;
-    return true;
+    engine->SetFileName(file_name_);
+    return engine->Open();
 }
 
 void PlatformMediaPlayer::Close() {
-    EndPlayback(PlayerMode::NotReady, NotifyValue::Aborted);
-    decoder_.Close();
-    std::lock_guard lock(mutex_);
-    position_ms_ = 0;
+    if (queued_open_) {
+        EndQueuedPlay(NotifyValue::Aborted);
+        queued_mode_ = PlayerMode::NotReady;
+        queued_open_ = false;
+        queued_position_ = 0;
+    }
+    if (engine_) {
+        engine_->Close();
+    }
+}
+
+std::string PlatformMediaPlayer::ErrorText() const {
+    return engine_ ? engine_->ErrorText() : error_;
 }
 
 void PlatformMediaPlayer::Play() {
-    const bool wait = std::exchange(wait_, false);
-    if (Mode() == PlayerMode::NotReady) {
+    if (Queueing() && !wait_) {
+        if (!queued_open_) {
+            error_ = kNotOpen;
+            poster_->Post(NotifyValue::Failure);
+            return;
+        }
+        // A new play supersedes the queued one.
+        EndQueuedPlay(NotifyValue::Superseded);
+        queued_play_ = true;
+        queued_mode_ = PlayerMode::Playing;
+        return;
+    }
+    BackendPlayer* engine = Engine();
+    if (engine == nullptr) {
+        wait_ = false;
         error_ = kNotOpen;
         poster_->Post(NotifyValue::Failure);
         return;
     }
-    // A new play supersedes the one that is running.
-    EndPlayback(PlayerMode::Stopped, NotifyValue::Superseded);
-    {
-        std::lock_guard lock(mutex_);
-        // Playing from the end starts the file again.
-        if (position_ms_ >= Length()) {
-            position_ms_ = 0;
-            decoder_at_position_ = false;
-        }
-        notify_pending_ = true;
-    }
-    StartPlayback();
-    if (wait) {
-        playback_->WaitForEnd();
-    }
+    engine->SetWait(std::exchange(wait_, false));
+    engine->Play();
 }
 
 void PlatformMediaPlayer::Pause() {
-    if (Mode() == PlayerMode::Playing) {
-        EndPlayback(PlayerMode::Paused, NotifyValue::Aborted);
+    if (queued_open_ && queued_mode_ == PlayerMode::Playing) {
+        EndQueuedPlay(NotifyValue::Aborted);
+        queued_mode_ = PlayerMode::Paused;
+    }
+    if (engine_) {
+        engine_->Pause();
     }
 }
 
 void PlatformMediaPlayer::Stop() {
-    const PlayerMode mode = Mode();
-    if (mode == PlayerMode::Playing || mode == PlayerMode::Paused) {
-        EndPlayback(PlayerMode::Stopped, NotifyValue::Aborted);
+    if (queued_open_ &&
+        (queued_mode_ == PlayerMode::Playing || queued_mode_ == PlayerMode::Paused)) {
+        EndQueuedPlay(NotifyValue::Aborted);
+        queued_mode_ = PlayerMode::Stopped;
+    }
+    if (engine_) {
+        engine_->Stop();
     }
 }
 
 void PlatformMediaPlayer::Seek(std::int64_t ms) {
-    if (Mode() == PlayerMode::NotReady) {
-        return;
+    if (queued_open_) {
+        queued_position_ = std::max<std::int64_t>(ms, 0);
     }
-    bool playing = Mode() == PlayerMode::Playing;
-    if (playing) {
-        JoinPlayback();
+    if (engine_) {
+        engine_->Seek(ms);
     }
-    {
-        std::lock_guard lock(mutex_);
-        // A play that reached its end meanwhile has been reported; it stays ended.
-        playing = playing && mode_ == PlayerMode::Playing;
-        position_ms_ = std::clamp<std::int64_t>(ms, 0, Length());
-    }
-    decoder_at_position_ = false;
-    if (playing) {
-        // The play goes on from the new place; its notification stays due.
-        StartPlayback();
-    }
+}
+
+void PlatformMediaPlayer::SetWait(bool wait) {
+    wait_ = wait;
 }
 
 PlayerMode PlatformMediaPlayer::Mode() const {
-    std::lock_guard lock(mutex_);
-    return mode_;
+    if (queued_open_) {
+        return queued_mode_;
+    }
+    return engine_ ? engine_->Mode() : PlayerMode::NotReady;
 }
 
 std::int64_t PlatformMediaPlayer::Position() const {
-    std::lock_guard lock(mutex_);
-    if (mode_ == PlayerMode::Playing && playback_) {
-        return std::clamp<std::int64_t>(playback_->Clock(), 0, Length());
+    if (queued_open_) {
+        return queued_position_;
     }
-    return position_ms_;
+    return engine_ ? engine_->Position() : 0;
+}
+
+std::int64_t PlatformMediaPlayer::Length() const {
+    return engine_ ? engine_->Length() : 0;
 }
 
 void PlatformMediaPlayer::SetDisplay(VideoSurface* surface) {
-    std::lock_guard lock(surface_mutex_);
     surface_ = surface;
+    if (engine_) {
+        engine_->SetDisplay(surface);
+    }
 }
 
 void PlatformMediaPlayer::SetNotifyHandler(NotifyHandler handler) {
-    poster_->SetHandler(std::move(handler));
+    handler_ = handler;
+    poster_->SetHandler(handler);
+    if (engine_) {
+        engine_->SetNotifyHandler(std::move(handler));
+    }
 }
 
 SurfaceSize PlatformMediaPlayer::PictureSize() const {
-    return {decoder_.PictureWidth(), decoder_.PictureHeight()};
+    return engine_ ? engine_->PictureSize() : SurfaceSize{};
 }
 
 std::optional<std::chrono::steady_clock::time_point> PlatformMediaPlayer::FirstSoundTime() const {
-    const std::int64_t ns = stream_.FirstFrameNanos();
-    if (ns == 0) {
-        return std::nullopt;
-    }
-    return std::chrono::steady_clock::time_point(std::chrono::nanoseconds(ns));
-}
-
-void PlatformMediaPlayer::StartPlayback() {
-    std::int64_t start = 0;
-    {
-        std::lock_guard lock(mutex_);
-        start = position_ms_;
-        mode_ = PlayerMode::Playing;
-    }
-    if (!decoder_at_position_) {
-        decoder_.SeekTo(start);
-    }
-    decoder_at_position_ = false;
-    stream_.Reset();
-    Playback::Target target;
-    target.decoder = &decoder_;
-    if (output_ && output_->Ok()) {
-        target.stream = &stream_;
-        target.out_rate = output_->Rate();
-        output_->Attach(&stream_);
-    }
-    if (decoder_.HasVideo()) {
-        target.present = [this](const AVFrame& frame) { Present(frame); };
-    }
-    target.finished = [this](NotifyValue value, std::int64_t end_ms) { Finished(value, end_ms); };
-    auto playback = std::make_unique<Playback>(std::move(target), start, Length());
-    std::lock_guard lock(mutex_);
-    playback_ = std::move(playback);
-}
-
-std::int64_t PlatformMediaPlayer::JoinPlayback() {
-    std::unique_ptr<Playback> playback;
-    std::int64_t clock = 0;
-    {
-        std::lock_guard lock(mutex_);
-        playback = std::move(playback_);
-        if (playback) {
-            clock = playback->Clock();
-        }
-    }
-    // Joined outside the lock: the playback thread may be finishing.
-    playback.reset();
-    if (output_) {
-        output_->Detach(&stream_);
-    }
-    return clock;
-}
-
-void PlatformMediaPlayer::EndPlayback(PlayerMode mode, NotifyValue value) {
-    const std::int64_t clock = JoinPlayback();
-    std::lock_guard lock(mutex_);
-    if (mode_ == PlayerMode::Playing) {
-        position_ms_ = std::clamp<std::int64_t>(clock, 0, Length());
-    }
-    if (mode == PlayerMode::NotReady || mode_ == PlayerMode::Playing ||
-        mode_ == PlayerMode::Paused) {
-        mode_ = mode;
-    }
-    if (notify_pending_) {
-        notify_pending_ = false;
-        poster_->Post(value);
-    }
-}
-
-void PlatformMediaPlayer::Finished(NotifyValue value, std::int64_t end_ms) {
-    std::lock_guard lock(mutex_);
-    mode_ = PlayerMode::Stopped;
-    position_ms_ = end_ms;
-    if (notify_pending_) {
-        notify_pending_ = false;
-        poster_->Post(value);
-    }
-}
-
-void PlatformMediaPlayer::Present(const AVFrame& frame) {
-    std::lock_guard lock(surface_mutex_);
-    if (surface_ == nullptr) {
-        return;
-    }
-    const SurfaceSize size = surface_->Size();
-    if (scaler_.Scale(frame, size.width, size.height, pixels_)) {
-        surface_->Present(pixels_.data(), size.width, size.height);
-    }
+    return engine_ ? engine_->FirstSoundTime() : std::nullopt;
 }
 
 } // namespace lumora

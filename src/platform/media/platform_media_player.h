@@ -1,26 +1,28 @@
 #pragma once
-// The media player of the program: FFmpeg decodes, SDL2 sounds, and the end
-// of every play is posted to the thread that created the player as an event.
-// All calls come from that thread.
+// The media player of the program. It stands for a player of the media
+// backend (FFmpeg, SDL2), which it creates on first use, waiting then for the
+// backend to finish loading. A player told to queue while loading does not
+// wait: it keeps the file it opened, its position and whether it plays, and
+// hands them to the backend's player once the load has ended, so the first
+// sound of the program does not hold up its first window. Without a backend
+// it behaves like a player whose files cannot be opened. All calls come from
+// the thread that created the player, where the end of every play is
+// reported, exactly once per play.
 #include <chrono>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "audio_stream.h"
-#include "frame_scaler.h"
-#include "media_decoder.h"
+#include "media_backend.h"
 #include "media_player.h"
 #include "video_surface.h"
 
+class QTimer;
+
 namespace lumora {
 
-class AudioOutput;
 class NotifyPoster;
-class Playback;
 
 class PlatformMediaPlayer final : public MediaPlayer {
   public:
@@ -31,17 +33,17 @@ class PlatformMediaPlayer final : public MediaPlayer {
     void SetFileName(const std::string& path) override { file_name_ = path; }
     bool Open() override;
     void Close() override;
-    std::string ErrorText() const override { return error_; }
+    std::string ErrorText() const override;
 
     void Play() override;
     void Pause() override;
     void Stop() override;
     void Seek(std::int64_t ms) override;
-    void SetWait(bool wait) override { wait_ = wait; }
+    void SetWait(bool wait) override;
 
     PlayerMode Mode() const override;
     std::int64_t Position() const override;
-    std::int64_t Length() const override { return decoder_.LengthMs(); }
+    std::int64_t Length() const override;
 
     void SetDisplay(VideoSurface* surface) override;
     void SetNotifyHandler(NotifyHandler handler) override;
@@ -52,35 +54,38 @@ class PlatformMediaPlayer final : public MediaPlayer {
     // When the first sound of the current play reached the output, if it has.
     std::optional<std::chrono::steady_clock::time_point> FirstSoundTime() const;
 
+    // Open and play calls made before the backend has loaded are queued
+    // instead of waiting for it (they need a running event loop to go on).
+    void QueueWhileLoading() { queue_while_loading_ = true; }
+
   private:
-    void StartPlayback();
-    // Stops the playback thread and returns its clock.
-    std::int64_t JoinPlayback();
-    // Ends the running play; a pending notification becomes value.
-    void EndPlayback(PlayerMode mode, NotifyValue value);
-    void Finished(NotifyValue value, std::int64_t end_ms);
-    void Present(const AVFrame& frame);
+    // The backend's player, created on the first call and given what was
+    // queued; nullptr without a backend.
+    BackendPlayer* Engine();
+    // True while calls are to be queued rather than wait for the backend.
+    bool Queueing() const;
+    // Ends a queued play with the value.
+    void EndQueuedPlay(NotifyValue value);
+    void ApplyQueued();
 
     std::string file_name_;
     std::string error_;
-    MediaDecoder decoder_;
-    std::shared_ptr<AudioOutput> output_;
-    AudioStream stream_;
-    std::unique_ptr<NotifyPoster> poster_;
-    std::unique_ptr<Playback> playback_;
     bool wait_ = false;
-    bool decoder_at_position_ = false;
-
-    // Shared with the playback thread.
-    mutable std::mutex mutex_;
-    PlayerMode mode_ = PlayerMode::NotReady;
-    std::int64_t position_ms_ = 0;
-    bool notify_pending_ = false;
-
-    std::mutex surface_mutex_;
     VideoSurface* surface_ = nullptr;
-    FrameScaler scaler_;
-    std::vector<std::uint8_t> pixels_;
+    NotifyHandler handler_;
+    bool engine_tried_ = false;
+    bool queue_while_loading_ = false;
+    // What was done before the backend loaded.
+    bool queued_open_ = false;
+    bool queued_play_ = false;
+    PlayerMode queued_mode_ = PlayerMode::NotReady;
+    std::int64_t queued_position_ = 0;
+    std::string queued_file_;
+    // Polls for the end of the load while calls are queued.
+    std::unique_ptr<QTimer> load_timer_;
+    std::unique_ptr<BackendPlayer> engine_;
+    // Reports failed plays when there is no backend.
+    std::unique_ptr<NotifyPoster> poster_;
 };
 
 } // namespace lumora

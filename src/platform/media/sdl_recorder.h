@@ -1,13 +1,9 @@
 #pragma once
-// Voice recording from the default input through SDL2 capture, saved as a
-// 16-bit mono PCM WAV file.
-#include <SDL2/SDL.h>
-
-#include <cstdint>
-#include <map>
-#include <mutex>
+// Voice recording from the default input, saved as a 16-bit mono PCM WAV
+// file. It stands for the media backend's recorder (SDL2 capture), created on
+// first use; without a backend every step fails with the reason.
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "recorder_device.h"
 
@@ -15,8 +11,6 @@ namespace lumora {
 
 class SdlRecorder final : public RecorderDevice {
   public:
-    static constexpr int kRate = 22050;
-
     SdlRecorder() = default;
     ~SdlRecorder() override;
     SdlRecorder(const SdlRecorder&) = delete;
@@ -29,13 +23,12 @@ class SdlRecorder final : public RecorderDevice {
     std::string ErrorText(int code) const override;
 
   private:
-    static void Callback(void* self, Uint8* bytes, int length);
-    int Fail(const std::string& text);
+    // The backend's recorder, created on the first call; nullptr without a
+    // backend.
+    RecorderDevice* Device();
 
-    SDL_AudioDeviceID device_ = 0;
-    std::mutex mutex_;
-    std::vector<std::int16_t> samples_;
-    std::map<int, std::string> errors_;
+    bool device_tried_ = false;
+    std::unique_ptr<RecorderDevice> device_;
 };
 
 } // namespace lumora

@@ -3,6 +3,7 @@
 #include "platform/folders.h"
 #include "platform/message_box.h"
 #include "platform/single_instance.h"
+#include "platform/ui/font_warm_up.h"
 #include "platform/ui/ui_setup.h"
 #include "screen_roster.h"
 #include "shell/course/display_check.h"
@@ -61,6 +62,7 @@ int RunProgram(int argc, char** argv) {
     if (!lock.Held()) {
         return 0;
     }
+    StartFontWarmUp();
     QApplication app(argc, argv);
     SetUpUserInterface();
     StartupOptions startup;

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "engine_support.h"
+#include "platform/media/backend_loader.h"
+#include "platform/media/event_wait.h"
+#include "platform/media/platform_media_player.h"
+#include "platform/random.h"
+#include "temp_folder.h"
+
+namespace lumora {
+namespace {
+
+constexpr int kPatience = 5000;
+
+// The program's players do not wait for the media backend: what they are
+// asked before it has loaded is kept and played once it has. The backend
+// loads once per process, so this runs only where no earlier test loaded it
+// (ctest runs every test in a process of its own).
+TEST(QueuedPlayerTest, CallsMadeBeforeTheBackendLoadsAreKeptAndEveryPlayReportedOnce) {
+    test::EnsureApplication();
+    if (MediaBackendLoadEnded()) {
+        GTEST_SKIP() << "the media backend was loaded by an earlier test of this process";
+    }
+    test::TempFolder dir;
+    const std::string tone = dir / "tone.wav";
+    test::WriteTone(tone, 600);
+
+    HoldMediaBackendLoad(true);
+    PlatformMediaPlayer player;
+    player.QueueWhileLoading();
+    test::NotifyLog log(player);
+
+    player.SetFileName(dir / "missing.wav");
+    ASSERT_TRUE(player.Open());
+    player.Play();
+    // Opening another file ends the queued play.
+    player.SetFileName(tone);
+    ASSERT_TRUE(player.Open());
+    EXPECT_EQ(player.Mode(), PlayerMode::Stopped);
+    player.Play();
+    EXPECT_EQ(player.Mode(), PlayerMode::Playing);
+    player.Pause();
+    EXPECT_EQ(player.Mode(), PlayerMode::Paused);
+    player.Seek(-50);
+    EXPECT_EQ(player.Position(), 0);
+    player.Seek(200);
+    EXPECT_EQ(player.Position(), 200);
+    player.Play();
+    EXPECT_EQ(log.WaitForNext(kPatience), NotifyValue::Aborted);
+    EXPECT_EQ(log.WaitForNext(kPatience), NotifyValue::Aborted);
+
+    // Held: the calls stay queued however long the event loop runs.
+    ProcessEventsFor(150);
+    EXPECT_FALSE(MediaBackendLoadEnded());
+    EXPECT_EQ(player.Mode(), PlayerMode::Playing);
+    EXPECT_EQ(log.Values().size(), 2u);
+
+    HoldMediaBackendLoad(false);
+    const std::int64_t start = TickCount();
+    EXPECT_EQ(log.WaitForNext(kPatience), NotifyValue::Successful);
+    // The play went on from 200 ms, the rest of the 600 ms tone.
+    EXPECT_GE(log.LastArrival() - start, 300);
+    EXPECT_EQ(player.Length(), 600);
+    EXPECT_EQ(player.Position(), 600);
+    EXPECT_EQ(player.Mode(), PlayerMode::Stopped);
+    ProcessEventsFor(100);
+    EXPECT_EQ(log.Values().size(), 3u);
+}
+
+TEST(QueuedPlayerTest, AQueuedPlayStoppedOrClosedBeforeTheLoadIsNotPlayedLater) {
+    test::EnsureApplication();
+    if (MediaBackendLoadEnded()) {
+        GTEST_SKIP() << "the media backend was loaded by an earlier test of this process";
+    }
+    test::TempFolder dir;
+    const std::string tone = dir / "tone.wav";
+    test::WriteTone(tone, 400);
+
+    HoldMediaBackendLoad(true);
+    PlatformMediaPlayer stopped;
+    PlatformMediaPlayer closed;
+    stopped.QueueWhileLoading();
+    closed.QueueWhileLoading();
+    test::NotifyLog stopped_log(stopped);
+    test::NotifyLog closed_log(closed);
+    for (PlatformMediaPlayer* player : {&stopped, &closed}) {
+        player->SetFileName(tone);
+        ASSERT_TRUE(player->Open());
+        player->Play();
+    }
+    stopped.Stop();
+    closed.Close();
+    EXPECT_EQ(stopped_log.WaitForNext(kPatience), NotifyValue::Aborted);
+    EXPECT_EQ(closed_log.WaitForNext(kPatience), NotifyValue::Aborted);
+    EXPECT_EQ(closed.Mode(), PlayerMode::NotReady);
+
+    HoldMediaBackendLoad(false);
+    ASSERT_TRUE(ProcessEventsUntil([] { return MediaBackendLoadEnded(); }, kPatience));
+    ProcessEventsFor(700);
+    EXPECT_EQ(stopped.Mode(), PlayerMode::Stopped);
+    EXPECT_EQ(stopped.Position(), 0);
+    EXPECT_EQ(stopped_log.Values().size(), 1u);
+    EXPECT_EQ(closed_log.Values().size(), 1u);
+    // The closed player plays nothing until it is opened again.
+    closed.Play();
+    EXPECT_EQ(closed_log.WaitForNext(kPatience), NotifyValue::Failure);
+}
+
+} // namespace
+} // namespace lumora
