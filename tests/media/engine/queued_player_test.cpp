@@ -14,23 +14,36 @@ constexpr int kPatience = 5000;
 
 // The program's players do not wait for the media backend: what they are
 // asked before it has loaded is kept and played once it has. The backend
-// loads once per process, so this runs only where no earlier test loaded it
-// (ctest runs every test in a process of its own).
-TEST(QueuedPlayerTest, CallsMadeBeforeTheBackendLoadsAreKeptAndEveryPlayReportedOnce) {
-    test::EnsureApplication();
-    if (MediaBackendLoadEnded()) {
-        GTEST_SKIP() << "the media backend was loaded by an earlier test of this process";
+// loads once per process, so these run only where no earlier test loaded it
+// (ctest runs every test in a process of its own). Each starts with the load
+// held.
+class QueuedPlayerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::EnsureApplication();
+        if (MediaBackendLoadEnded()) {
+            GTEST_SKIP() << "the media backend was loaded by an earlier test of this process";
+        }
+        HoldMediaBackendLoad(true);
     }
-    test::TempFolder dir;
-    const std::string tone = dir / "tone.wav";
-    test::WriteTone(tone, 600);
+    void TearDown() override { HoldMediaBackendLoad(false); }
 
-    HoldMediaBackendLoad(true);
+    std::string Tone(int milliseconds) {
+        const std::string path = dir_ / "tone.wav";
+        test::WriteTone(path, milliseconds);
+        return path;
+    }
+
+    test::TempFolder dir_;
+};
+
+TEST_F(QueuedPlayerTest, CallsMadeBeforeTheBackendLoadsAreKeptAndEveryPlayReportedOnce) {
+    const std::string tone = Tone(600);
     PlatformMediaPlayer player;
     player.QueueWhileLoading();
     test::NotifyLog log(player);
 
-    player.SetFileName(dir / "missing.wav");
+    player.SetFileName(dir_ / "missing.wav");
     ASSERT_TRUE(player.Open());
     player.Play();
     // Opening another file ends the queued play.
@@ -67,16 +80,8 @@ TEST(QueuedPlayerTest, CallsMadeBeforeTheBackendLoadsAreKeptAndEveryPlayReported
     EXPECT_EQ(log.Values().size(), 3u);
 }
 
-TEST(QueuedPlayerTest, AQueuedPlayStoppedOrClosedBeforeTheLoadIsNotPlayedLater) {
-    test::EnsureApplication();
-    if (MediaBackendLoadEnded()) {
-        GTEST_SKIP() << "the media backend was loaded by an earlier test of this process";
-    }
-    test::TempFolder dir;
-    const std::string tone = dir / "tone.wav";
-    test::WriteTone(tone, 400);
-
-    HoldMediaBackendLoad(true);
+TEST_F(QueuedPlayerTest, AQueuedPlayStoppedOrClosedBeforeTheLoadIsNotPlayedLater) {
+    const std::string tone = Tone(400);
     PlatformMediaPlayer stopped;
     PlatformMediaPlayer closed;
     stopped.QueueWhileLoading();
