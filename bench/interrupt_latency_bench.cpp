@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "media/sound_service.h"
 #include "platform/media/event_wait.h"
 #include "platform/media/platform_media_player.h"
 #include "platform/media/wav_file.h"
 #include "platform/random.h"
 #include "platform/text_file.h"
+#include "sound/sound_service.h"
 
 namespace {
 

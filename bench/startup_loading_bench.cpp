@@ -1,9 +1,9 @@
 // Times the whole start-up table loading on a course with every table at its
 // limit: 350 steering rows (added rows included), 2000 data rows, 200 St.t
 // records, 200 texts, 100 hints, 50 instructions and 100 reveal entries.
+#include "course/load_report.h"
+#include "course/startup_loading.h"
 #include "platform/cp1250.h"
-#include "shell/course/load_report.h"
-#include "shell/course/startup_loading.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 // Lumora: the program's entry; everything else lives in the libraries.
-#include "shell/screens/program.h"
+#include "shell/program.h"
 
 int main(int argc, char** argv) {
     return lumora::RunProgram(argc, argv);

@@ -1,7 +1,7 @@
 #include "choice_content.h"
 
 #include "platform/random.h"
-#include "shell/course/text_helpers.h"
+#include "platform/text_helpers.h"
 
 namespace lumora {
 namespace {

@@ -1,7 +1,7 @@
 #include "choice_layout.h"
 
-#include "media/markup_painter.h"
-#include "shell/course/text_helpers.h"
+#include "elements/markup_painter.h"
+#include "platform/text_helpers.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "exercise_art.h"
 
-#include "media/button_strips.h"
-#include "media/help_art.h"
+#include "elements/button_strips.h"
+#include "elements/help_art.h"
 #include "transport_knob.h"
 
 #include <QPainter>

@@ -5,10 +5,10 @@
 // knob, the film panel, and the sequence of loading a lesson, checking it,
 // trying again and leaving it with points. Each screen derives from it, says
 // how it differs through FrameOptions, and adds its own content.
+#include "elements/fcs_image.h"
+#include "elements/transparent_button.h"
 #include "exercise_header.h"
 #include "frame_options.h"
-#include "media/fcs_image.h"
-#include "media/transparent_button.h"
 #include "media_timer_link.h"
 #include "platform/ui/form.h"
 #include "platform/ui/label.h"

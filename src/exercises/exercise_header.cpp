@@ -1,7 +1,7 @@
 #include "exercise_header.h"
 
 #include "platform/text_file.h"
-#include "shell/course/text_helpers.h"
+#include "platform/text_helpers.h"
 
 namespace lumora {
 

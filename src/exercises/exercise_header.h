@@ -1,7 +1,7 @@
 #pragma once
 // The first line of a story exercise's St.t record: number # media # help
 // sound # instruction text # ... , and the files it names.
-#include "shell/course/course_data.h"
+#include "course/course_data.h"
 
 #include <optional>
 #include <string>

@@ -3,8 +3,8 @@
 // the transport bar from layout pair 1, the film from pair 2, the content area
 // from pairs 3 and 4 (with the screen's defaults written back into the row),
 // and the scroll buttons beside the content area.
+#include "course/course_data.h"
 #include "platform/ui/canvas.h"
-#include "shell/course/course_data.h"
 
 namespace lumora {
 

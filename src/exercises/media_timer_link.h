@@ -1,8 +1,8 @@
 #pragma once
 // A screen's position timer as the sound service registers it, so the
 // service can start and stop the transport knob's movement.
-#include "media/sound_service.h"
 #include "platform/ui/timer.h"
+#include "sound/sound_service.h"
 
 namespace lumora {
 

@@ -2,7 +2,7 @@
 // A control as the sound service registers it (the film panel, the still
 // picture), so that a film which follows its spoken help replaces the still.
 // Visibility is the control's own flag, so it holds while the screen is hidden.
-#include "media/sound_service.h"
+#include "sound/sound_service.h"
 
 #include <QWidget>
 

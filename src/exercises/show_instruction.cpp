@@ -1,7 +1,7 @@
 #include "show_instruction.h"
 
-#include "media/information_screen.h"
-#include "shell/course/course_data.h"
+#include "course/course_data.h"
+#include "elements/information_screen.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "story_screens.h"
 
 #include "choice_screen.h"
-#include "shell/course/exercise_start.h"
+#include "course/exercise_start.h"
 
 namespace lumora {
 

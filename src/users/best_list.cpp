@@ -2,8 +2,8 @@
 
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
+#include "platform/text_helpers.h"
 #include "points_table.h"
-#include "shell/course/text_helpers.h"
 #include "user_registry.h"
 
 #include <algorithm>

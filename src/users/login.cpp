@@ -1,10 +1,10 @@
 #include "login.h"
 
+#include "course/course_data.h"
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
+#include "platform/text_helpers.h"
 #include "points_table.h"
-#include "shell/course/course_data.h"
-#include "shell/course/text_helpers.h"
 #include "user_registry.h"
 
 namespace lumora {

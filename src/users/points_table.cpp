@@ -1,10 +1,10 @@
 #include "points_table.h"
 
+#include "course/course_data.h"
 #include "platform/cp1250.h"
 #include "platform/message_box.h"
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
-#include "shell/course/course_data.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "user_registry.h"
 
 #include "platform/text_file.h"
-#include "shell/course/text_helpers.h"
+#include "platform/text_helpers.h"
 
 #include <algorithm>
 #include <limits>

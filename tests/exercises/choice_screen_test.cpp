@@ -1,7 +1,7 @@
 // The multiple-choice screen: choosing with the mouse, marking, scrolling,
 // trying again and the points it leaves with.
+#include "elements/result_box.h"
 #include "exercises/choice_screen.h"
-#include "media/result_box.h"
 #include "platform/random.h"
 #include "platform/ui/recording_canvas.h"
 #include "story_course.h"

@@ -1,12 +1,12 @@
 // The frame's share of a story exercise, seen through the multiple-choice
 // screen: loading with its sounds and film, the transport bar, the buttons
 // along the bottom, leaving, and lessons that are refused.
+#include "course/exercise_start.h"
+#include "elements/information_screen.h"
+#include "elements/result_box.h"
 #include "exercises/choice_screen.h"
 #include "exercises/show_instruction.h"
 #include "exercises/story_screens.h"
-#include "media/information_screen.h"
-#include "media/result_box.h"
-#include "shell/course/exercise_start.h"
 #include "story_course.h"
 
 #include <QTest>

@@ -2,12 +2,12 @@
 // lesson, the learner answers, checks and leaves, the result box shows the
 // points and the total, and the topic screen and the points file show the
 // lesson as done.
+#include "course/exercise_start.h"
+#include "elements/result_box.h"
 #include "exercises/choice_screen.h"
 #include "exercises/story_screens.h"
-#include "media/result_box.h"
 #include "platform/random.h"
-#include "shell/course/exercise_start.h"
-#include "shell/screens/topic_screen.h"
+#include "shell/topic_screen.h"
 #include "story_course.h"
 
 namespace lumora {

@@ -6,10 +6,10 @@
 // clock for the timers and a recorder for messages.
 #include "course_builder.h"
 #include "fake_media_player.h"
-#include "media/sound_service.h"
 #include "platform/message_box.h"
 #include "platform/ui/timer.h"
 #include "qt_test_app.h"
+#include "sound/sound_service.h"
 #include "users/points_table.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "course_builder.h"
 
-#include "shell/course/startup_loading.h"
+#include "course/startup_loading.h"
 
 #include <filesystem>
 

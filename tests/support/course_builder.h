@@ -1,8 +1,8 @@
 #pragma once
 // Writes a small but complete course into a temporary folder so that tests
 // can load it, change one file and see what the loaders make of it.
-#include "shell/course/course_data.h"
-#include "shell/course/load_report.h"
+#include "course/course_data.h"
+#include "course/load_report.h"
 #include "temp_folder.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The checker's JSON views of a loaded course and of a points file.
-#include "shell/course/course_data.h"
-#include "shell/course/load_report.h"
+#include "course/course_data.h"
+#include "course/load_report.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // lumora-check: loads a course folder the way the program does at start-up
 // and reports every fault of every file. It never writes anything.
+#include "course/startup_loading.h"
 #include "course_dump.h"
-#include "shell/course/startup_loading.h"
 
 #include <cstdio>
 #include <string>

@@ -3,8 +3,8 @@
 // every lesson of the topic shares, a dark one for the reveal game
 // ("odkrywanie.png", whose labels are white), and the default page
 // "gfx\blank_tlo.bmp" that the word search always uses.
+#include "course/course_data.h"
 #include "output.h"
-#include "shell/course/course_data.h"
 
 namespace coursegen {
 

@@ -19,7 +19,7 @@
 #include "theme.h"
 #include "topic_art.h"
 
-#include "shell/course/startup_loading.h"
+#include "course/startup_loading.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
-#include "shell/course/text_helpers.h"
+#include "platform/text_helpers.h"
 
 #include <QMap>
 #include <QRegularExpression>

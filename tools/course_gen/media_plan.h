@@ -1,8 +1,8 @@
 #pragma once
 // Which media the course needs, read off its loaded tables: every picture and
 // sound that a lesson will open, with what it must show or say.
+#include "course/course_data.h"
 #include "manifest.h"
-#include "shell/course/course_data.h"
 
 #include <QSize>
 #include <QString>

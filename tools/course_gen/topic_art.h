@@ -3,9 +3,9 @@
 // topic's title and illustration and a light card exactly where "ini.t"
 // places that topic's lesson list and description, sized to the lessons of
 // "Steruj.t", so the list is always readable.
+#include "course/course_data.h"
 #include "manifest.h"
 #include "output.h"
-#include "shell/course/course_data.h"
 
 namespace coursegen {
 

@@ -1,7 +1,7 @@
 #include "exercise_shots.h"
 
+#include "course/course_data.h"
 #include "exercises/choice_screen.h"
-#include "shell/course/course_data.h"
 
 namespace lumora::shots {
 namespace {

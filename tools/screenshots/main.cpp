@@ -1,11 +1,11 @@
 // lumora-screenshots OUTDIR: renders the program's screens, filled with sample
 // content, to PNG files, so they can be looked at on a machine without a
 // display.
+#include "course/startup_loading.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/hints.h"
 #include "sample_course.h"
 #include "screen_shots.h"
-#include "shell/course/startup_loading.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "program_shots.h"
 
-#include "shell/course/startup_loading.h"
-#include "shell/screens/main_menu.h"
-#include "shell/screens/topic_screen.h"
+#include "course/startup_loading.h"
+#include "shell/main_menu.h"
+#include "shell/topic_screen.h"
 #include "users/points_table.h"
 #include "users/screens/best_scores_screen.h"
 #include "users/screens/login_screen.h"

@@ -1,11 +1,11 @@
 #include "sample_course.h"
 
-#include "media/button_strips.h"
+#include "course/course_data.h"
+#include "course/startup_loading.h"
+#include "elements/button_strips.h"
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
 #include "sample_pictures.h"
-#include "shell/course/course_data.h"
-#include "shell/course/startup_loading.h"
 
 #include <filesystem>
 

@@ -3,15 +3,15 @@
 #include "exercise_shots.h"
 #include "program_shots.h"
 
-#include "media/button_strips.h"
-#include "media/information_screen.h"
-#include "media/result_box.h"
-#include "media/transparent_button.h"
+#include "course/course_data.h"
+#include "elements/button_strips.h"
+#include "elements/information_screen.h"
+#include "elements/result_box.h"
+#include "elements/transparent_button.h"
 #include "platform/ui/form.h"
-#include "shell/course/course_data.h"
-#include "shell/screens/message_screen.h"
-#include "shell/screens/options_screen.h"
-#include "shell/screens/question_screen.h"
+#include "shell/message_screen.h"
+#include "shell/options_screen.h"
+#include "shell/question_screen.h"
 
 #include <QImage>
 

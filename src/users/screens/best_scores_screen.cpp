@@ -1,7 +1,7 @@
 #include "best_scores_screen.h"
 
-#include "media/sound_service.h"
-#include "shell/course/course_data.h"
+#include "course/course_data.h"
+#include "sound/sound_service.h"
 #include "users/user_registry.h"
 
 namespace lumora {

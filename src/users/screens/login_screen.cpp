@@ -1,10 +1,10 @@
 #include "login_screen.h"
 
-#include "media/sound_service.h"
+#include "course/course_data.h"
 #include "new_user_screen.h"
 #include "platform/message_box.h"
-#include "shell/course/course_data.h"
-#include "shell/course/text_helpers.h"
+#include "platform/text_helpers.h"
+#include "sound/sound_service.h"
 #include "users/login.h"
 #include "users/points_table.h"
 #include "users/user_registry.h"

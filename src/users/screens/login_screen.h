@@ -1,7 +1,7 @@
 #pragma once
 // The login screen: the learners of usr.t in a list, the last one chosen;
 // the learner logs in, creates a new user, or ends the program.
-#include "media/transparent_button.h"
+#include "elements/transparent_button.h"
 #include "platform/ui/form.h"
 #include "platform/ui/list_box.h"
 #include "platform/ui/picture.h"

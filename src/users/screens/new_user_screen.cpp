@@ -1,10 +1,10 @@
 #include "new_user_screen.h"
 
-#include "media/information_screen.h"
+#include "course/course_data.h"
+#include "elements/information_screen.h"
 #include "platform/cp1250.h"
 #include "platform/message_box.h"
-#include "shell/course/course_data.h"
-#include "shell/course/text_helpers.h"
+#include "platform/text_helpers.h"
 #include "users/user_registry.h"
 
 namespace lumora {

@@ -2,7 +2,7 @@
 // The new-user screen: the learner types a name; a name already in the list
 // is refused, an accepted one is added to usr.t and welcomed with the
 // information text.
-#include "media/transparent_button.h"
+#include "elements/transparent_button.h"
 #include "platform/ui/edit_box.h"
 #include "platform/ui/form.h"
 #include "platform/ui/label.h"

@@ -1,0 +1,121 @@
+#include "result_box.h"
+
+#include "course/course_data.h"
+#include "platform/random.h"
+#include "result_comment.h"
+#include "sound/sound_service.h"
+
+#include <memory>
+
+namespace lumora {
+namespace {
+
+TWynik_Form*& TheResultBox() {
+    static TWynik_Form* box = nullptr;
+    return box;
+}
+
+PointsTotalSource& TotalSource() {
+    static PointsTotalSource source;
+    return source;
+}
+
+} // namespace
+
+TWynik_Form::TWynik_Form()
+    : Form(277, 134), Image1(new Picture(this)), Label1(new Label(this)), btn_exit(new Label(this)),
+      btn_back(new Label(this)) {
+    Image1->SetBounds(0, 0, 277, 134);
+    Label1->SetBounds(20, 28, 185, 53);
+    Label1->SetFont({.face = "MS Sans Serif", .pixels = 13, .bold = true, .colour = kWhite});
+    Label1->SetWordWrap(true);
+    btn_exit->SetBounds(248, 8, 21, 29);
+    SetCursor(*btn_exit, Cursor::HandPoint);
+    btn_exit->OnClick = [this] { btn_exitClick(); };
+    // Outside the visible box: reached only through Esc.
+    btn_back->SetBounds(300, 8, 21, 29);
+    SetCursor(*btn_back, Cursor::HandPoint);
+    btn_back->OnClick = [this] { btn_backClick(); };
+    Timer1.SetInterval(kCloseAfter);
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+    TheResultBox() = this;
+}
+
+TWynik_Form::~TWynik_Form() {
+    if (TheResultBox() == this) {
+        TheResultBox() = nullptr;
+    }
+}
+
+TWynik_Form* TWynik_Form::Instance() {
+    return TheResultBox();
+}
+
+void TWynik_Form::FormShow() {
+    Timer1.SetEnabled(false);
+    Image1->LoadFromFile(Course().DataPath("gfx\\statystyka.bmp"));
+    Timer1.SetEnabled(true);
+}
+
+void TWynik_Form::FormClose() {
+    // A box left by Esc must not be closed again by its timer later.
+    Timer1.SetEnabled(false);
+    Image1->Clear();
+}
+
+void TWynik_Form::CloseWithTag(int tag) {
+    Timer1.SetEnabled(false);
+    Tag = tag;
+    Close();
+}
+
+void TWynik_Form::btn_exitClick() {
+    CloseWithTag(1);
+}
+
+void TWynik_Form::btn_backClick() {
+    CloseWithTag(0);
+}
+
+void TWynik_Form::Timer1Timer() {
+    CloseWithTag(1);
+}
+
+void TWynik_Form::FormKeyDown(int& key, Qt::KeyboardModifiers) {
+    if (IsEnterKey(key)) {
+        btn_exitClick();
+        key = 0;
+    } else if (key == Qt::Key_Escape) {
+        btn_back->Click();
+        key = 0;
+    }
+}
+
+void SetPointsTotalSource(PointsTotalSource source) {
+    TotalSource() = std::move(source);
+}
+
+std::string ResultCaption(int points, int total) {
+    const CourseData& course = Course();
+    return course.GetText(15) + " " + std::to_string(points) + "\r" + course.GetText(16) + " " +
+           std::to_string(total);
+}
+
+void ShowResult(int points, int correct, int wrong, int answered, int items) {
+    std::unique_ptr<TWynik_Form> own;
+    TWynik_Form* box = TWynik_Form::Instance();
+    if (box == nullptr) {
+        own = std::make_unique<TWynik_Form>();
+        box = own.get();
+    }
+    const int total = TotalSource() ? TotalSource()() : 0;
+    box->Label1->SetCaption(ResultCaption(points, total));
+    Randomize();
+    const std::string comment = ChooseResultComment(correct, wrong, answered, items);
+    if (!comment.empty()) {
+        PlaySound(Course().DataPath("polecenia\\" + comment + ".wav"), SoundMode::Interrupt);
+    }
+    box->ShowModal();
+}
+
+} // namespace lumora

@@ -1,0 +1,234 @@
+#include "main_menu.h"
+
+#include "elements/information_screen.h"
+#include "options_screen.h"
+#include "platform/blocking_wait.h"
+#include "platform/message_box.h"
+#include "platform/ui/image_file.h"
+#include "question_screen.h"
+#include "sound/sound_service.h"
+#include "topic_screen.h"
+#include "users/screens/best_scores_screen.h"
+
+#include <QApplication>
+#include <QEvent>
+
+namespace lumora {
+namespace {
+
+constexpr const char* kLinkHint = "Lumora: o programie i pomoc dla ucznia i nauczyciela";
+
+Label* ClickArea(QWidget* parent, int left, int top, int width, int height) {
+    auto* area = new Label(parent);
+    area->SetBounds(left, top, width, height);
+    return area;
+}
+
+} // namespace
+
+TForm1::TForm1(const StartupOptions& startup) : Form(800, 600) {
+    Img_tlo = new Picture(this);
+    Img_tlo->SetBounds(0, 0, 800, 600);
+    Img_tlo->SetStretch(true);
+    CreateTopicPictures();
+    CreateClickAreas();
+    frames_.assign(kMenuFrames, QImage());
+    auto report = LoadReport::ForProgram();
+    if (LoadCourse(Course(), startup, report)) {
+        SetHintsAndCursors();
+    }
+}
+
+void TForm1::CreateTopicPictures() {
+    for (int t = 1; t <= kMenuTopics; ++t) {
+        const MenuTopic& topic = MenuTopics()[static_cast<std::size_t>(t - 1)];
+        auto* picture = new TMImage(this);
+        picture->SetBounds(topic.left, topic.top, kMenuTopicSize, kMenuTopicSize);
+        picture->SetStretch(true);
+        picture->setObjectName(topic.control);
+        picture->OnClick = [this, t] { TopicClick(t); };
+        picture->OnMouseEnter = [this, t] { TopicMouseEnter(t); };
+        picture->OnMouseLeave = [this, t] { TopicMouseLeave(t); };
+        TopicPictures[static_cast<std::size_t>(t - 1)] = picture;
+    }
+}
+
+void TForm1::CreateClickAreas() {
+    lbl_najlepsi = ClickArea(this, 8, 516, 69, 81);
+    lbl_najlepsi->OnClick = [this] { lbl_najlepsiClick(); };
+    lbl_opcje = ClickArea(this, 88, 560, 37, 33);
+    lbl_opcje->OnClick = [this] { lbl_opcjeClick(); };
+    lbl_about = ClickArea(this, 76, 16, 233, 73);
+    lbl_about->OnClick = [this] { lbl_aboutClick(); };
+    SetCursor(*lbl_about, Cursor::HandPoint);
+    k_koniec = ClickArea(this, 768, 4, 29, 41);
+    k_koniec->OnClick = [this] { k_koniecClick(); };
+
+    // The artwork draws what the links stand for; the labels show no text.
+    btn_www = new TLinkLabel(this);
+    btn_www2 = new TLinkLabel(this);
+    btn_www->SetBounds(346, 526, 103, 45);
+    btn_www2->SetBounds(350, 574, 95, 23);
+    for (TLinkLabel* link : {btn_www, btn_www2}) {
+        link->LinkType = LinkType::ltfile;
+        SetHint(*link, kLinkHint);
+    }
+}
+
+void TForm1::SetHintsAndCursors() {
+    const CourseData& course = Course();
+    btn_www->SetHyperLink(course.DataPath(kAboutPageFile));
+    btn_www2->SetHyperLink(course.DataPath(kHelpPageFile));
+    btn_www->SetCaption("");
+    btn_www2->SetCaption("");
+    for (int t = 1; t <= kMenuTopics; ++t) {
+        TMImage& picture = *TopicPictures[static_cast<std::size_t>(t - 1)];
+        SetCursor(picture, Cursor::HandPoint);
+        SetHint(picture, course.GetHint(MenuTopics()[static_cast<std::size_t>(t - 1)].hint));
+    }
+    SetCursor(*lbl_najlepsi, Cursor::HandPoint);
+    SetHint(*lbl_najlepsi, course.GetHint(13));
+    lbl_opcje->SetCaption("");
+    SetHint(*lbl_opcje, course.GetHint(52));
+    SetCursor(*lbl_opcje, Cursor::HandPoint);
+    SetCursor(*k_koniec, Cursor::HandPoint);
+}
+
+void TForm1::FormShow() {
+    const CourseData& course = Course();
+    // A picture that does not load is reported, and the ones after it are
+    // not loaded for this showing.
+    if (!Img_tlo->LoadFromFile(course.DataPath("Gfx\\main.bmp"))) {
+        return;
+    }
+    for (int k = 1; k <= kMenuFrames; ++k) {
+        LoadedImage frame = LoadImageFile(course.DataPath(MenuFrameName(k)));
+        if (frame.image.isNull()) {
+            ShowMessage(frame.error);
+            return;
+        }
+        frames_[static_cast<std::size_t>(k - 1)] = std::move(frame.image);
+    }
+}
+
+// The main menu is the main screen: closing it ends the program.
+void TForm1::FormClose() {
+    Img_tlo->Clear();
+    QApplication::quit();
+}
+
+bool TForm1::event(QEvent* e) {
+    const bool handled = Form::event(e);
+    if (e->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return handled;
+}
+
+void TForm1::FormActivate() {
+    if (Course().AnimMenu == 1) {
+        IntroAnimation();
+    } else {
+        StillPreparation();
+    }
+}
+
+void TForm1::StillPreparation() {
+    if (PicturesReady) {
+        return;
+    }
+    ResetTopicPictures();
+    PicturesReady = true;
+}
+
+void TForm1::IntroAnimation() {
+    repaint();
+    if (PicturesReady) {
+        return;
+    }
+    for (const auto& step : IntroFrames()) {
+        for (int t = 1; t <= kMenuTopics; ++t) {
+            if (const int frame = step[static_cast<std::size_t>(t - 1)]; frame != 0) {
+                ShowFrame(frame, *TopicPictures[static_cast<std::size_t>(t - 1)]);
+            }
+        }
+        BlockingWait(kIntroWaitMs);
+    }
+    PicturesReady = true;
+}
+
+void TForm1::ShowFrame(int k, TMImage& picture) {
+    for (int t = 1; t <= kMenuTopics; ++t) {
+        if (TopicPictures[static_cast<std::size_t>(t - 1)] == &picture) {
+            frameShown_[static_cast<std::size_t>(t - 1)] = k;
+        }
+    }
+    picture.SetImage(frames_[static_cast<std::size_t>(k - 1)]);
+    picture.repaint();
+}
+
+void TForm1::ResetTopicPictures() {
+    for (int t = 1; t <= kMenuTopics; ++t) {
+        ShowFrame(FirstFrame(t), *TopicPictures[static_cast<std::size_t>(t - 1)]);
+    }
+}
+
+void TForm1::TopicMouseEnter(int t) {
+    for (int k : HoverInFrames(t)) {
+        ShowFrame(k, *TopicPictures[static_cast<std::size_t>(t - 1)]);
+        BlockingWait(kHoverInWaitMs);
+    }
+}
+
+void TForm1::TopicMouseLeave(int t) {
+    for (int k : HoverOutFrames(t)) {
+        ShowFrame(k, *TopicPictures[static_cast<std::size_t>(t - 1)]);
+        BlockingWait(kHoverOutWaitMs);
+    }
+}
+
+void TForm1::TopicClick(int t) {
+    const MenuTopic& topic = MenuTopics()[static_cast<std::size_t>(t - 1)];
+    Course().CurrentTopic = topic.folder;
+    if (targets_.topics != nullptr) {
+        targets_.topics->Show();
+    }
+    PlaySound(Course().DataPath(topic.sound), SoundMode::Interrupt);
+}
+
+void TForm1::lbl_najlepsiClick() {
+    if (targets_.bestScores != nullptr) {
+        targets_.bestScores->Show();
+    }
+}
+
+void TForm1::lbl_aboutClick() {
+    if (targets_.information != nullptr) {
+        targets_.information->HelpText = Course().GetText(14);
+        targets_.information->ShowModal();
+    }
+}
+
+void TForm1::lbl_opcjeClick() {
+    PlaySound(Course().DataPath("polecenia\\menu\\m26.wav"), SoundMode::Interrupt);
+    if (targets_.options != nullptr) {
+        targets_.options->ShowModal();
+    }
+}
+
+void TForm1::k_koniecClick() {
+    if (targets_.question == nullptr) {
+        return;
+    }
+    targets_.question->Label1->SetCaption(Course().GetText(3));
+    targets_.question->ShowModal();
+    if (targets_.question->Tag != 1) {
+        return;
+    }
+    repaint();
+    PlayFileNow(Course().DataPath("polecenia\\e.wav"), true);
+    endConfirmed_ = true;
+    Close();
+}
+
+} // namespace lumora

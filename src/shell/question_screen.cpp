@@ -1,0 +1,60 @@
+#include "question_screen.h"
+
+#include "course/course_data.h"
+
+namespace lumora {
+namespace {
+
+void SetUpButton(TTransparentButton& button, int left, int picture, int hint) {
+    button.SetBounds(left, 97, 33, 33);
+    button.SetBitmapNormal(picture);
+    SetCursor(button, Cursor::HandPoint);
+    SetHint(button, Course().GetHint(hint));
+}
+
+} // namespace
+
+TQuestionForm::TQuestionForm()
+    : Form(246, 138), Image1(new Picture(this)), Label1(new Label(this)),
+      B_OK(new TTransparentButton(this)), B_Zamknij(new TTransparentButton(this)) {
+    Image1->SetAutoSize(true);
+    Label1->SetBounds(16, 16, 213, 73);
+    Label1->SetWordWrap(true);
+    Label1->SetFont({.face = "MS Sans Serif", .size = 10, .bold = true, .colour = kWhite});
+    SetUpButton(*B_OK, 137, 4, 34);
+    SetUpButton(*B_Zamknij, 179, 5, 35);
+    B_OK->OnClick = [this] { B_OKClick(); };
+    B_Zamknij->OnClick = [this] { B_ZamknijClick(); };
+}
+
+void TQuestionForm::FormShow() {
+    Tag = 0;
+    Image1->LoadFromFile(Course().DataPath("gfx\\question1.bmp"));
+}
+
+void TQuestionForm::FormClose() {
+    Image1->Clear();
+}
+
+void TQuestionForm::B_OKClick() {
+    Tag = 1;
+    Close();
+}
+
+void TQuestionForm::B_ZamknijClick() {
+    Close();
+}
+
+bool TQuestionForm::FormShortCut(int key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Escape) {
+        B_ZamknijClick();
+        return true;
+    }
+    if (IsEnterKey(key)) {
+        B_OKClick();
+        return true;
+    }
+    return false;
+}
+
+} // namespace lumora

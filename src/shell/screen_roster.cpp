@@ -1,0 +1,99 @@
+#include "screen_roster.h"
+
+#include "elements/button_strips.h"
+#include "exercises/show_instruction.h"
+#include "exercises/story_screens.h"
+#include "sound/media_holder.h"
+#include "users/points_table.h"
+
+#include <map>
+
+namespace lumora {
+namespace {
+
+std::map<int, ExerciseScreenFactory>& Factories() {
+    static std::map<int, ExerciseScreenFactory> factories;
+    return factories;
+}
+
+// Runs the factory registered for a place of the roster, if any.
+void CreateExerciseScreens(ScreenRoster& r, int place) {
+    const auto it = Factories().find(place);
+    if (it == Factories().end() || !it->second) {
+        return;
+    }
+    for (auto& screen : it->second()) {
+        r.CreationOrder.push_back(screen->objectName().toStdString());
+        r.ExerciseScreens.push_back(std::move(screen));
+    }
+}
+
+template <class T, class... Args>
+void Create(ScreenRoster& r, std::unique_ptr<T>& slot, const char* name, Args&&... args) {
+    slot = std::make_unique<T>(std::forward<Args>(args)...);
+    slot->setObjectName(name);
+    r.CreationOrder.push_back(name);
+}
+
+// The holder of the two players and the shared picture list of the buttons.
+void CreateMediaHolder(ScreenRoster& r) {
+    TheMediaHolder();
+    LoadButtonStrips(MyImageList1(), Course().DataRoot);
+    SetPointsTotalSource([] { return CurrentPoints().Total(); });
+    r.CreationOrder.push_back("TForm5");
+}
+
+// Screens that open one another are created in roster order, so they are
+// joined once all exist.
+void Wire(ScreenRoster& r) {
+    SetInstructionScreen(r.InformacjaForm.get());
+    r.Form1->SetTargets({r.SecondForm.get(), r.TopFiveForm.get(), r.OpcjeForm.get(),
+                         r.QuestionForm.get(), r.InformacjaForm.get()});
+    r.SecondForm->SetInformationScreen(r.InformacjaForm.get());
+    r.SecondForm->OnExitToMenu = [form1 = r.Form1.get()] { form1->ResetTopicPictures(); };
+    r.Form9->SetNewUserScreen(r.Form10.get());
+    r.Form10->SetInformationScreen(r.InformacjaForm.get());
+    r.Form10->ShowMessageScreen = [form20 = r.Form20.get()](const std::string& text) {
+        form20->Label1->SetCaption(text);
+        form20->ShowModal();
+    };
+}
+
+} // namespace
+
+void RegisterExerciseScreenFactory(int place, ExerciseScreenFactory factory) {
+    Factories()[place] = std::move(factory);
+}
+
+void RegisterProgramExerciseScreens() {
+    RegisterExerciseScreenFactory(14, MakeMultipleChoiceScreens);
+}
+
+std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {
+    auto r = std::make_unique<ScreenRoster>();
+    Create(*r, r->Form1, "TForm1", startup);
+    CreateExerciseScreens(*r, 2);
+    CreateExerciseScreens(*r, 3);
+    CreateMediaHolder(*r);
+    for (int place : {5, 6, 7}) {
+        CreateExerciseScreens(*r, place);
+    }
+    Create(*r, r->SecondForm, "TSecondForm");
+    Create(*r, r->Wynik_Form, "TWynik_Form");
+    Create(*r, r->Form9, "TForm9", r->Users);
+    Create(*r, r->Form10, "TForm10", r->Users);
+    Create(*r, r->Form20, "TForm20");
+    Create(*r, r->TopFiveForm, "TTopFiveForm", r->Users);
+    CreateExerciseScreens(*r, 14);
+    Create(*r, r->InformacjaForm, "TInformacjaForm");
+    Create(*r, r->PodkladForm, "TPodkladForm");
+    for (int place : {17, 18, 19, 20}) {
+        CreateExerciseScreens(*r, place);
+    }
+    Create(*r, r->QuestionForm, "TQuestionForm");
+    Create(*r, r->OpcjeForm, "TOpcjeForm");
+    Wire(*r);
+    return r;
+}
+
+} // namespace lumora

@@ -1,0 +1,175 @@
+#include "topic_screen.h"
+
+#include "lesson_icons.h"
+
+#include "course/exercise_start.h"
+#include "elements/information_screen.h"
+#include "platform/text_file.h"
+#include "users/points_table.h"
+#include <QEvent>
+
+namespace lumora {
+namespace {
+
+constexpr int kListWidth = 445;
+constexpr int kListHeight = 533;
+
+} // namespace
+
+TSecondForm::TSecondForm() : Form(800, 600) {
+    SetKeyPreview(true);
+    SwallowAltF4();
+    Img_tlo = new Picture(this);
+    Img_tlo->SetBounds(0, 0, 800, 600);
+    Img_tlo->SetStretch(true);
+    Img_tlo->OnMouseMove = [this](int, int) { Img_tloMouseMove(); };
+
+    PaintBox1 = new PaintBox(this);
+    PaintBox1->SetBounds(344, 56, kListWidth, kListHeight);
+    PaintBox1->setMouseTracking(true);
+    PaintBox1->OnPaint = [this](Canvas& canvas) { PaintBox1Paint(canvas); };
+    PaintBox1->OnMouseMove = [this](int x, int y) { PaintBox1MouseMove(x, y); };
+    PaintBox1->OnMouseDown = [this](Qt::MouseButton, int x, int y) { PaintBox1MouseDown(x, y); };
+
+    lbl_opis = new Label(this);
+    FontSpec font;
+    font.face = "MS Sans Serif";
+    font.size = 8;
+    font.bold = true;
+    lbl_opis->SetFont(font);
+    lbl_opis->SetAutoSize(true);
+    lbl_opis->move(184, 564);
+
+    btn_exit = new Label(this);
+    btn_exit->SetBounds(770, 4, 25, 41);
+    btn_exit->OnClick = [this] { btn_exitClick(); };
+    SetCursor(*btn_exit, Cursor::HandPoint);
+
+    btn_polecenie = new TTransparentButton(this);
+    btn_polecenie->SetBounds(12, 556, 33, 33);
+    btn_polecenie->SetBitmapNormal(20);
+    btn_polecenie->OnClick = [this] { btn_polecenieClick(); };
+    SetCursor(*btn_polecenie, Cursor::HandPoint);
+    SetHint(*btn_polecenie, Course().GetHint(50));
+    // A window system may show the uncovered list from its cache; painting it
+    // again shows the lesson just done with its done icon.
+    SetLessonClosedHandler([this] { PaintBox1->update(); });
+}
+
+TSecondForm::~TSecondForm() {
+    SetLessonClosedHandler(nullptr);
+}
+
+void TSecondForm::FormShow() {
+    const CourseData& course = Course();
+    recordHits_ = true;
+    lbl_opis->SetCaption("");
+    lbl_opis->hide();
+    const std::string background = course.DataPath("tla\\menu\\" + course.CurrentTopic + ".bmp");
+    if (FileExists(background)) {
+        Img_tlo->LoadFromFile(background);
+    }
+    style_ = TopicStyle(course, course.CurrentTopic, PaintBox1->width());
+    if (const TopicRow* row = course.FindTopic(course.CurrentTopic)) {
+        PaintBox1->move(row->ListLeft, row->ListTop);
+        lbl_opis->move(row->DescLeft, row->DescTop);
+        FontSpec font = lbl_opis->Font();
+        font.colour = ToRgb(row->DescColour);
+        lbl_opis->SetFont(font);
+        lbl_opis->show();
+    }
+    lessons_ = lumora::TopicLessons(course, course.CurrentTopic);
+    PaintBox1->update();
+}
+
+void TSecondForm::FormClose() {
+    Img_tlo->Clear();
+}
+
+void TSecondForm::PaintBox1Paint(Canvas& canvas) {
+    canvas.Font.face = "Arial";
+    canvas.Font.size = 10;
+    canvas.Font.bold = true;
+    canvas.Font.colour = style_.listColour;
+    canvas.Brush.style = BrushStyle::Clear;
+    const auto measure = [&canvas](bool height) {
+        return [&canvas, height](const std::string& text, bool bold) {
+            canvas.Font.bold = bold;
+            return height ? canvas.TextHeight(text) : canvas.TextWidth(text);
+        };
+    };
+    const PointsTable& points = CurrentPoints();
+    const TopicListLayout layout =
+        LayOutTopicList(Course(), lessons_, style_, measure(false), measure(true),
+                        [&points](int row) { return points.IsDone(row); });
+    for (const auto& item : layout.items) {
+        if (item.kind == TopicListItem::Kind::Icon) {
+            canvas.DrawPicture(item.x, item.y, LessonIcon(item.code, item.done));
+            continue;
+        }
+        canvas.Font.bold = item.bold;
+        canvas.Font.colour = item.colour;
+        canvas.TextOut(item.x, item.y, item.text);
+    }
+    if (recordHits_) {
+        hitAreas_ = layout.hitAreas;
+        recordHits_ = false;
+    }
+}
+
+void TSecondForm::PaintBox1MouseMove(int x, int y) {
+    const TopicHitArea* area = HitTest(hitAreas_, x, y);
+    if (area == nullptr) {
+        SetHint(*PaintBox1, "");
+        SetCursor(*PaintBox1, Cursor::Arrow);
+        lbl_opis->hide();
+        return;
+    }
+    SetCursor(*PaintBox1, Cursor::HandPoint);
+    const int hint = LessonKindHint(area->code);
+    lbl_opis->SetCaption(hint == 0 ? std::string() : Course().GetHint(hint));
+    lbl_opis->show();
+}
+
+void TSecondForm::PaintBox1MouseDown(int x, int y) {
+    if (const TopicHitArea* area = HitTest(hitAreas_, x, y)) {
+        StartExercise(Course(), area->row);
+    }
+}
+
+void TSecondForm::Img_tloMouseMove() {
+    lbl_opis->hide();
+}
+
+void TSecondForm::btn_exitClick() {
+    Close();
+    if (OnExitToMenu) {
+        OnExitToMenu();
+    }
+}
+
+void TSecondForm::btn_polecenieClick() {
+    if (information_ != nullptr) {
+        information_->HelpText = Course().GetText(13);
+        information_->ShowModal();
+    }
+}
+
+// The list is painted again whenever the screen comes back to the front (an
+// exercise above it has closed), so a lesson just done shows its done icon.
+bool TSecondForm::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        PaintBox1->update();
+    }
+    return Form::event(e);
+}
+
+bool TSecondForm::FormShortCut(int key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Escape) {
+        Close();
+        return true;
+    }
+    return false;
+}
+
+} // namespace lumora

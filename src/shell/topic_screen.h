@@ -1,0 +1,62 @@
+#pragma once
+// The topic screen: the lessons of the chosen topic painted under their
+// section headings, with an icon per lesson that shows whether it is done;
+// pointing at an icon describes the lesson kind, clicking starts the lesson.
+#include "course/topic_list_layout.h"
+#include "elements/transparent_button.h"
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/paint_box.h"
+#include "platform/ui/picture.h"
+
+#include <functional>
+#include <vector>
+
+namespace lumora {
+
+class TInformacjaForm;
+
+class TSecondForm : public Form {
+  public:
+    TSecondForm();
+    ~TSecondForm() override;
+
+    // The information screen of the help button, created later.
+    void SetInformationScreen(TInformacjaForm* information) { information_ = information; }
+
+    Picture* Img_tlo;
+    PaintBox* PaintBox1;
+    Label* lbl_opis;
+    Label* btn_exit;
+    TTransparentButton* btn_polecenie;
+
+    // Run after btn_exit has closed the screen: the main menu puts its topic
+    // pictures back at rest.
+    std::function<void()> OnExitToMenu;
+
+    void PaintBox1Paint(Canvas& canvas);
+    void PaintBox1MouseMove(int x, int y);
+    void PaintBox1MouseDown(int x, int y);
+    void Img_tloMouseMove();
+    void btn_exitClick();
+    void btn_polecenieClick();
+
+    const std::vector<int>& TopicLessons() const { return lessons_; }
+    const std::vector<TopicHitArea>& HitAreas() const { return hitAreas_; }
+    const TopicListStyle& Style() const { return style_; }
+
+  protected:
+    void FormShow() override;
+    void FormClose() override;
+    bool FormShortCut(int key, Qt::KeyboardModifiers modifiers) override;
+    bool event(QEvent* event) override;
+
+  private:
+    TInformacjaForm* information_ = nullptr;
+    std::vector<int> lessons_;
+    std::vector<TopicHitArea> hitAreas_;
+    TopicListStyle style_;
+    bool recordHits_ = false;
+};
+
+} // namespace lumora

@@ -1,0 +1,78 @@
+#include "recording.h"
+
+#include "course/course_data.h"
+#include "media_holder.h"
+#include "platform/message_box.h"
+
+namespace lumora {
+namespace {
+
+constexpr std::size_t kMaxErrorText = 200;
+
+// Cuts at most to the limit without splitting a UTF-8 character.
+std::string Truncated(std::string text) {
+    if (text.size() <= kMaxErrorText) {
+        return text;
+    }
+    std::size_t end = kMaxErrorText;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u) {
+        --end;
+    }
+    text.resize(end);
+    return text;
+}
+
+Recording*& Installed() {
+    static Recording* recording = nullptr;
+    return recording;
+}
+
+Recording& Current() {
+    return Installed() != nullptr ? *Installed() : TheMediaHolder().Recorder();
+}
+
+} // namespace
+
+Recording::Recording(RecorderDevice& device, MediaPlayer& main_player)
+    : device_(device), main_(main_player) {}
+
+void Recording::StartRecording() {
+    if (recording_active_) {
+        return;
+    }
+    recording_active_ = true;
+    CheckMciResult(device_.Open(), "Open");
+    CheckMciResult(device_.Record(), "Record");
+}
+
+void Recording::StopRecording() {
+    if (recording_active_) {
+        // The main player may hold the previous recording open.
+        main_.Close();
+        CheckMciResult(device_.Save(Course().UserPath("tmp1.Wav")), "Save");
+        CheckMciResult(device_.Close(), "Close");
+    }
+    recording_active_ = false;
+}
+
+void Recording::CheckMciResult(int code, const std::string& step) {
+    if (code != 0) {
+        ShowMessage(Truncated(device_.ErrorText(code)) + " " + step);
+    }
+}
+
+Recording* InstallRecording(Recording* recording) {
+    Recording* previous = Installed();
+    Installed() = recording;
+    return previous;
+}
+
+void StartRecording() {
+    Current().StartRecording();
+}
+
+void StopRecording() {
+    Current().StopRecording();
+}
+
+} // namespace lumora

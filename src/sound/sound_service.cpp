@@ -1,0 +1,230 @@
+#include "sound_service.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "course/course_data.h"
+#include "platform/media/media_path.h"
+#include "platform/message_box.h"
+#include "platform/path_resolver.h"
+#include "platform/text_file.h"
+
+namespace lumora {
+namespace {
+
+const std::string kQueueTag = "GRAM";
+const std::string kPlayAllTag = "Slowka";
+constexpr int kSliderSteps = 125;
+
+bool PlayableFile(const std::string& path) {
+    return !path.empty() && FileExists(path);
+}
+
+std::string LowerFileName(const std::string& path) {
+    const std::string slashed = ToSlashes(path);
+    const std::size_t slash = slashed.rfind('/');
+    std::string name = slash == std::string::npos ? slashed : slashed.substr(slash + 1);
+    for (char& c : name) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return name;
+}
+
+bool BlankText(const std::string& text) {
+    for (const char c : text) {
+        if (c != ' ') {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+SoundService::SoundService(MediaPlayer& main_player, MediaPlayer& side_player)
+    : main_(main_player), side_(side_player) {
+    main_.SetNotifyHandler([this](NotifyValue value) { MediaPlayer1Notify(value); });
+}
+
+SoundService::~SoundService() {
+    main_.SetNotifyHandler(nullptr);
+}
+
+void SoundService::PlaySound(const std::string& path, SoundMode mode) {
+    switch (mode) {
+    case SoundMode::Append:
+        if (queue_count_ < kQueueSlots) {
+            ++queue_count_;
+        }
+        queue_[queue_count_ - 1] = path;
+        if (main_.Mode() != PlayerMode::Playing) {
+            PlayQueueHead();
+        }
+        break;
+    case SoundMode::Next:
+        if (main_.Mode() == PlayerMode::Playing) {
+            queue_count_ = 2;
+            queue_[1] = path;
+        } else {
+            queue_count_ = 1;
+            queue_[0] = path;
+            PlayQueueHead();
+        }
+        break;
+    case SoundMode::Interrupt:
+        StopMedia();
+        ClearSoundQueue();
+        queue_count_ = 1;
+        queue_[0] = path;
+        PlayQueueHead();
+        break;
+    }
+}
+
+void SoundService::PlayQueueHead() {
+    const std::string head = MediaFileOnDisk(queue_[0]);
+    if (queue_count_ < 0 || !PlayableFile(head)) {
+        return;
+    }
+    play_tag_ = kQueueTag;
+    if (OpenReporting(main_, head)) {
+        main_.Play();
+    }
+}
+
+void SoundService::MediaPlayer1Notify(NotifyValue value) {
+    if (play_tag_ == kQueueTag && value == NotifyValue::Successful) {
+        if (queue_count_ <= 0) {
+            ClearSoundQueue();
+        } else {
+            AdvanceQueue();
+            AfterQueueAdvance();
+        }
+    }
+    if (play_tag_ == kPlayAllTag && play_all_step_) {
+        play_all_step_();
+    }
+}
+
+void SoundService::AdvanceQueue() {
+    for (int slot = 2; slot <= queue_count_; ++slot) {
+        queue_[slot - 2] = queue_[slot - 1];
+    }
+    queue_[queue_count_ - 1].clear();
+    --queue_count_;
+    PlayQueueHead();
+}
+
+void SoundService::AfterQueueAdvance() {
+    // A listening recording that follows its instruction now moves the slider.
+    if (LowerFileName(queue_[0]).starts_with("roz_") && media_timer_ != nullptr &&
+        !media_timer_->IsEnabled()) {
+        media_timer_->Enable();
+    }
+    // A film that follows its instruction replaces the still picture.
+    if (film_mode_ && film_panel_ != nullptr && !film_panel_->IsVisible() &&
+        !BlankText(queue_[0])) {
+        film_panel_->Show();
+        if (film_still_ != nullptr) {
+            film_still_->Hide();
+        }
+    }
+}
+
+void SoundService::ClearSoundQueue() {
+    for (std::string& slot : queue_) {
+        slot.clear();
+    }
+    play_tag_.clear();
+}
+
+void SoundService::PlayInstruction(int number) {
+    PlaySound(Course().DataPath("polecenia\\" + std::to_string(number) + ".wav"), SoundMode::Next);
+}
+
+void SoundService::PlaySideSound(const std::string& path) {
+    if (OpenReporting(side_, MediaFileOnDisk(path))) {
+        side_.Play();
+    }
+}
+
+void SoundService::CloseSideSound() {
+    const PlayerMode mode = side_.Mode();
+    if (mode == PlayerMode::Playing || mode == PlayerMode::Paused) {
+        side_.Stop();
+    }
+    const PlayerMode after = side_.Mode();
+    if (after == PlayerMode::Stopped || after == PlayerMode::Open) {
+        side_.Close();
+    }
+}
+
+void SoundService::PlayMedia(const std::string& path, bool wait) {
+    const std::string file = MediaFileOnDisk(path);
+    if (!PlayableFile(file)) {
+        return;
+    }
+    // The file already held is not reopened, so a paused play resumes.
+    if (main_.FileName() != file || main_.Mode() == PlayerMode::NotReady) {
+        main_.Close();
+        if (!OpenReporting(main_, file)) {
+            return;
+        }
+    }
+    main_.SetWait(wait);
+    main_.Play();
+    if (media_timer_ != nullptr) {
+        media_timer_->Enable();
+    }
+}
+
+void SoundService::PauseMedia() {
+    if (main_.Mode() == PlayerMode::Playing) {
+        main_.Pause();
+    }
+    if (media_timer_ != nullptr) {
+        media_timer_->Disable();
+    }
+}
+
+void SoundService::StopMedia() {
+    const PlayerMode mode = main_.Mode();
+    if (mode != PlayerMode::Playing && mode != PlayerMode::Paused) {
+        return;
+    }
+    if (media_timer_ != nullptr) {
+        media_timer_->Disable();
+    }
+    main_.Stop();
+    main_.Seek(0);
+}
+
+void SoundService::SeekMedia(int step) {
+    // nearbyint rounds halves to the even neighbour.
+    const auto step_length = static_cast<std::int64_t>(
+        std::nearbyint(static_cast<double>(main_.Length()) / kSliderSteps));
+    main_.Seek(step * step_length);
+}
+
+void SoundService::PlayFileNow(const std::string& path, bool wait) {
+    const std::string file = MediaFileOnDisk(path);
+    if (!PlayableFile(file)) {
+        return;
+    }
+    main_.Close();
+    if (OpenReporting(main_, file)) {
+        main_.SetWait(wait);
+        main_.Play();
+    }
+}
+
+bool SoundService::OpenReporting(MediaPlayer& player, const std::string& path) {
+    player.SetFileName(path);
+    if (player.Open()) {
+        return true;
+    }
+    ShowMessage(player.ErrorText());
+    return false;
+}
+
+} // namespace lumora

@@ -1,0 +1,292 @@
+// The program as a learner meets it, over a small course written by the test:
+// the screens created at start-up, the login, the main menu, the topic screen
+// and the best scores.
+#include "course/display_check.h"
+#include "course/exercise_start.h"
+#include "fake_media_player.h"
+#include "platform/blocking_wait.h"
+#include "platform/message_box.h"
+#include "platform/ui/recording_canvas.h"
+#include "screen_course.h"
+#include "shell/screen_roster.h"
+#include "sound/sound_service.h"
+#include "users/points_table.h"
+
+#include <QImage>
+
+namespace lumora {
+namespace {
+
+class ProgramScreens : public test::ScreenCourse {
+  protected:
+    ProgramScreens() : sound(mainPlayer, sidePlayer) {
+        previousSound = InstallSoundService(&sound);
+        previousWait = SetBlockingWaitHook([this](int ms) { waits.push_back(ms); });
+        WriteCourse();
+    }
+    ~ProgramScreens() override {
+        screens.reset();
+        SetBlockingWaitHook(previousWait);
+        InstallSoundService(previousSound);
+        ClearExerciseScreens();
+        CurrentPoints() = PointsTable();
+    }
+
+    void WriteCourse() {
+        std::vector<std::string> texts, hints;
+        for (int n = 1; n <= 16; ++n) {
+            texts.push_back(std::to_string(n) + "==text " + std::to_string(n));
+        }
+        texts.push_back("*** hinty");
+        for (int n = 1; n <= 67; ++n) {
+            hints.push_back(std::to_string(n) + "==hint " + std::to_string(n));
+        }
+        hints.push_back("*** end");
+        builder.Write("ini.t", test::IniText(texts, hints));
+        builder.Write("Steruj.t", "miejsca=m_1=30==Words==28,60=11=\n"
+                                  "miejsca=zd=1==Sentences====\n"
+                                  "miejsca=1=35==The story====\n"
+                                  "miejsca=2=36==Drag====\n");
+        WritePicture("gfx/logowanie.bmp", 246, 187);
+        WritePicture("gfx/nowy_user.bmp", 280, 106);
+        WritePicture("gfx/polecenie.bmp", 448, 225);
+        WritePicture("gfx/topten_tlo.bmp", 800, 600);
+        WritePicture("Gfx/main.bmp", 800, 600);
+        WritePicture("tla/menu/miejsca.bmp", 800, 600);
+        // The player of these tests never reads the sounds; they only exist.
+        for (const char* sound : {"l", "e", "t1", "t2", "menu/m23", "menu/m24", "menu/m3"}) {
+            builder.Folder().WriteBytes("course/polecenia/" + std::string(sound) + ".wav", "x");
+        }
+        for (int k = 1; k <= 60; ++k) {
+            WritePicture("menu_but/m_on_mouse_" + std::to_string(k) + ".bmp", 83, 83);
+        }
+    }
+
+    void Start() {
+        MessageRecorder quiet; // the test course has no button strips
+        screens = CreateScreens({builder.DataRoot(), builder.UserFolder(), true});
+    }
+
+    void WriteUsers(const std::string& text) { builder.Folder().WriteText("user/usr.t", text); }
+
+    // The last file the main player was asked to play, relative to the course.
+    std::string LastPlayed() const {
+        if (mainPlayer.plays.empty()) {
+            return "";
+        }
+        return mainPlayer.plays.back().substr(builder.DataRoot().size());
+    }
+
+    test::FakeMediaPlayer mainPlayer;
+    test::FakeMediaPlayer sidePlayer;
+    SoundService sound;
+    SoundService* previousSound = nullptr;
+    std::function<void(int)> previousWait;
+    std::vector<int> waits;
+    std::unique_ptr<ScreenRoster> screens;
+};
+
+TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
+    RegisterProgramExerciseScreens();
+    Start();
+    EXPECT_EQ(screens->CreationOrder,
+              (std::vector<std::string>{"TForm1", "TForm5", "TSecondForm", "TWynik_Form", "TForm9",
+                                        "TForm10", "TForm20", "TTopFiveForm", "TC_MC_Form",
+                                        "TInformacjaForm", "TPodkladForm", "TQuestionForm",
+                                        "TOpcjeForm"}));
+    EXPECT_TRUE(HasExerciseScreen(35));
+    EXPECT_EQ(Course().SteeringTable.size(), 7u);
+    EXPECT_EQ(Course().DataRoot, builder.DataRoot());
+    // Screens made after the main menu read their hints from the loaded course.
+    EXPECT_EQ(screens->Form1->TopicPictures[2]->toolTip(), QStringLiteral("hint 3"));
+    EXPECT_EQ(screens->Form9->B_OK->toolTip(), QStringLiteral("hint 30"));
+    EXPECT_EQ(screens->SecondForm->btn_polecenie->toolTip(), QStringLiteral("hint 50"));
+}
+
+TEST_F(ProgramScreens, AnEmptyUserListLeavesOnlyNewUserAndEnd) {
+    Start();
+    test::ShowAndWait(*screens->Form9);
+    EXPECT_EQ(screens->Form9->ComboBox1->Count(), 0);
+    EXPECT_FALSE(screens->Form9->B_OK->isVisible());
+    test::PressKey(*screens->Form9, Qt::Key_Return);
+    EXPECT_FALSE(screens->Form9->LoggedIn());
+    EXPECT_TRUE(screens->Form9->isVisible());
+    EXPECT_EQ(LastPlayed(), "polecenia/l.wav");
+    test::PressKey(*screens->Form9, Qt::Key_Escape);
+    EXPECT_TRUE(screens->Form9->EndRequested());
+    EXPECT_FALSE(screens->Form9->isVisible());
+}
+
+TEST_F(ProgramScreens, CreatingEveAfterAnnAndBobLogsInAsTheThirdUser) {
+    builder.Folder().WriteBytes("course/polecenia/l.wav", "x");
+    WriteUsers("1=Ann\n2=Bob\n");
+    Start();
+    test::ShowAndWait(*screens->Form9);
+    ASSERT_EQ(screens->Form9->ComboBox1->Count(), 2);
+    TForm10& newUser = *screens->Form10;
+    TInformacjaForm& info = *screens->InformacjaForm;
+    test::WhenIdle([&] {
+        test::WhenIdle([&] { test::PressKey(info, Qt::Key_Escape); });
+        newUser.Edit1->SetText("Eve");
+        test::PressKey(newUser, Qt::Key_Return);
+    });
+    screens->Form9->Button1Click();
+    EXPECT_EQ(builder.Folder().ReadBytes("user/usr.t"), "1=Ann\r\n2=Bob\r\n3=Eve\r\n");
+    EXPECT_EQ(info.HelpText, "text 8 <br> <br> text 9 <br> text 10 <br> text 11 <br> text 12");
+    EXPECT_TRUE(screens->Form9->LoggedIn());
+    EXPECT_EQ(Course().CurrentUserName, "Eve");
+    EXPECT_EQ(Course().CurrentUserFolder, builder.UserFolder() + "3/");
+    EXPECT_EQ(builder.Folder().ReadBytes("user/3/pkt.txt").size(), 7 * 44u);
+    EXPECT_EQ(LastPlayed(), "polecenia/menu/m23.wav");
+}
+
+TEST_F(ProgramScreens, ATakenNameIsRefusedAndNothingIsStored) {
+    WriteUsers("1=Ann\n");
+    Start();
+    TForm10& newUser = *screens->Form10;
+    test::WhenIdle([&] {
+        test::WhenIdle([&] { test::PressKey(*screens->Form20, Qt::Key_Escape); });
+        newUser.Edit1->SetText(" ANN ");
+        test::PressKey(newUser, Qt::Key_Return);
+        EXPECT_TRUE(newUser.isVisible());
+        EXPECT_EQ(newUser.Edit1->Text(), "");
+        EXPECT_FALSE(newUser.B_OK->isVisible());
+        test::PressKey(newUser, Qt::Key_Escape);
+    });
+    newUser.ShowModal();
+    EXPECT_EQ(screens->Form20->Label1->Caption(), kDuplicateUserMessage);
+    EXPECT_EQ(builder.Folder().ReadBytes("user/usr.t"), "1=Ann\r\n");
+    EXPECT_EQ(screens->Users.Count(), 1);
+}
+
+TEST_F(ProgramScreens, TheLoginPreselectsTheLastUserOfTheFile) {
+    WriteUsers("4=Ann\n9=Bob\n2=Cid\n");
+    Start();
+    test::ShowAndWait(*screens->Form9);
+    EXPECT_EQ(screens->Form9->ComboBox1->ItemIndex(), 2);
+    EXPECT_TRUE(screens->Form9->B_OK->isVisible());
+    test::PressKey(*screens->Form9, Qt::Key_Return);
+    EXPECT_EQ(Course().CurrentUserName, "Cid");
+    EXPECT_EQ(Course().CurrentUserFolder, builder.UserFolder() + "2/");
+}
+
+TEST_F(ProgramScreens, TheGeographyPictureOpensPlaces) {
+    Start();
+    TForm1& menu = *screens->Form1;
+    test::ShowAndWait(menu);
+    test::MouseClick(menu, {133 + 40, 122 + 40});
+    EXPECT_EQ(Course().CurrentTopic, "miejsca");
+    EXPECT_TRUE(screens->SecondForm->isVisible());
+    EXPECT_EQ(screens->SecondForm->TopicLessons(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(LastPlayed(), "polecenia/menu/m3.wav");
+}
+
+TEST_F(ProgramScreens, StillPreparationOrTheIntroAnimation) {
+    Start();
+    TForm1& menu = *screens->Form1;
+    test::ShowAndWait(menu);
+    menu.PicturesReady = false;
+    waits.clear();
+    Course().AnimMenu = 0;
+    menu.FormActivate();
+    EXPECT_TRUE(waits.empty());
+    for (int t = 1; t <= kMenuTopics; ++t) {
+        EXPECT_EQ(menu.FrameShown(t), FirstFrame(t));
+    }
+    menu.PicturesReady = false;
+    Course().AnimMenu = 1;
+    menu.FormActivate();
+    EXPECT_EQ(waits, std::vector<int>(12, 90));
+    menu.FormActivate(); // later activations change nothing
+    EXPECT_EQ(waits.size(), 12u);
+    menu.TopicMouseEnter(6);
+    EXPECT_EQ(menu.FrameShown(6), 30);
+    EXPECT_EQ(std::vector<int>(waits.begin() + 12, waits.end()), std::vector<int>(5, 40));
+}
+
+TEST_F(ProgramScreens, EscapeKeepsTheMenuPicturesTheExitButtonResetsThem) {
+    Start();
+    TForm1& menu = *screens->Form1;
+    test::ShowAndWait(menu);
+    menu.FormActivate();
+    menu.TopicMouseEnter(6);
+    menu.TopicClick(3);
+    TSecondForm& topic = *screens->SecondForm;
+    test::PressKey(topic, Qt::Key_Escape);
+    EXPECT_FALSE(topic.isVisible());
+    EXPECT_EQ(menu.FrameShown(6), 30);
+    menu.TopicClick(3);
+    test::MouseClick(*topic.btn_exit, {10, 10});
+    EXPECT_FALSE(topic.isVisible());
+    EXPECT_EQ(menu.FrameShown(6), 26);
+}
+
+TEST_F(ProgramScreens, TheTopicListStartsTheLessonUnderTheMouse) {
+    Start();
+    Course().CurrentTopic = "miejsca";
+    std::vector<int> started;
+    RegisterExerciseScreen(36, [&](CourseData& c) { started.push_back(c.CurrentRow); });
+    TSecondForm& topic = *screens->SecondForm;
+    test::ShowAndWait(topic);
+    topic.PaintBox1->grab(); // the first paint records the click areas
+    ASSERT_EQ(topic.HitAreas().size(), 7u);
+    const TopicHitArea& drag = topic.HitAreas()[6];
+    EXPECT_EQ(drag.code, 36);
+    topic.PaintBox1MouseMove(drag.left + 5, drag.top + 5);
+    EXPECT_TRUE(topic.lbl_opis->isVisible());
+    EXPECT_EQ(topic.lbl_opis->Caption(), "hint 64");
+    topic.PaintBox1MouseMove(drag.right + 50, drag.top + 5);
+    EXPECT_FALSE(topic.lbl_opis->isVisible());
+    topic.PaintBox1MouseDown(drag.left + 5, drag.top + 5);
+    EXPECT_EQ(started, (std::vector<int>{7}));
+    topic.PaintBox1MouseDown(drag.right + 50, drag.top + 5);
+    EXPECT_EQ(started.size(), 1u);
+}
+
+TEST_F(ProgramScreens, BestScoresPaintTenRowsAndSpeakTheRank) {
+    WriteUsers("1=Eve\n");
+    builder.Folder().WriteBytes("user/1/pkt.txt", EncodePointsRecord({"m_1", 30, 4000, true}));
+    Start();
+    Course().CurrentUserName = "Eve";
+    test::ShowAndWait(*screens->TopFiveForm);
+    EXPECT_EQ(screens->TopFiveForm->CurrentRank(), 1);
+    EXPECT_EQ(LastPlayed(), "polecenia/t1.wav");
+    RecordingCanvas canvas(262, 249);
+    screens->TopFiveForm->PaintBox1Paint(canvas);
+    ASSERT_EQ(canvas.Texts.size(), 30u); // ten rows of number, name and total
+    EXPECT_EQ(canvas.Texts[1].text, "Eve");
+    EXPECT_EQ(canvas.Texts[1].font.size, 14);
+    EXPECT_EQ(canvas.Texts[4].text, "Brian");
+    EXPECT_EQ(canvas.Texts[4].font.size, 12);
+    EXPECT_EQ(canvas.Texts[27].text, "10.");
+    EXPECT_EQ(canvas.Texts[27].y, 216);
+    EXPECT_EQ(canvas.Texts[28].text, "Jennifer");
+}
+
+TEST_F(ProgramScreens, TheExitQuestion) {
+    Start();
+    TForm1& menu = *screens->Form1;
+    test::ShowAndWait(menu);
+    test::WhenIdle([&] { test::PressKey(*screens->QuestionForm, Qt::Key_Escape); });
+    menu.k_koniecClick();
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_FALSE(menu.EndConfirmed());
+    EXPECT_EQ(screens->QuestionForm->Label1->Caption(), "text 3");
+    test::WhenIdle([&] { test::PressKey(*screens->QuestionForm, Qt::Key_Return); });
+    menu.k_koniecClick();
+    EXPECT_TRUE(menu.EndConfirmed());
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_EQ(LastPlayed(), "polecenia/e.wav");
+    EXPECT_TRUE(mainPlayer.last_wait);
+}
+
+TEST(DisplayCheck, SizeAndResolution) {
+    EXPECT_TRUE(CheckDisplay(800, 600, 96).large);
+    EXPECT_FALSE(CheckDisplay(799, 600, 96).large);
+    EXPECT_FALSE(CheckDisplay(800, 599, 96).large);
+    EXPECT_TRUE(CheckDisplay(1920, 1080, 96).standardDpi);
+    EXPECT_FALSE(CheckDisplay(1920, 1080, 120).standardDpi);
+}
+
+} // namespace
+} // namespace lumora
