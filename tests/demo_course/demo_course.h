@@ -28,17 +28,4 @@ std::vector<const DataRow*> SelectedRows(const CourseData& course, const std::st
 // when it is not empty (a format whose every field ends with the separator).
 std::vector<std::string> Fields(const std::string& text, char separator);
 
-// A word search puzzle: its words and its grid rows.
-struct WordSearch {
-    int columns = 0;
-    int rows = 0;
-    std::vector<std::string> words;
-    std::vector<std::string> grid;
-};
-WordSearch ReadWordSearch(const std::vector<std::string>& lines);
-
-// Whether the word can be marked in the grid: left to right in a row or top
-// to bottom in a column, letter case aside.
-bool GridHides(const WordSearch& puzzle, const std::string& word);
-
 } // namespace lumora::test

@@ -3,6 +3,7 @@
 // form its screen can use.
 #include "demo_course.h"
 
+#include "exercises/word_search/word_search_check.h"
 #include "platform/cp1250.h"
 #include "platform/text_file.h"
 #include "platform/text_helpers.h"
@@ -345,23 +346,14 @@ TEST(DemoCourseLessons, GamesFindTheirPuzzlesWordsAndPictures) {
     for (const auto& row : Rows()) {
         const std::string where = Where(row);
         if (row.Code == 40) {
-            const auto lines = ReadTextLines(c.DataPath("Pseudo\\" + row.Content + ".txt"));
-            if (!lines) {
-                p.Add(where, "no word search file");
+            const auto read = ReadWordSearch(c, row.Content);
+            if (const auto* fault = std::get_if<LoadFault>(&read)) {
+                p.Add(where, fault->message);
                 continue;
             }
-            const WordSearch puzzle = ReadWordSearch(*lines);
-            if (puzzle.columns < 2 || puzzle.columns > 15 || puzzle.rows < 2 || puzzle.rows > 15 ||
-                puzzle.words.empty() || puzzle.words.size() > 15 ||
-                lines->size() < static_cast<std::size_t>(puzzle.rows) + 1) {
-                p.Add(where, "the word search is not a grid of at most 15 x 15 with words");
-                continue;
-            }
-            for (int r = 1; r <= puzzle.rows; ++r) {
-                if ((*lines)[static_cast<std::size_t>(r)].size() <
-                    static_cast<std::size_t>(puzzle.columns)) {
-                    p.Add(where, "grid row " + std::to_string(r) + " is short");
-                }
+            const auto& puzzle = std::get<WordSearchPuzzle>(read);
+            if (puzzle.columns < 2 || puzzle.rows < 2 || puzzle.words.empty()) {
+                p.Add(where, "the word search is not a grid of at least 2 x 2 with words");
             }
             for (const auto& word : puzzle.words) {
                 if (!GridHides(puzzle, word)) {
