@@ -10,13 +10,14 @@
 //   (Next) behind the spoken instruction.
 // - Enter in Edit1, while AcceptsAnswer(): Answer(Edit1's text). The step
 //   says which sound to queue (Next) and whether to empty Edit1. With a pause
-//   the screen repaints, waits pauseMs ignoring input, then calls Continue(),
-//   empties Edit1 and, when the step says so, plays WordSound() (Interrupt).
+//   the screen repaints, waits pauseMs ignoring input, then calls Continue()
+//   and does what its step says (empty Edit1, play WordSound() Interrupt).
 // - btn_nastepne: Next(), then WordSound() (Interrupt); btn_powtorz and Alt+W:
 //   WordSound() (Interrupt), while ButtonsVisible().
 // - Labels: lbl_tlumacz shows Caption() while CaptionVisible(); lbl_opis shows
 //   Description(); Edit1 shows while InputVisible().
 // - Exit: AddPoints with Points(), ShowResult with Result().
+// File names (PicturePath, WordSound) are relative to the course folder.
 #include "course/load_report.h"
 #include "reveal_draw.h"
 
