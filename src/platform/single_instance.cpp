@@ -1,6 +1,7 @@
 #include "single_instance.h"
 
 #include "folders.h"
+#include "path_resolver.h"
 #include "text_file.h"
 
 #include <cerrno>
@@ -12,15 +13,10 @@
 namespace lumora {
 namespace {
 
-std::string FolderOf(const std::string& file) {
-    const auto slash = file.rfind('/');
-    return slash == std::string::npos ? std::string(".") : file.substr(0, slash);
-}
-
 // Opens a lock file of ours: never through a link, and only a regular file
 // that this user owns, so a file planted in a shared folder is passed over.
 int OpenLockFile(const LockPlace& place) {
-    if (place.makeFolder && CreateFolders(FolderOf(place.file))) {
+    if (place.makeFolder && CreateFolders(ParentFolder(place.file))) {
         return -1;
     }
     const int fd = ::open(place.file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);

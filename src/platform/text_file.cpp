@@ -1,6 +1,7 @@
 #include "text_file.h"
 
 #include "cp1250.h"
+#include "path_resolver.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -59,19 +60,6 @@ bool WriteAll(int fd, std::string_view bytes) {
         done += static_cast<std::size_t>(n);
     }
     return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The permission bits a new file gets: those of the file it replaces, else
@@ -201,13 +189,13 @@ std::optional<std::string> WriteFileAtomic(const std::string& path, std::string_
         ::unlink(temp.c_str());
         return SystemError(err, path);
     }
-    SyncFolder(FolderOf(path));
+    SyncFolder(ParentFolder(path));
     return std::nullopt;
 }
 
 void RemoveStaleTemporaries(const std::string& path) {
-    const std::string folder = FolderOf(path);
-    const std::string name = NameOf(path);
+    const std::string folder = ParentFolder(path);
+    const std::string name = LastComponent(path);
     DIR* d = ::opendir(folder.c_str());
     if (d == nullptr) {
         return;

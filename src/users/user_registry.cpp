@@ -1,6 +1,7 @@
 #include "user_registry.h"
 
 #include "platform/cp1250.h"
+#include "platform/path_resolver.h"
 #include "platform/text_file.h"
 #include "platform/text_helpers.h"
 
@@ -69,18 +70,13 @@ int HighestNumberedEntry(const std::string& folder) {
     return highest;
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-}
-
 } // namespace
 
 std::vector<UserListFault> UserList::Read(const std::string& path) {
     entries_.clear();
     lines_.clear();
     unreadable_.reset();
-    highestSeen_ = HighestNumberedEntry(FolderOf(path));
+    highestSeen_ = HighestNumberedEntry(ParentFolder(path));
     RemoveStaleTemporaries(path);
     std::vector<UserListFault> faults;
     ReadFailure failure;
