@@ -3,8 +3,7 @@
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
 
-#include <cerrno>
-#include <cstring>
+#include <algorithm>
 
 namespace lumora {
 
@@ -12,18 +11,28 @@ std::string ReportName(const char* relative) {
     return ToSlashes(relative);
 }
 
-std::optional<std::vector<std::string>> ReadCourseLines(const CourseData& course,
-                                                        const char* relative, LoadReport& report,
-                                                        bool mustExist) {
+std::optional<std::vector<std::string>>
+ReadCourseLines(const CourseData& course, const char* relative, LoadReport& report, FileRule rule) {
     const std::string path = course.DataPath(relative);
-    errno = 0;
-    auto lines = ReadTextLines(path);
-    if (!lines && mustExist) {
-        const int err = errno != 0 ? errno : ENOENT;
+    ReadFailure failure;
+    auto lines = ReadTextLines(path, &failure);
+    if (!lines && (rule == FileRule::Required || !failure.missing)) {
         report.Fault(ReportName(relative), 0,
-                     "Cannot open file \"" + path + "\". " + std::strerror(err), FaultKind::Fatal);
+                     "Cannot open file \"" + path + "\". " + failure.reason,
+                     rule == FileRule::Required ? FaultKind::Fatal : FaultKind::Message);
     }
     return lines;
+}
+
+int ClampLayout(int value, bool& clamped) {
+    const int kept = std::clamp(value, -kLayoutLimit, kLayoutLimit);
+    clamped = clamped || kept != value;
+    return kept;
+}
+
+std::string ClampedMessage(const std::string& what) {
+    const std::string limit = std::to_string(kLayoutLimit);
+    return what + " is outside -" + limit + " to " + limit + "; it is clamped to that range.";
 }
 
 } // namespace lumora

@@ -32,7 +32,7 @@ DataRow ParseDataRow(const std::string& line) {
 
 void LoadData(CourseData& course, LoadReport& report) {
     course.DataTable.clear();
-    auto lines = ReadCourseLines(course, kDataFile, report, false);
+    auto lines = ReadCourseLines(course, kDataFile, report, FileRule::Optional);
     if (!lines) {
         return;
     }
@@ -52,6 +52,11 @@ void LoadData(CourseData& course, LoadReport& report) {
                              " rows; the program reads no further.",
                          FaultKind::CheckOnly);
             return;
+        }
+        if (line.find('=') == std::string::npos) {
+            report.Fault(ReportName(kDataFile), lineNo,
+                         "The line has no \"=\"; every field of the row is empty.",
+                         FaultKind::CheckOnly);
         }
         Converted(report, kDataFile, lineNo,
                   [&] { course.DataTable.push_back(ParseDataRow(line)); });

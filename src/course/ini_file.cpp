@@ -13,17 +13,17 @@ Colour ParseColour(const std::string& field) {
     return c == "white" ? Colour::White : Colour::Black;
 }
 
-TopicRow ParseTopicRow(const std::string& line) {
+TopicRow ParseTopicRow(const std::string& line, bool& clamped) {
     const auto f = SplitFields(line, 9);
     TopicRow row;
     row.FolderName = f[0];
-    row.ListLeft = StrictInt(f[1]);
-    row.ListTop = StrictInt(f[2]);
+    row.ListLeft = ClampLayout(StrictInt(f[1]), clamped);
+    row.ListTop = ClampLayout(StrictInt(f[2]), clamped);
     row.ListAlign = StrictInt(f[3]);
-    row.IconOffset = StrictInt(f[4]);
+    row.IconOffset = ClampLayout(StrictInt(f[4]), clamped);
     row.ListColour = ParseColour(f[5]);
-    row.DescLeft = StrictInt(f[6]);
-    row.DescTop = StrictInt(f[7]);
+    row.DescLeft = ClampLayout(StrictInt(f[6]), clamped);
+    row.DescTop = ClampLayout(StrictInt(f[7]), clamped);
     row.DescColour = ParseColour(f[8]);
     return row;
 }
@@ -38,7 +38,8 @@ std::string SectionText(const std::string& line) {
 
 // Reads one section of numbered entries from line index `next` on, up to and
 // including its marker line or the end of the file. Returns the index of the
-// first line after the section.
+// first line after the section; a missing marker is reported to the checker,
+// since every later section then comes out empty.
 template <std::size_t N>
 std::size_t ReadSection(const std::vector<std::string>& lines, std::size_t next,
                         const std::string& marker, std::array<std::string, N>& table, int& count,
@@ -59,9 +60,12 @@ std::size_t ReadSection(const std::vector<std::string>& lines, std::size_t next,
                          "mamy_teksty wychodzi poza zakres tablicy!!!", FaultKind::Message);
         }
         if (Trim(text) == marker) {
-            break;
+            return next;
         }
     }
+    report.Fault(ReportName(kIniFile), 0,
+                 "The marker line \"" + marker + "\" is missing; the file ends inside its section.",
+                 FaultKind::CheckOnly);
     return next;
 }
 
@@ -69,12 +73,15 @@ std::size_t ReadSection(const std::vector<std::string>& lines, std::size_t next,
 
 void LoadIni(CourseData& course, LoadReport& report) {
     const std::string path = course.DataPath(kIniFile);
-    if (!FileExists(path)) {
-        report.Fault(ReportName(kIniFile), 0, "No ini file: " + path, FaultKind::Message);
-        return;
-    }
-    auto lines = ReadCourseLines(course, kIniFile, report, true);
+    // A missing or unreadable ini.t is reported and the loading goes on with
+    // empty texts and hints.
+    ReadFailure failure;
+    auto lines = ReadTextLines(path, &failure);
     if (!lines) {
+        report.Fault(ReportName(kIniFile), 0,
+                     failure.missing ? "No ini file: " + path
+                                     : "Cannot open file \"" + path + "\". " + failure.reason,
+                     FaultKind::Message);
         return;
     }
     // Lines past the end of the file read as empty, as a text reader gives them.
@@ -87,9 +94,14 @@ void LoadIni(CourseData& course, LoadReport& report) {
               [&] { course.FontCharset = StrictInt(DropChars(charsetLine, 8)); });
     for (int t = 0; t < CourseData::kTopics; ++t) {
         const int n = kTopicFirstLine + t;
+        bool clamped = false;
         Converted(report, kIniFile, n, [&] {
-            course.TopicTable[static_cast<std::size_t>(t)] = ParseTopicRow(lineAt(n));
+            course.TopicTable[static_cast<std::size_t>(t)] = ParseTopicRow(lineAt(n), clamped);
         });
+        if (clamped) {
+            report.Fault(ReportName(kIniFile), n, ClampedMessage("A position"),
+                         FaultKind::CheckOnly);
+        }
     }
     std::size_t next = kTextFirstLine - 1;
     next = ReadSection(*lines, next, "*** hinty", course.TextTable, course.TextCount, report);

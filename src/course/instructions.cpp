@@ -4,7 +4,7 @@ namespace lumora {
 
 void LoadInstructions(CourseData& course, LoadReport& report) {
     course.InstructionTable.clear();
-    auto lines = ReadCourseLines(course, kInstructionsFile, report, false);
+    auto lines = ReadCourseLines(course, kInstructionsFile, report, FileRule::Optional);
     if (!lines) {
         return;
     }

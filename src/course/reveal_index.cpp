@@ -9,7 +9,7 @@ void LoadRevealIndex(CourseData& course, LoadReport& report) {
     course.RevealIndex.clear();
     course.RevealUsed.clear();
     course.RevealUsedCount = 0;
-    auto lines = ReadCourseLines(course, kRevealIndexFile, report, true);
+    auto lines = ReadCourseLines(course, kRevealIndexFile, report, FileRule::Required);
     if (!lines) {
         return;
     }

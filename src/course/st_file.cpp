@@ -5,7 +5,7 @@ namespace lumora {
 void LoadSt(CourseData& course, LoadReport& report) {
     course.StTable.fill(std::nullopt);
     course.StCount = 0;
-    auto lines = ReadCourseLines(course, kStFile, report, true);
+    auto lines = ReadCourseLines(course, kStFile, report, FileRule::Required);
     if (!lines) {
         return;
     }
@@ -21,6 +21,10 @@ void LoadSt(CourseData& course, LoadReport& report) {
             continue;
         }
         const int lineNo = static_cast<int>(i + 1);
+        if (i + 2 >= lines->size()) {
+            report.Fault(ReportName(kStFile), lineNo,
+                         "The file ends before the record's two body lines.", FaultKind::CheckOnly);
+        }
         StRecord record{head, lineAt(i + 1), lineAt(i + 2)};
         i += 3;
         int number = 0;

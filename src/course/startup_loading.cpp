@@ -29,13 +29,18 @@ bool LoadCourse(CourseData& course, const StartupOptions& options, LoadReport& r
     try {
         course.DataRoot = WithTrailingSlash(options.dataRoot);
         course.UserDataFolder = WithTrailingSlash(options.userDataFolder);
-        if (options.userFiles && !DirectoryExists(course.UserDataFolder)) {
-            if (auto error = CreateFolder(course.UserDataFolder)) {
-                report.Fault("", 0, *error, FaultKind::Fatal);
+        // The user folder holds only the learners' files, so a folder that
+        // cannot be made is reported and the course still loads; the
+        // settings then keep their defaults.
+        bool userFolder = options.userFiles;
+        if (userFolder) {
+            if (auto error = CreateFolders(course.UserDataFolder)) {
+                report.Fault("", 0, *error, FaultKind::Message);
+                userFolder = false;
             }
         }
         LoadIni(course, report);
-        if (options.userFiles) {
+        if (userFolder) {
             LoadUserSettings(course, report);
         }
         LoadData(course, report);

@@ -8,34 +8,41 @@ constexpr int kAddedPairs = 6;
 struct LayoutParse {
     int pairs = 0;
     bool tooMany = false;
+    bool clamped = false;
 };
 
 // Reads the "x,y*x,y" list into the row's pairs; a value that is not a number
-// throws ConversionError.
+// throws ConversionError. Each pair is x up to the next ',' and y up to the
+// next '*'; the list reads as if one more '*' ended it. One pass over the
+// text: pairs after the eighth are neither converted nor kept.
 LayoutParse ParseLayout(SteeringRow& row, const std::string& field) {
     LayoutParse result;
     row.LayoutCount = 0;
     row.LayoutX.fill(0);
     row.LayoutY.fill(0);
-    std::string rest = Trim(field) + "*";
-    if (rest == "*") {
+    const std::string text = Trim(field);
+    if (text.empty()) {
         return result;
     }
-    while (!Trim(rest).empty()) {
-        const auto comma = rest.find(',');
-        const std::string xText =
-            comma == std::string::npos ? std::string() : rest.substr(0, comma);
-        const int x = StrictInt(xText);
-        const auto star = rest.find('*', comma + 1);
-        const std::string yText = rest.substr(comma + 1, star - comma - 1);
-        const int y = StrictInt(yText);
-        rest = star == std::string::npos ? std::string() : rest.substr(star + 1);
+    const std::string list = text + "*";
+    const std::string_view view = list;
+    std::size_t at = 0;
+    while (at < list.size()) {
         if (result.pairs == kLayoutPairs) {
             result.tooMany = true;
-            continue;
+            break;
         }
-        row.LayoutX[static_cast<std::size_t>(result.pairs)] = x;
-        row.LayoutY[static_cast<std::size_t>(result.pairs)] = y;
+        const auto comma = list.find(',', at);
+        if (comma == std::string::npos) {
+            throw ConversionError(""); // no x: as an empty field
+        }
+        const int x = StrictInt(view.substr(at, comma - at));
+        const auto star = list.find('*', comma + 1); // found: the list ends in '*'
+        const int y = StrictInt(view.substr(comma + 1, star - comma - 1));
+        at = star + 1;
+        const auto k = static_cast<std::size_t>(result.pairs);
+        row.LayoutX[k] = ClampLayout(x, result.clamped);
+        row.LayoutY[k] = ClampLayout(y, result.clamped);
         ++result.pairs;
         if (x != 0 && y != 0) {
             ++row.LayoutCount;
@@ -79,7 +86,7 @@ std::vector<SteeringRow> RowWithAddedRows(const SteeringRow& row) {
 
 void LoadSteering(CourseData& course, LoadReport& report) {
     course.SteeringTable.clear();
-    auto lines = ReadCourseLines(course, kSteeringFile, report, true);
+    auto lines = ReadCourseLines(course, kSteeringFile, report, FileRule::Required);
     if (!lines) {
         return;
     }
@@ -112,6 +119,9 @@ void LoadSteering(CourseData& course, LoadReport& report) {
                              " layout pairs; the pairs after the eighth are not used.",
                          FaultKind::Message);
         }
+        if (layout.clamped) {
+            report.Fault(file, lineNo, ClampedMessage("A layout value"), FaultKind::CheckOnly);
+        }
         const auto rows = RowWithAddedRows(row);
         const std::size_t room = CourseData::kMaxSteeringRows - course.SteeringTable.size();
         if (rows.size() > room) {
@@ -123,6 +133,10 @@ void LoadSteering(CourseData& course, LoadReport& report) {
             return;
         }
         course.SteeringTable.insert(course.SteeringTable.end(), rows.begin(), rows.end());
+    }
+    if (course.SteeringTable.empty()) {
+        report.Fault(file, 0, "The file holds no lessons; every topic is empty.",
+                     FaultKind::CheckOnly);
     }
 }
 

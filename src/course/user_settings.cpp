@@ -26,21 +26,30 @@ std::string SettingsBytes(int animMenu, int soundSet, int autoPlay) {
 } // namespace
 
 void LoadUserSettings(CourseData& course, LoadReport& report) {
-    const std::string path = course.UserPath(kUserSettingsFile);
-    if (!FileExists(path)) {
-        if (auto error = WriteFileAtomic(path, SettingsBytes(0, 1, 0))) {
-            report.Fault(kUserSettingsFile, 0, *error, FaultKind::Fatal);
-            return;
-        }
+    for (const SettingLine& s : kSettings) {
+        course.*s.field = s.defaultValue;
     }
-    auto lines = ReadTextLines(path);
+    const std::string path = course.UserPath(kUserSettingsFile);
+    RemoveStaleTemporaries(path);
+    // A settings file that cannot be read or made is reported and the
+    // settings keep their defaults: it never stops the course loading. One
+    // that exists but cannot be read is left as it is.
+    ReadFailure failure;
+    auto lines = ReadTextLines(path, &failure);
+    if (!lines && !failure.missing) {
+        report.Fault(kUserSettingsFile, 0, "Cannot open file \"" + path + "\". " + failure.reason,
+                     FaultKind::Message);
+        return;
+    }
     if (!lines) {
-        report.Fault(kUserSettingsFile, 0, "Cannot open file \"" + path + "\".", FaultKind::Fatal);
+        if (auto error = WriteFileAtomic(path, SettingsBytes(0, 1, 0))) {
+            report.Fault(kUserSettingsFile, 0, *error, FaultKind::Message);
+        }
         return;
     }
     // The values are read by line position; the key words are not compared.
     // A value that does not convert is reported and the setting keeps its
-    // default, so a damaged settings file never stops the course loading.
+    // default.
     for (std::size_t i = 0; i < std::size(kSettings); ++i) {
         const SettingLine& s = kSettings[i];
         const std::string line = i < lines->size() ? (*lines)[i] : std::string();
@@ -48,7 +57,6 @@ void LoadUserSettings(CourseData& course, LoadReport& report) {
         try {
             course.*s.field = StrictInt(DropChars(line, skip));
         } catch (const ConversionError& e) {
-            course.*s.field = s.defaultValue;
             report.Fault(kUserSettingsFile, static_cast<int>(i + 1), e.what(), FaultKind::Message);
         }
     }

@@ -57,11 +57,8 @@ std::string DefaultUserDataFolder() {
 }
 
 std::string RuntimeFolder() {
-    std::string dir = Trimmed(Env("XDG_RUNTIME_DIR"));
-    if (dir.empty()) {
-        dir = "/tmp";
-    }
-    return WithTrailingSlash(dir);
+    const std::string dir = Trimmed(Env("XDG_RUNTIME_DIR"));
+    return dir.empty() ? dir : WithTrailingSlash(dir);
 }
 
 } // namespace lumora

@@ -11,7 +11,8 @@ std::string ExecutableFolder();
 // variable nor a home folder is known, the system's temporary folder stands in.
 std::string DefaultUserDataFolder();
 
-// The user's runtime folder for the single-instance lock.
+// The user's runtime folder ($XDG_RUNTIME_DIR) ending in '/', or nothing
+// when the variable is not set.
 std::string RuntimeFolder();
 
 } // namespace lumora

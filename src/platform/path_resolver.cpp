@@ -52,6 +52,19 @@ std::string WithTrailingSlash(std::string folder) {
     return folder;
 }
 
+std::string ParentFolder(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::string LastComponent(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 std::string ResolvePath(const std::string& folder, std::string_view relative) {
     const std::string rel = ToSlashes(relative);
     std::string result = rel.starts_with('/') ? std::string("/") : WithTrailingSlash(folder);

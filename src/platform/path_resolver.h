@@ -19,4 +19,11 @@ std::string ToSlashes(std::string_view name);
 // Makes sure a folder path ends in '/'.
 std::string WithTrailingSlash(std::string folder);
 
+// The folder that holds a file: the path up to its last '/' ("/" for a file
+// at the root, "." for a bare name).
+std::string ParentFolder(const std::string& path);
+
+// The last component of a path.
+std::string LastComponent(const std::string& path);
+
 } // namespace lumora

@@ -1,26 +1,50 @@
 #pragma once
 // One running copy per user. The lock is an flock on a file in the user's
 // runtime folder; the system drops it when the process ends in any way, so a
-// copy that crashed or was killed never blocks the next start.
+// copy that crashed or was killed never blocks the next start. When the
+// runtime folder cannot hold the lock, the next place in a fixed order does,
+// so that every copy of the program looks in the same place.
 #include <string>
+#include <vector>
 
 namespace lumora {
 
+struct LockPlace {
+    std::string file;
+    bool makeFolder = false; // create the file's folder when it is missing
+};
+
 class SingleInstanceLock {
   public:
-    // Tries to take the lock named by lockFile; Held() tells whether it did.
+    enum class State {
+        Held,        // this copy is the only one
+        OtherCopy,   // another copy holds the lock
+        Unavailable, // no place could hold a lock at all
+    };
+
+    // Tries the places in order: the first where the lock file can be opened
+    // decides whether this copy holds the lock or another copy does.
+    explicit SingleInstanceLock(const std::vector<LockPlace>& places);
     explicit SingleInstanceLock(const std::string& lockFile);
     ~SingleInstanceLock();
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
-    bool Held() const { return fd_ >= 0; }
+    State Result() const { return state_; }
+    bool Held() const { return state_ == State::Held; }
 
-    // The lock file of the program for the current user.
-    static std::string DefaultLockFile();
+    // The places for the current user: the runtime folder, the user data
+    // folder, the system's temporary folder.
+    static std::vector<LockPlace> DefaultPlaces();
 
   private:
     int fd_ = -1;
+    State state_ = State::Unavailable;
 };
+
+// Shown when no lock could be had; the program then runs all the same.
+inline constexpr const char* kNoLockMessage =
+    "The program cannot tell whether another copy of it is running (no folder could hold its "
+    "lock file). It runs all the same; do not start it twice.";
 
 } // namespace lumora

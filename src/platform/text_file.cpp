@@ -1,24 +1,132 @@
 #include "text_file.h"
 
 #include "cp1250.h"
+#include "path_resolver.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace lumora {
+namespace {
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+constexpr const char* kTemporaryMark = ".tmp.";
+constexpr std::size_t kTemporaryRandom = 6; // the XXXXXX of mkostemp
+
+std::string SystemError(int err, const std::string& path) {
+    return std::string(std::strerror(err)) + ": " + path;
+}
+
+void Fail(ReadFailure* failure, bool missing, std::string reason) {
+    if (failure != nullptr) {
+        failure->missing = missing;
+        failure->reason = std::move(reason);
+    }
+}
+
+// Reads everything from fd; false with errno set on a read error.
+bool ReadAll(int fd, std::string& out) {
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof(buf));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (n == 0) {
+            return true;
+        }
+        out.append(buf, static_cast<std::size_t>(n));
+    }
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The permission bits a new file gets: those of the file it replaces, else
+// the usual ones under the process's umask.
+mode_t NewFileMode(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        return st.st_mode & 07777;
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return 0644 & ~mask;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        // Some file systems cannot sync a folder; the rename stands either way.
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool IsOurTemporary(const std::string& entry, const std::string& name) {
+    // The fixed name of older versions, and the unique names of this one.
+    if (entry == name + ".tmp") {
+        return true;
+    }
+    const std::string prefix = name + kTemporaryMark;
+    return entry.size() == prefix.size() + kTemporaryRandom && entry.starts_with(prefix);
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path, ReadFailure* failure) {
+    // Non-blocking, so that opening a named pipe returns at once; it is then
+    // refused below as not a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        Fail(failure, err == ENOENT, std::strerror(err));
         return std::nullopt;
     }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        Fail(failure, false, std::strerror(err));
+        return std::nullopt;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        Fail(failure, false, S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (st.st_size > 0) {
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    }
+    const bool ok = ReadAll(fd, bytes);
+    const int err = errno;
+    ::close(fd);
+    if (!ok) {
+        Fail(failure, false, std::strerror(err));
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -41,8 +149,9 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
-    auto bytes = ReadFileBytes(path);
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path,
+                                                      ReadFailure* failure) {
+    auto bytes = ReadFileBytes(path, failure);
     if (!bytes) {
         return std::nullopt;
     }
@@ -59,36 +168,52 @@ std::string JoinCp1250Lines(const std::vector<std::string>& lines) {
 }
 
 std::optional<std::string> WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    const std::string temp = path + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // mkostemp creates the file exclusively, so it never follows a link, and
+    // its unique name keeps two writers of the same file apart.
+    std::string temp = path + kTemporaryMark + std::string(kTemporaryRandom, 'X');
+    const mode_t mode = NewFileMode(path);
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        return std::string(std::strerror(errno)) + ": " + path;
+        return SystemError(errno, path);
     }
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const std::string error = std::strerror(errno);
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return error + ": " + path;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const std::string error = std::strerror(errno);
+    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    const int closeError = errno;
+    if (!written || !closed) {
         ::unlink(temp.c_str());
-        return error + ": " + path;
+        return SystemError(!written ? writeError : closeError, path);
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string error = std::strerror(errno);
+        const int err = errno;
         ::unlink(temp.c_str());
-        return error + ": " + path;
+        return SystemError(err, path);
     }
+    SyncFolder(ParentFolder(path));
     return std::nullopt;
+}
+
+void RemoveStaleTemporaries(const std::string& path) {
+    const std::string folder = ParentFolder(path);
+    const std::string name = LastComponent(path);
+    DIR* d = ::opendir(folder.c_str());
+    if (d == nullptr) {
+        return;
+    }
+    std::vector<std::string> stale;
+    while (const dirent* e = ::readdir(d)) {
+        if (IsOurTemporary(e->d_name, name)) {
+            stale.emplace_back(e->d_name);
+        }
+    }
+    ::closedir(d);
+    for (const auto& entry : stale) {
+        const std::string full = folder + "/" + entry;
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+            ::unlink(full.c_str());
+        }
+    }
 }
 
 bool FileExists(const std::string& path) {
@@ -101,15 +226,37 @@ bool DirectoryExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool PathExists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
 std::optional<std::string> CreateFolder(const std::string& path) {
     if (::mkdir(path.c_str(), 0755) != 0) {
         const int err = errno;
         if (err == EEXIST && DirectoryExists(path)) {
             return std::nullopt;
         }
-        return std::string(std::strerror(err)) + ": " + path;
+        return SystemError(err, path);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> CreateFolders(const std::string& path) {
+    if (path.empty() || DirectoryExists(path)) {
+        return std::nullopt;
+    }
+    // Each level from the top down; a level that exists already is passed.
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        const std::string level = path.substr(0, slash);
+        if (!DirectoryExists(level)) {
+            if (auto error = CreateFolder(level)) {
+                return error;
+            }
+        }
+    }
+    return path.back() == '/' ? std::nullopt : CreateFolder(path);
 }
 
 } // namespace lumora

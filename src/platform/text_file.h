@@ -8,29 +8,50 @@
 
 namespace lumora {
 
-// The whole file as bytes, or nothing when it cannot be opened.
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// Why a file was not read. Only a file that does not exist is missing; one
+// that exists but cannot be read (no permission, a folder, a named pipe, a
+// link loop) is unreadable, and the reason says why.
+struct ReadFailure {
+    bool missing = false;
+    std::string reason; // the system's text, e.g. "Is a directory"
+};
+
+// The whole file as bytes, or nothing when it cannot be read; then `failure`,
+// when given, tells why. Only regular files are read: anything else is
+// refused at once, so a named pipe never blocks the reader.
+std::optional<std::string> ReadFileBytes(const std::string& path, ReadFailure* failure = nullptr);
 
 // The lines of a Windows-1250 text file, converted to UTF-8. A line ends at
 // CR LF, at a bare LF or at a bare CR; a last line without an end counts.
-// Nothing when the file cannot be opened.
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+// Nothing when the file cannot be read, as for ReadFileBytes.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path,
+                                                      ReadFailure* failure = nullptr);
 
 // Splits text into lines by the same rule as ReadTextLines (no conversion).
 std::vector<std::string> SplitLines(std::string_view text);
 
-// Writes the bytes to a temporary file in the same folder and renames it over
-// path, so a crash or a full disk leaves either the old or the new file whole.
-// On failure returns the system's error text and leaves the old file alone.
+// Writes the bytes to a temporary file of a unique name in the same folder,
+// syncs it, renames it over path and syncs the folder, so a crash or a full
+// disk leaves either the old or the new file whole. On failure returns the
+// system's error text and leaves the old file alone.
 std::optional<std::string> WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files that WriteFileAtomic leaves behind for path
+// when the program is killed during a save. Call before the file is used.
+void RemoveStaleTemporaries(const std::string& path);
 
 // Lines joined with CR LF after each one, converted to Windows-1250.
 std::string JoinCp1250Lines(const std::vector<std::string>& lines);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
+// Whether anything (file, folder, link) exists under the name.
+bool PathExists(const std::string& path);
 
 // Creates one folder level; returns the system's error text on failure.
 std::optional<std::string> CreateFolder(const std::string& path);
+
+// Creates the folder and every missing folder above it.
+std::optional<std::string> CreateFolders(const std::string& path);
 
 } // namespace lumora

@@ -58,13 +58,16 @@ int RunProgram(int argc, char** argv) {
         return 2;
     }
     // A second copy ends at once, without a window or a message.
-    SingleInstanceLock lock(SingleInstanceLock::DefaultLockFile());
-    if (!lock.Held()) {
+    SingleInstanceLock lock(SingleInstanceLock::DefaultPlaces());
+    if (lock.Result() == SingleInstanceLock::State::OtherCopy) {
         return 0;
     }
     StartFontWarmUp();
     QApplication app(argc, argv);
     SetUpUserInterface();
+    if (lock.Result() == SingleInstanceLock::State::Unavailable) {
+        ShowMessage(kNoLockMessage);
+    }
     StartupOptions startup;
     startup.dataRoot = ChooseDataRoot(args.dataRoot);
     startup.userDataFolder = DefaultUserDataFolder();

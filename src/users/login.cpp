@@ -1,6 +1,7 @@
 #include "login.h"
 
 #include "course/course_data.h"
+#include "platform/message_box.h"
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
 #include "platform/text_helpers.h"
@@ -23,12 +24,20 @@ std::optional<std::string> LogIn(CourseData& course, PointsTable& points, const 
             return error;
         }
     }
-    if (auto error = points.LoadPoints(course.CurrentUserFolder)) {
-        return error;
+    const PointsLoad loaded = points.LoadPoints(course.CurrentUserFolder);
+    if (loaded.error) {
+        return loaded.error;
     }
-    if (points.Count() == 0) {
-        points.InitPointsFromSteering(course);
-        return points.SavePoints(course.CurrentUserFolder, course.SteeringTable.size());
+    if (loaded.damage) {
+        ShowMessage(*loaded.damage);
+    }
+    // A new points file is built from the course; a short or damaged one
+    // gains the rows it did not hold, and a damaged one is saved whole again
+    // at once, its original kept aside.
+    const bool fresh = points.Count() == 0;
+    points.FillFromSteering(course);
+    if (fresh || loaded.damage) {
+        return points.SavePoints(course.CurrentUserFolder);
     }
     return std::nullopt;
 }

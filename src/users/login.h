@@ -1,7 +1,9 @@
 #pragma once
 // Logging in: the chosen user becomes the current one, their folder is made
 // when missing and their points are loaded, or built from the course and
-// saved when they have none yet.
+// saved when they have none yet. Lessons the points file does not cover get
+// their rows from the course; a damaged points file is reported, kept aside
+// as a copy and saved whole again.
 #include <optional>
 #include <string>
 

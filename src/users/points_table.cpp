@@ -67,6 +67,12 @@ PointsRow DecodePointsRecord(std::string_view bytes) {
     return row;
 }
 
+bool IsPointsRecord(std::string_view bytes) {
+    const auto length = static_cast<unsigned char>(bytes[0]);
+    const auto done = static_cast<unsigned char>(bytes[kDoneOffset]);
+    return length <= kPointsNameLength && done <= 1;
+}
+
 std::vector<PointsRow> DecodePointsFile(std::string_view bytes, std::size_t limit) {
     std::vector<PointsRow> rows;
     for (std::size_t at = 0; at + kPointsRecordSize <= bytes.size() && rows.size() < limit;
@@ -76,34 +82,131 @@ std::vector<PointsRow> DecodePointsFile(std::string_view bytes, std::size_t limi
     return rows;
 }
 
-std::optional<std::string> PointsTable::LoadPoints(const std::string& userFolder) {
-    rows_.clear();
-    const std::string path = ResolvePath(userFolder, kPointsFile);
-    if (!FileExists(path)) {
-        return std::nullopt;
+std::vector<std::string> PointsFileFaults(std::string_view bytes) {
+    std::vector<std::string> faults;
+    if (const std::size_t over = bytes.size() % kPointsRecordSize; over != 0) {
+        faults.push_back("the file ends inside record " +
+                         std::to_string(bytes.size() / kPointsRecordSize + 1) + " (" +
+                         std::to_string(over) + " of its " + std::to_string(kPointsRecordSize) +
+                         " bytes)");
     }
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) {
-        return "Cannot read file \"" + path + "\".";
+    std::size_t bad = 0;
+    std::size_t first = 0;
+    for (std::size_t at = 0; at + kPointsRecordSize <= bytes.size(); at += kPointsRecordSize) {
+        if (!IsPointsRecord(bytes.substr(at, kPointsRecordSize))) {
+            first = bad == 0 ? at / kPointsRecordSize + 1 : first;
+            ++bad;
+        }
     }
-    rows_ = DecodePointsFile(*bytes, kMaxRows);
+    if (bad == 1) {
+        faults.push_back("record " + std::to_string(first) + " is not a points record");
+    } else if (bad > 1) {
+        faults.push_back(std::to_string(bad) + " records, the first of them record " +
+                         std::to_string(first) + ", are not points records");
+    }
+    return faults;
+}
+
+namespace {
+
+// Saves the bytes of a damaged points file beside it under a name not yet
+// taken; returns that name, or nothing when no copy could be written.
+std::optional<std::string> KeepDamagedCopy(const std::string& path, std::string_view bytes) {
+    constexpr int kTries = 100;
+    for (int n = 1; n <= kTries; ++n) {
+        const std::string copy = path + ".damaged" + (n == 1 ? "" : "." + std::to_string(n));
+        if (PathExists(copy)) {
+            continue;
+        }
+        if (WriteFileAtomic(copy, bytes)) {
+            return std::nullopt;
+        }
+        return copy;
+    }
     return std::nullopt;
+}
+
+std::string JoinFaults(const std::vector<std::string>& faults) {
+    std::string text;
+    for (const auto& f : faults) {
+        text += (text.empty() ? "" : "; ") + f;
+    }
+    return text;
+}
+
+PointsRow SteeringPoints(const SteeringRow& s) {
+    return {StoredName(s.Content), s.Code, 0, false};
+}
+
+} // namespace
+
+PointsLoad PointsTable::LoadPoints(const std::string& userFolder) {
+    rows_.clear();
+    gaps_.clear();
+    beyond_.clear();
+    const std::string path = ResolvePath(userFolder, kPointsFile);
+    RemoveStaleTemporaries(path);
+    ReadFailure failure;
+    const auto bytes = ReadFileBytes(path, &failure);
+    if (!bytes) {
+        if (failure.missing) {
+            return {};
+        }
+        return {"Cannot read file \"" + path + "\". " + failure.reason, std::nullopt};
+    }
+    PointsLoad result;
+    if (const auto faults = PointsFileFaults(*bytes); !faults.empty()) {
+        const std::string what =
+            "The points file \"" + path + "\" is damaged: " + JoinFaults(faults) + ".";
+        const auto copy = KeepDamagedCopy(path, *bytes);
+        if (!copy) {
+            return {what + " No copy of it could be kept, so it is left as it is.", std::nullopt};
+        }
+        result.damage =
+            what + " A copy of it is kept as \"" + *copy + "\"; the readable records are used.";
+    }
+    for (std::size_t at = 0; at + kPointsRecordSize <= bytes->size(); at += kPointsRecordSize) {
+        const std::string_view record = std::string_view(*bytes).substr(at, kPointsRecordSize);
+        const bool good = IsPointsRecord(record);
+        if (rows_.size() == static_cast<std::size_t>(kMaxRows)) {
+            beyond_ += good ? std::string(record) : EncodePointsRecord({});
+        } else if (good) {
+            rows_.push_back(DecodePointsRecord(record));
+        } else {
+            gaps_.push_back(rows_.size());
+            rows_.emplace_back();
+        }
+    }
+    return result;
 }
 
 void PointsTable::InitPointsFromSteering(const CourseData& course) {
     rows_.clear();
-    for (const auto& s : course.SteeringTable) {
-        rows_.push_back({StoredName(s.Content), s.Code, 0, false});
+    gaps_.clear();
+    FillFromSteering(course);
+}
+
+void PointsTable::FillFromSteering(const CourseData& course) {
+    const auto& steering = course.SteeringTable;
+    for (std::size_t i : gaps_) {
+        if (i < steering.size()) {
+            rows_[i] = SteeringPoints(steering[i]);
+        }
+    }
+    gaps_.clear();
+    for (std::size_t i = rows_.size();
+         i < steering.size() && i < static_cast<std::size_t>(kMaxRows); ++i) {
+        rows_.push_back(SteeringPoints(steering[i]));
     }
 }
 
-std::optional<std::string> PointsTable::SavePoints(const std::string& userFolder,
-                                                   std::size_t steeringRows) const {
+std::optional<std::string> PointsTable::SavePoints(const std::string& userFolder) const {
     std::string bytes;
-    bytes.reserve(steeringRows * kPointsRecordSize);
-    for (std::size_t i = 0; i < steeringRows; ++i) {
-        bytes += EncodePointsRecord(i < rows_.size() ? rows_[i] : PointsRow{});
+    bytes.reserve(rows_.size() * kPointsRecordSize + beyond_.size());
+    for (const auto& row : rows_) {
+        bytes += EncodePointsRecord(row);
     }
+    bytes += beyond_;
     return WriteFileAtomic(ResolvePath(userFolder, kPointsFile), bytes);
 }
 
@@ -144,7 +247,7 @@ void AddPoints(const CourseData& course, PointsTable& table, const std::string& 
     if (!table.Apply(name, number, points)) {
         ShowMessage(kPointsNotFoundMessage);
     }
-    if (auto error = table.SavePoints(course.CurrentUserFolder, course.SteeringTable.size())) {
+    if (auto error = table.SavePoints(course.CurrentUserFolder)) {
         ShowMessage(*error);
     }
 }
@@ -159,8 +262,11 @@ std::optional<std::int32_t> PointsFileTotal(const std::string& path) {
         return std::nullopt;
     }
     std::int64_t sum = 0;
-    for (const auto& row : DecodePointsFile(*bytes, std::numeric_limits<std::size_t>::max())) {
-        sum += row.Points;
+    for (std::size_t at = 0; at + kPointsRecordSize <= bytes->size(); at += kPointsRecordSize) {
+        const std::string_view record = std::string_view(*bytes).substr(at, kPointsRecordSize);
+        if (IsPointsRecord(record)) {
+            sum += DecodePointsRecord(record).Points;
+        }
     }
     return Clamp32(sum);
 }

@@ -27,25 +27,47 @@ inline constexpr const char* kPointsNotFoundMessage = "Dodaj punkty: Nie odnalez
 std::string EncodePointsRecord(const PointsRow& row);
 // Decodes one record from exactly 44 bytes.
 PointsRow DecodePointsRecord(std::string_view bytes);
+// Whether 44 bytes can be a points record: a name length of at most 30 and a
+// done flag of 0 or 1.
+bool IsPointsRecord(std::string_view bytes);
 // Every whole record of a file's bytes, up to `limit` records.
 std::vector<PointsRow> DecodePointsFile(std::string_view bytes, std::size_t limit);
+// What is wrong with a points file's bytes: a torn last record, and the
+// records that cannot be points records. Empty for a sound file.
+std::vector<std::string> PointsFileFaults(std::string_view bytes);
+
+// What loading a points file found.
+struct PointsLoad {
+    // The file exists but cannot be read, or is damaged and no copy of it
+    // could be kept: nothing was loaded and the file must not be rewritten.
+    std::optional<std::string> error;
+    // The file was damaged: what was wrong and where the copy of it is kept.
+    std::optional<std::string> damage;
+};
 
 class PointsTable {
   public:
     static constexpr int kMaxRows = 350;
 
-    // Reads folder + "pkt.txt" (up to 350 records); an absent file gives an
-    // empty table. Returns an error text when the file exists but cannot be read.
-    std::optional<std::string> LoadPoints(const std::string& userFolder);
+    // Reads folder + "pkt.txt" (up to 350 records; any further records are
+    // kept as they are and written back); an absent file gives an empty
+    // table. A damaged file (a torn last record, records that are not points
+    // records) is copied aside first; its good records are loaded and the
+    // bad ones left as gaps that FillFromSteering fills.
+    PointsLoad LoadPoints(const std::string& userFolder);
 
     // One row per steering row: its Content cut to 30 characters, its Code,
     // no points, not done.
     void InitPointsFromSteering(const CourseData& course);
 
-    // Rewrites folder + "pkt.txt" with as many records as the course has
-    // steering rows; rows the table does not hold are written as zero records.
-    std::optional<std::string> SavePoints(const std::string& userFolder,
-                                          std::size_t steeringRows) const;
+    // Gives the rows the file did not hold, and the gaps of damaged records,
+    // the steering row of the same index, as InitPointsFromSteering does, so
+    // that every lesson of the course can record its points.
+    void FillFromSteering(const CourseData& course);
+
+    // Rewrites folder + "pkt.txt" with every row of the table (never fewer
+    // records than were read).
+    std::optional<std::string> SavePoints(const std::string& userFolder) const;
 
     // Keeps the better of the stored and the new points and marks done, for
     // every row of that lesson key and code. False when no row matched.
@@ -61,6 +83,8 @@ class PointsTable {
 
   private:
     std::vector<PointsRow> rows_;
+    std::vector<std::size_t> gaps_; // rows of damaged records, to be filled
+    std::string beyond_;            // the records after the 350th, as read
 };
 
 // The program's points table of the logged-in user.
@@ -74,7 +98,8 @@ void AddPoints(const CourseData& course, PointsTable& table, const std::string& 
 // The same on the program's course and points table.
 void AddPoints(const std::string& name, int number, int points);
 
-// The total of a points file; nothing when it does not exist or cannot be read.
+// The total of a points file's records that can be points records; nothing
+// when it does not exist or cannot be read.
 std::optional<std::int32_t> PointsFileTotal(const std::string& path);
 
 } // namespace lumora

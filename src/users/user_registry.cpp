@@ -1,48 +1,141 @@
 #include "user_registry.h"
 
+#include "platform/cp1250.h"
+#include "platform/path_resolver.h"
 #include "platform/text_file.h"
 #include "platform/text_helpers.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <dirent.h>
 #include <limits>
+#include <map>
 
 namespace lumora {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr int kNoNumber = -1;
+
+// The value of a run of decimal digits, or kNoNumber when it is empty or
+// beyond the 32-bit range (no identifier the program makes can be that).
+int DigitsValue(std::string_view digits) {
+    if (digits.empty() || digits.size() > 10) {
+        return kNoNumber;
+    }
+    std::int64_t v = 0;
+    for (char c : digits) {
+        v = v * 10 + (c - '0');
+    }
+    return v > std::numeric_limits<int>::max() ? kNoNumber : static_cast<int>(v);
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The highest number written in the text, 0 when there is none.
+int HighestNumberIn(std::string_view text) {
+    int highest = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (!IsDigit(text[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+        }
+        highest = std::max(highest, DigitsValue(text.substr(start, i - start)));
+    }
+    return highest;
+}
+
+// The highest number that names an entry of the folder: users' folders are
+// named by their identifiers.
+int HighestNumberedEntry(const std::string& folder) {
+    int highest = 0;
+    DIR* d = ::opendir(folder.c_str());
+    if (d == nullptr) {
+        return highest;
+    }
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view name = e->d_name;
+        if (std::all_of(name.begin(), name.end(), IsDigit)) {
+            highest = std::max(highest, DigitsValue(name));
+        }
+    }
+    ::closedir(d);
+    return highest;
+}
+
+} // namespace
 
 std::vector<UserListFault> UserList::Read(const std::string& path) {
     entries_.clear();
+    lines_.clear();
+    unreadable_.reset();
+    highestSeen_ = HighestNumberedEntry(ParentFolder(path));
+    RemoveStaleTemporaries(path);
     std::vector<UserListFault> faults;
-    const auto lines = ReadTextLines(path);
-    if (!lines) {
+    ReadFailure failure;
+    const auto bytes = ReadFileBytes(path, &failure);
+    if (!bytes) {
+        if (!failure.missing) {
+            unreadable_ = "Cannot open file \"" + path + "\". " + failure.reason;
+            faults.push_back({0, *unreadable_ + " The user list is not changed."});
+        }
         return faults;
     }
-    for (std::size_t i = 0; i < lines->size(); ++i) {
+    lines_ = SplitLines(*bytes);
+    std::map<int, int> firstLineOf; // identifier -> line
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
         const int lineNo = static_cast<int>(i + 1);
-        const std::string line = Trim((*lines)[i]);
+        std::string_view raw = lines_[i];
+        if (i == 0 && raw.starts_with(kUtf8Mark)) {
+            raw.remove_prefix(kUtf8Mark.size());
+        }
+        const std::string line = Trim(Cp1250ToUtf8(raw));
         const auto eq = line.find('=');
         if (eq == std::string::npos) {
             continue;
         }
+        int id = 0;
+        try {
+            id = StrictInt(line.substr(0, eq));
+        } catch (const ConversionError& e) {
+            highestSeen_ = std::max(highestSeen_, HighestNumberIn(line.substr(0, eq)));
+            faults.push_back({lineNo, std::string(e.what()) + " as an identifier; the line is "
+                                                              "kept but not used."});
+            continue;
+        }
+        highestSeen_ = std::max(highestSeen_, id);
         if (Count() == kMaxUsers) {
             faults.push_back({lineNo, "More than " + std::to_string(kMaxUsers) +
-                                          " users; this line and the rest are not used."});
-            break;
+                                          " users; the line is kept but not used."});
+            continue;
         }
-        try {
-            entries_.push_back({Trim(line.substr(eq + 1)), StrictInt(line.substr(0, eq))});
-        } catch (const ConversionError& e) {
-            faults.push_back({lineNo, e.what()});
+        if (const auto [at, fresh] = firstLineOf.emplace(id, lineNo); !fresh) {
+            faults.push_back({lineNo, "Identifier " + std::to_string(id) + " is used by line " +
+                                          std::to_string(at->second) +
+                                          " too; both users share one folder and its points."});
         }
+        entries_.push_back({Trim(line.substr(eq + 1)), id});
     }
     return faults;
 }
 
 std::optional<std::string> UserList::Write(const std::string& path) const {
-    std::vector<std::string> lines;
-    lines.reserve(entries_.size());
-    for (const auto& e : entries_) {
-        lines.push_back(std::to_string(e.Id) + "=" + Trim(e.Name));
+    if (unreadable_) {
+        return *unreadable_ + " The user list is not rewritten, so that no user is lost.";
     }
-    return WriteFileAtomic(path, JoinCp1250Lines(lines));
+    std::string bytes;
+    for (const auto& line : lines_) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return WriteFileAtomic(path, bytes);
 }
 
 const UserEntry* UserList::At(int index) const {
@@ -52,10 +145,15 @@ const UserEntry* UserList::At(int index) const {
     return &entries_[static_cast<std::size_t>(index - 1)];
 }
 
+void UserList::Append(UserEntry entry) {
+    lines_.push_back(Utf8ToCp1250(std::to_string(entry.Id) + "=" + Trim(entry.Name)));
+    entries_.push_back(std::move(entry));
+}
+
 UserList::NewUser UserList::AddNewName(const std::string& typed) {
     const std::string name = Trim(typed);
     const std::string key = LowerAZ(name);
-    int highest = 0;
+    int highest = highestSeen_;
     bool duplicate = false;
     for (const auto& e : entries_) {
         highest = std::max(highest, e.Id);
@@ -68,8 +166,18 @@ UserList::NewUser UserList::AddNewName(const std::string& typed) {
         return {NameCheck::Full, {}};
     }
     UserEntry entry{name, highest + 1};
-    entries_.push_back(entry);
+    Append(entry);
     return {NameCheck::Accepted, entry};
+}
+
+std::string DescribeUserListFaults(const std::vector<UserListFault>& faults) {
+    std::string text;
+    for (const auto& f : faults) {
+        text += text.empty() ? "" : "\n";
+        text += f.line > 0 ? "usr.t, line " + std::to_string(f.line) + ": " + f.message
+                           : "usr.t: " + f.message;
+    }
+    return text;
 }
 
 } // namespace lumora

@@ -12,7 +12,7 @@ struct UserEntry {
 };
 
 struct UserListFault {
-    int line = 0;
+    int line = 0; // 0 when the fault concerns the whole file
     std::string message;
 };
 
@@ -21,12 +21,15 @@ class UserList {
     static constexpr int kMaxUsers = 150;
     static constexpr int kMaxNameLength = 17;
 
-    // Reads usr.t from the user data folder; an absent file gives an empty
-    // list. Lines without "=" are skipped; a line whose identifier is not a
-    // number, and lines beyond the list's capacity, are skipped and reported.
+    // Reads usr.t; an absent file gives an empty list. A line whose identifier
+    // is not a number, a line beyond the list's capacity, a repeated
+    // identifier and a file that cannot be read are reported. Every line is
+    // kept as it was read, understood or not, and written back unchanged.
+    // Stale temporary files of an interrupted save are removed first.
     std::vector<UserListFault> Read(const std::string& path);
 
-    // Rewrites usr.t from the whole list; returns the error text on failure.
+    // Rewrites usr.t: the lines as read, then the users added since. A list
+    // whose file could not be read is never written; the error says so.
     std::optional<std::string> Write(const std::string& path) const;
 
     const std::vector<UserEntry>& Entries() const { return entries_; }
@@ -40,14 +43,23 @@ class UserList {
     };
 
     // Checks a typed name: trimmed, compared with every name with only A-Z
-    // folded, given the highest identifier + 1. An accepted name is appended.
+    // folded. An accepted name is appended with an identifier above every one
+    // in the file, read or not, and above every numbered folder beside it, so
+    // that a new learner never gets an existing learner's folder.
     NewUser AddNewName(const std::string& typed);
 
-    void Append(UserEntry entry) { entries_.push_back(std::move(entry)); }
+    void Append(UserEntry entry);
 
   private:
     std::vector<UserEntry> entries_;
+    // The file's lines in Windows-1250, as read or as made for added users.
+    std::vector<std::string> lines_;
+    int highestSeen_ = 0;                   // in lines not understood and in folder names
+    std::optional<std::string> unreadable_; // why the file could not be read
 };
+
+// All faults of the user list as one message.
+std::string DescribeUserListFaults(const std::vector<UserListFault>& faults);
 
 // The message shown when a typed name is taken already.
 inline constexpr const char* kDuplicateUserMessage =

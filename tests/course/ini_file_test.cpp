@@ -36,6 +36,24 @@ TEST(IniFile, TopicRowsAndCharset) {
     EXPECT_EQ(c.FindTopic("Miejsca"), nullptr);
 }
 
+TEST(IniFile, TopicPositionsAreClampedToTheLayoutRange) {
+    CourseBuilder b;
+    auto rows = test::TopicRows();
+    rows[0] = "czas_wolny=2147483647=-2147483648=1=2147483600=black=99999=0=black=";
+    b.Write("ini.t", IniText({"*** hinty"}, {"*** end"})
+                         .replace(IniText({}, {}).find(test::TopicRows()[0]),
+                                  test::TopicRows()[0].size(), rows[0]));
+    const CourseData c = b.Load();
+    const TopicRow& t = c.TopicTable[0];
+    EXPECT_EQ(t.ListLeft, 10000);
+    EXPECT_EQ(t.ListTop, -10000);
+    EXPECT_EQ(t.IconOffset, 10000);
+    EXPECT_EQ(t.DescLeft, 10000);
+    EXPECT_EQ(b.FaultMessages(),
+              std::vector<std::string>{
+                  "ini.t:5: A position is outside -10000 to 10000; it is clamped to that range."});
+}
+
 TEST(IniFile, EntriesAreNumberedByNonEmptyLines) {
     CourseBuilder b;
     b.Write("ini.t", IniText({"7==Yes", "   ", "1==No", "5=a=b=c ", "*** hinty"},
@@ -70,6 +88,12 @@ TEST(IniFile, MissingMarkersEndAtTheEndOfTheFile) {
     EXPECT_EQ(c.TextCount, 2);
     EXPECT_EQ(c.HintCount, 0);
     EXPECT_FALSE(c.SteeringTable.empty()); // later loading still ran
+    // The program stays silent; the checker names both lost markers.
+    EXPECT_EQ(
+        b.FaultMessages(),
+        (std::vector<std::string>{
+            "ini.t:0: The marker line \"*** hinty\" is missing; the file ends inside its section.",
+            "ini.t:0: The marker line \"*** end\" is missing; the file ends inside its section."}));
 }
 
 TEST(IniFile, TextsBeyondTheTableAreRefusedOneByOne) {
@@ -122,7 +146,7 @@ TEST(IniFile, ShortFileFailsOnItsFirstMissingTopicRow) {
     CourseBuilder b;
     b.Write("ini.t", "x\ncharset=238\n\n\nczas_wolny=1=2=1=0=black=0=0=black=\n");
     CourseData c = b.Load(false);
-    ASSERT_EQ(b.Faults().size(), 11u);
+    ASSERT_EQ(b.Faults().size(), 13u); // eleven topic rows, then the two markers
     EXPECT_EQ(b.Faults()[0].line, 6);
     EXPECT_EQ(c.TopicTable[0].FolderName, "czas_wolny");
 }

@@ -1,10 +1,12 @@
 #include "course/startup_loading.h"
 #include "course_builder.h"
+#include "platform/folders.h"
 #include "platform/message_box.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace lumora {
 namespace {
@@ -71,22 +73,93 @@ TEST(StartupLoading, AFatalFaultKeepsWhatWasLoadedAndSkipsTheRest) {
     }
 }
 
-TEST(StartupLoading, UserDataFolderIsCreatedOneLevelDeep) {
-    CourseBuilder b;
-    StartupOptions options{b.DataRoot(), b.Folder() / "home/Lumora_demo", true};
-    b.Folder().MakeFolder("home");
-    std::vector<LoadFault> faults;
-    LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f); }, true);
-    CourseData c;
-    EXPECT_TRUE(LoadCourse(c, options, report));
-    EXPECT_EQ(c.UserDataFolder, b.Folder() / "home/Lumora_demo/");
-    EXPECT_TRUE(faults.empty());
+struct Loaded {
+    CourseData course;
+    std::vector<std::pair<LoadFault, FaultKind>> faults;
+    bool whole = false;
+};
 
-    StartupOptions deep{b.DataRoot(), b.Folder() / "no/such/Lumora_demo", true};
-    CourseData d;
-    EXPECT_FALSE(LoadCourse(d, deep, report));
-    EXPECT_EQ(faults.size(), 1u);
-    EXPECT_TRUE(d.GetText(1) == "not found!");
+Loaded LoadAsProgram(const StartupOptions& options) {
+    Loaded l;
+    LoadReport report([&](const LoadFault& f, FaultKind k) { l.faults.emplace_back(f, k); }, true);
+    l.whole = LoadCourse(l.course, options, report);
+    return l;
+}
+
+TEST(StartupLoading, AFreshHomeGetsEveryLevelOfTheUserDataFolder) {
+    CourseBuilder b;
+    test::ScopedEnv home("HOME", b.Folder() / "home");
+    test::ScopedEnv noXdg("XDG_DATA_HOME");
+    b.Folder().MakeFolder("home"); // and nothing under it
+    const std::string folder = DefaultUserDataFolder();
+    EXPECT_EQ(folder, b.Folder() / "home/.local/share/Lumora_demo/");
+    const Loaded l = LoadAsProgram({b.DataRoot(), folder, true});
+    EXPECT_TRUE(l.whole);
+    EXPECT_TRUE(l.faults.empty());
+    EXPECT_EQ(b.Folder().ReadBytes("home/.local/share/Lumora_demo/ini_hdd.t"),
+              "anim_menu=0\r\nsample=1\r\nautoplay=0\r\n");
+    EXPECT_EQ(l.course.RevealIndex.size(), 2u);
+}
+
+TEST(StartupLoading, UserFilesThatCannotBeMadeLeaveTheCourseLoaded) {
+    struct Case {
+        std::string blocker; // a file written before loading
+    };
+    const Case cases[] = {
+        {"home"},             // a file where the user data folder's parent goes
+        {"user/ini_hdd.t/x"}, // a folder where the settings file goes
+    };
+    for (const auto& cs : cases) {
+        CourseBuilder b;
+        b.Folder().WriteBytes(cs.blocker, "x");
+        const std::string userFolder =
+            cs.blocker == "home" ? b.Folder() / "home/Lumora_demo" : b.UserFolder();
+        const Loaded l = LoadAsProgram({b.DataRoot(), userFolder, true});
+        EXPECT_TRUE(l.whole) << cs.blocker;
+        ASSERT_EQ(l.faults.size(), 1u) << cs.blocker;
+        EXPECT_EQ(l.faults[0].second, FaultKind::Message);
+        EXPECT_EQ(l.course.SoundSet, 1);
+        EXPECT_EQ(l.course.RevealIndex.size(), 2u) << cs.blocker;
+    }
+}
+
+TEST(StartupLoading, AnUnreadableTableIsReportedLikeAMissingOne) {
+    struct Case {
+        std::string table;
+        FaultKind kind;
+        bool whole; // the later steps ran
+    };
+    const Case cases[] = {
+        {"ini.t", FaultKind::Message, true},
+        {"data.t", FaultKind::Message, true},
+        {"St.t", FaultKind::Fatal, false},
+        {"Steruj.t", FaultKind::Fatal, false},
+        {"Polecenia/polecenia.txt", FaultKind::Message, true},
+        {"odkrywanki/idx.t", FaultKind::Fatal, false},
+    };
+    for (const auto& cs : cases) {
+        CourseBuilder b;
+        b.Remove(cs.table);
+        b.Folder().MakeFolder("course/" + cs.table);
+        const Loaded l = LoadAsProgram({b.DataRoot(), b.UserFolder(), true});
+        EXPECT_EQ(l.whole, cs.whole) << cs.table;
+        ASSERT_EQ(l.faults.size(), 1u) << cs.table;
+        EXPECT_EQ(l.faults[0].first.file, cs.table);
+        EXPECT_EQ(l.faults[0].first.message,
+                  "Cannot open file \"" + b.DataRoot() + cs.table + "\". Is a directory");
+        EXPECT_EQ(l.faults[0].second, cs.kind) << cs.table;
+    }
+}
+
+TEST(StartupLoading, ANamedPipeInPlaceOfATableIsRefusedAtOnce) {
+    CourseBuilder b;
+    b.Remove("data.t");
+    ASSERT_EQ(::mkfifo((b.DataRoot() + "data.t").c_str(), 0600), 0);
+    const Loaded l = LoadAsProgram({b.DataRoot(), b.UserFolder(), true});
+    EXPECT_TRUE(l.whole);
+    ASSERT_EQ(l.faults.size(), 1u);
+    EXPECT_NE(l.faults[0].first.message.find("Not a regular file"), std::string::npos);
+    EXPECT_TRUE(l.course.DataTable.empty());
 }
 
 TEST(StartupLoading, TheProgramShowsFaultsWithFileAndLine) {

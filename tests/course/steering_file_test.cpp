@@ -125,6 +125,39 @@ TEST(SteeringFile, MoreThanEightPairsKeepsTheFirstEight) {
     EXPECT_EQ(c.SteeringTable[0].LayoutX[7], 8);
 }
 
+TEST(SteeringFile, PairsAfterTheEighthAreNotConverted) {
+    CourseBuilder b;
+    const CourseData c =
+        LoadSteering(b, "dom=d=35====1,1*2,2*3,3*4,4*5,5*6,6*7,7*8,8*nine,x*;;==\n");
+    ASSERT_EQ(
+        b.FaultMessages(),
+        std::vector<std::string>{
+            "Steruj.t:1: More than 8 layout pairs; the pairs after the eighth are not used."});
+    EXPECT_EQ(c.SteeringTable[0].LayoutY, (std::array<int, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+TEST(SteeringFile, LayoutValuesAreClampedToTheLayoutRange) {
+    CourseBuilder b;
+    const CourseData c = LoadSteering(b, "dom=d=35====2147483647,-2147483648*10000,-10001==\n");
+    EXPECT_EQ(c.SteeringTable[0].LayoutX, (std::array<int, 8>{10000, 10000, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(c.SteeringTable[0].LayoutY, (std::array<int, 8>{-10000, -10000, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(c.SteeringTable[0].LayoutCount, 2);
+    EXPECT_EQ(
+        b.FaultMessages(),
+        std::vector<std::string>{
+            "Steruj.t:1: A layout value is outside -10000 to 10000; it is clamped to that range."});
+}
+
+TEST(SteeringFile, AFileWithoutLessonsIsReportedToTheChecker) {
+    for (const std::string text : {"", "// only a comment\n\n"}) {
+        CourseBuilder b;
+        const CourseData c = LoadSteering(b, text);
+        ASSERT_EQ(b.Faults().size(), 1u) << text;
+        EXPECT_EQ(b.Faults()[0].message, "The file holds no lessons; every topic is empty.");
+        EXPECT_EQ(c.RevealIndex.size(), 2u) << "the program goes on silently";
+    }
+}
+
 TEST(SteeringFile, TheTableHolds350RowsAddedRowsIncluded) {
     CourseBuilder b;
     std::string text;

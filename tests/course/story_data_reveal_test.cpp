@@ -53,6 +53,17 @@ TEST(DataFile, NonNumericKindIsAConversionError) {
     EXPECT_TRUE(c.SteeringTable.empty()); // St.t and Steruj.t come after data.t
 }
 
+TEST(DataFile, ALineWithoutSeparatorsIsReportedToTheChecker) {
+    CourseBuilder b;
+    b.Write("data.t", "dom=dom_1=cat==kot=cat.bmp=0=cat.wav=====\na sentence without fields\n");
+    const CourseData c = b.Load();
+    ASSERT_EQ(b.Faults().size(), 1u);
+    EXPECT_EQ(b.Faults()[0].line, 2);
+    EXPECT_EQ(b.Faults()[0].message, "The line has no \"=\"; every field of the row is empty.");
+    ASSERT_EQ(c.DataTable.size(), 2u); // the program keeps the empty row, as before
+    EXPECT_EQ(c.DataTable[1].TopicKey, "");
+}
+
 TEST(DataFile, MissingFileIsSilentAndReadingStopsAt2000Rows) {
     CourseBuilder b;
     b.Remove("data.t");
@@ -76,7 +87,9 @@ TEST(StFile, RecordsOfThreeLines) {
                     "*\n"
                     "3#Second\nb3\n"); // ends early: tail empty
     const CourseData c = b.Load();
-    EXPECT_TRUE(b.Faults().empty());
+    ASSERT_EQ(b.Faults().size(), 1u); // for the checker only; the record stays
+    EXPECT_EQ(b.Faults()[0].line, 7);
+    EXPECT_EQ(b.Faults()[0].message, "The file ends before the record's two body lines.");
     EXPECT_EQ(c.StCount, 2);
     ASSERT_NE(c.St(12), nullptr);
     EXPECT_EQ(c.St(12)->StHead, "12#Head#x#");

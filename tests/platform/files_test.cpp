@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace lumora {
 namespace {
 
@@ -56,23 +61,100 @@ TEST(ResolvePath, PrefersTheExactName) {
     EXPECT_EQ(ResolvePath(dir.Path(), "Data.t"), dir / "Data.t");
 }
 
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        names.push_back(e.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ReadFileBytes, OnlyAFileThatDoesNotExistIsMissing) {
+    TempFolder dir;
+    dir.MakeFolder("folder.t");
+    ::symlink("loop.t", (dir / "loop.t").c_str());
+    ::mkfifo((dir / "pipe.t").c_str(), 0600);
+    struct Case {
+        std::string name;
+        bool missing;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"absent.t", true, "No such file or directory"},
+        {"folder.t", false, "Is a directory"},
+        {"loop.t", false, "Too many levels of symbolic links"},
+        {"pipe.t", false, "Not a regular file"}, // refused at once, never waited on
+    };
+    for (const auto& c : cases) {
+        ReadFailure failure;
+        EXPECT_FALSE(ReadFileBytes(dir / c.name, &failure)) << c.name;
+        EXPECT_EQ(failure.missing, c.missing) << c.name;
+        EXPECT_EQ(failure.reason, c.reason) << c.name;
+        EXPECT_FALSE(ReadTextLines(dir / c.name)) << c.name;
+    }
+}
+
 TEST(WriteFileAtomic, ReplacesTheWholeFileAndLeavesNoTemporary) {
     TempFolder dir;
     dir.WriteBytes("usr.t", "old contents that are longer");
     EXPECT_FALSE(WriteFileAtomic(dir / "usr.t", "new"));
     EXPECT_EQ(dir.ReadBytes("usr.t"), "new");
-    EXPECT_FALSE(FileExists(dir / "usr.t.tmp"));
+    EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"usr.t"});
 }
 
-TEST(WriteFileAtomic, AFailedWriteKeepsTheOldFile) {
+TEST(WriteFileAtomic, AFailedRenameKeepsTheOldFileAndLeavesNoTemporary) {
     TempFolder dir;
-    dir.WriteBytes("pkt.txt", "old");
-    // A folder where the temporary file should go makes the write fail.
-    dir.WriteBytes("pkt.txt.tmp/blocker", "x");
+    dir.WriteBytes("pkt.txt/kept", "x"); // a folder in the file's place
     const auto error = WriteFileAtomic(dir / "pkt.txt", "new");
     ASSERT_TRUE(error);
     EXPECT_NE(error->find("pkt.txt"), std::string::npos);
-    EXPECT_EQ(dir.ReadBytes("pkt.txt"), "old");
+    EXPECT_EQ(dir.ReadBytes("pkt.txt/kept"), "x");
+    EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"pkt.txt"});
+}
+
+TEST(WriteFileAtomic, NeverWritesThroughALinkAtATemporaryName) {
+    TempFolder dir;
+    dir.WriteBytes("elsewhere", "untouched");
+    ::symlink((dir / "elsewhere").c_str(), (dir / "usr.t.tmp").c_str());
+    EXPECT_FALSE(WriteFileAtomic(dir / "usr.t", "1=Ann\r\n"));
+    EXPECT_EQ(dir.ReadBytes("elsewhere"), "untouched");
+    EXPECT_EQ(dir.ReadBytes("usr.t"), "1=Ann\r\n");
+}
+
+TEST(WriteFileAtomic, KeepsThePermissionsOfTheFileItReplaces) {
+    TempFolder dir;
+    dir.WriteBytes("ini_hdd.t", "old");
+    ::chmod((dir / "ini_hdd.t").c_str(), 0640);
+    EXPECT_FALSE(WriteFileAtomic(dir / "ini_hdd.t", "new"));
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "ini_hdd.t").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(RemoveStaleTemporaries, RemovesOnlyTheTemporariesOfThatFile) {
+    TempFolder dir;
+    for (const char* name : {"usr.t", "usr.t.tmp", "usr.t.tmp.a1B2c3", "usr.t.tmp.toolong7",
+                             "usr.t.tmpX", "pkt.txt.tmp.a1B2c3"}) {
+        dir.WriteBytes(name, "x");
+    }
+    dir.MakeFolder("usr.t.tmp.Folder"); // not a file: left alone
+    RemoveStaleTemporaries(dir / "usr.t");
+    EXPECT_EQ(FolderEntries(dir.Path()),
+              (std::vector<std::string>{"pkt.txt.tmp.a1B2c3", "usr.t", "usr.t.tmp.Folder",
+                                        "usr.t.tmp.toolong7", "usr.t.tmpX"}));
+}
+
+TEST(CreateFolders, MakesEveryMissingLevel) {
+    TempFolder dir;
+    EXPECT_FALSE(CreateFolders(dir / "home/.local/share/Lumora_demo/"));
+    EXPECT_TRUE(DirectoryExists(dir / "home/.local/share/Lumora_demo"));
+    EXPECT_FALSE(CreateFolders(dir / "home/.local/share/Lumora_demo"));
+
+    dir.WriteBytes("blocked", "a file where a folder should be");
+    const auto error = CreateFolders(dir / "blocked/Lumora_demo/");
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("blocked"), std::string::npos);
 }
 
 TEST(WriteFileAtomic, AMissingFolderIsReportedNotCreated) {

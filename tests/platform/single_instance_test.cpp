@@ -1,4 +1,5 @@
 #include "platform/single_instance.h"
+#include "platform/text_file.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,45 @@ TEST(SingleInstanceLock, AKilledHolderDoesNotBlockTheNextStart) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     EXPECT_TRUE(SingleInstanceLock(file).Held());
+}
+
+TEST(SingleInstanceLock, APlaceThatCannotHoldTheLockPassesToTheNext) {
+    test::TempFolder dir;
+    dir.WriteBytes("planted", "someone else's file");
+    ::symlink((dir / "planted").c_str(), (dir / "link.lock").c_str());
+    const std::vector<LockPlace> places = {
+        {dir / "no/runtime/folder/lumora.lock", false}, // missing, not made
+        {dir / "link.lock", false},                     // a link is never followed
+        {dir / "data/Lumora_demo/lumora.lock", true},   // made with its folder
+    };
+    SingleInstanceLock first(places);
+    EXPECT_EQ(first.Result(), SingleInstanceLock::State::Held);
+    EXPECT_FALSE(PathExists(dir / "no"));
+    EXPECT_EQ(dir.ReadBytes("planted"), "someone else's file");
+    SingleInstanceLock second(places);
+    EXPECT_EQ(second.Result(), SingleInstanceLock::State::OtherCopy);
+}
+
+TEST(SingleInstanceLock, NoPlaceAtAllIsToldApartFromAnotherCopy) {
+    test::TempFolder dir;
+    dir.WriteBytes("file", "x");
+    SingleInstanceLock lock(std::vector<LockPlace>{{dir / "file/sub/lumora.lock", true},
+                                                   {dir / "missing/lumora.lock", false}});
+    EXPECT_EQ(lock.Result(), SingleInstanceLock::State::Unavailable);
+    EXPECT_FALSE(lock.Held());
+}
+
+TEST(SingleInstanceLock, AMissingRuntimeFolderFallsBackToTheUserDataFolder) {
+    test::TempFolder dir;
+    test::ScopedEnv runtime("XDG_RUNTIME_DIR", dir / "run/user/1000");
+    test::ScopedEnv data("XDG_DATA_HOME", dir / "home/.local/share");
+    const auto places = SingleInstanceLock::DefaultPlaces();
+    ASSERT_EQ(places.size(), 3u);
+    EXPECT_EQ(places[0].file.rfind(dir / "run/user/1000/lumora-", 0), 0u);
+    SingleInstanceLock first(places);
+    EXPECT_TRUE(first.Held());
+    EXPECT_TRUE(PathExists(places[1].file));
+    EXPECT_EQ(SingleInstanceLock(places).Result(), SingleInstanceLock::State::OtherCopy);
 }
 
 } // namespace

@@ -57,4 +57,24 @@ std::string CourseBytes(const std::string& utf8) {
     return Utf8ToCp1250(crlf);
 }
 
+ScopedEnv::ScopedEnv(const char* name) : name_(name) {
+    if (const char* old = std::getenv(name)) {
+        had_ = true;
+        old_ = old;
+    }
+    ::unsetenv(name);
+}
+
+ScopedEnv::ScopedEnv(const char* name, const std::string& value) : ScopedEnv(name) {
+    ::setenv(name, value.c_str(), 1);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (had_) {
+        ::setenv(name_, old_.c_str(), 1);
+    } else {
+        ::unsetenv(name_);
+    }
+}
+
 } // namespace lumora::test

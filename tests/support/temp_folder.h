@@ -27,6 +27,21 @@ class TempFolder {
     std::string path_;
 };
 
+// Sets an environment variable while it lives, then restores the old value.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::string& value);
+    explicit ScopedEnv(const char* name); // unsets it
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+    bool had_ = false;
+    std::string old_;
+};
+
 // UTF-8 text with "\n" line ends as Windows-1250 bytes with CR LF.
 std::string CourseBytes(const std::string& utf8);
 

@@ -100,5 +100,64 @@ TEST(LumoraCheck, PointsFileAsJson) {
                        "    \"Number\": 35,\n    \"Points\": 0,\n    \"Done\": 0\n  }\n]\n");
 }
 
+TEST(LumoraCheck, ReportsFaultsTheProgramPassesOverSilently) {
+    test::CourseBuilder b;
+    b.Write("ini.t", test::IniText({"1==Tak"}, {}));
+    b.Write("data.t", "dom=g=word==słowo=====\nno separators here\n");
+    b.Write("St.t", "1#ok\nb\nt\n2#short\n");
+    b.Write("Steruj.t", "");
+    b.Remove("Polecenia/polecenia.txt");
+    b.Folder().MakeFolder("course/Polecenia/polecenia.txt");
+    const CheckRun run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              "ini.t: The marker line \"*** hinty\" is missing; the file ends inside its section.\n"
+              "ini.t: The marker line \"*** end\" is missing; the file ends inside its section.\n"
+              "data.t:2: The line has no \"=\"; every field of the row is empty.\n"
+              "St.t:4: The file ends before the record's two body lines.\n"
+              "Steruj.t: The file holds no lessons; every topic is empty.\n"
+              "Polecenia/polecenia.txt: Cannot open file \"" +
+                  b.DataRoot() + "Polecenia/polecenia.txt\". Is a directory\n" + b.DataRoot() +
+                  ": 6 faults\n");
+}
+
+TEST(LumoraCheck, FoldersInPlaceOfEveryTableAreReportedNotFatal) {
+    test::CourseBuilder b;
+    const char* tables[] = {
+        "ini.t", "data.t", "St.t", "Steruj.t", "Polecenia/polecenia.txt", "odkrywanki/idx.t"};
+    for (const char* table : tables) {
+        b.Remove(table);
+        b.Folder().MakeFolder(std::string("course/") + table);
+    }
+    const CheckRun run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 1);
+    for (const char* table : tables) {
+        EXPECT_NE(run.out.find(b.DataRoot() + table + "\". Is a directory"), std::string::npos)
+            << table;
+    }
+    // The dump's tables stop where the program stops, yet every fault is listed.
+    const CheckRun dump = RunChecker("--dump --data " + b.DataRoot());
+    EXPECT_EQ(dump.status, 1);
+    std::size_t reported = 0;
+    for (auto at = dump.out.find("Is a directory"); at != std::string::npos;
+         at = dump.out.find("Is a directory", at + 1)) {
+        ++reported;
+    }
+    EXPECT_EQ(reported, std::size(tables));
+    const CheckRun points = RunChecker("--points " + b.DataRoot() + "St.t");
+    EXPECT_EQ(points.status, 1);
+    EXPECT_EQ(points.out, b.DataRoot() + "St.t: cannot read the file: Is a directory\n");
+}
+
+TEST(LumoraCheck, ADamagedPointsFileIsDumpedAndReported) {
+    test::TempFolder dir;
+    dir.WriteBytes("pkt.txt", EncodePointsRecord({"7", 35, 5, true}) + "torn");
+    const CheckRun run = RunChecker("--points " + (dir / "pkt.txt"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"Points\": 5"), std::string::npos);
+    EXPECT_NE(run.out.find(dir / "pkt.txt: the file ends inside record 2 (4 of its 44 bytes)\n"),
+              std::string::npos);
+}
+
 } // namespace
 } // namespace lumora

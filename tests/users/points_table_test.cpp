@@ -1,6 +1,8 @@
 #include "course_builder.h"
 #include "platform/message_box.h"
+#include "users/login.h"
 #include "users/points_table.h"
+#include "users/user_registry.h"
 
 #include <gtest/gtest.h>
 
@@ -57,18 +59,18 @@ class PointsTableTest : public testing::Test {
 };
 
 TEST_F(PointsTableTest, InitialisedFromTheSteeringTableAndSaved) {
-    EXPECT_FALSE(table.LoadPoints(course.CurrentUserFolder));
+    EXPECT_FALSE(table.LoadPoints(course.CurrentUserFolder).error);
     EXPECT_EQ(table.Count(), 0);
     table.InitPointsFromSteering(course);
     ASSERT_EQ(table.Count(), 4);
     EXPECT_EQ(table.Rows()[1].Name, "kuchnia_1");
     EXPECT_EQ(table.Rows()[1].Number, 31);
     EXPECT_EQ(table.Rows()[3].Name, "a_key_that_is_longer_than_thir");
-    EXPECT_FALSE(table.SavePoints(course.CurrentUserFolder, course.SteeringTable.size()));
+    EXPECT_FALSE(table.SavePoints(course.CurrentUserFolder));
     EXPECT_EQ(PointsBytes().size(), 4 * 44u);
 
     PointsTable again;
-    EXPECT_FALSE(again.LoadPoints(course.CurrentUserFolder));
+    EXPECT_FALSE(again.LoadPoints(course.CurrentUserFolder).error);
     EXPECT_EQ(again.Count(), 4);
     EXPECT_EQ(again.Rows()[2].Name, "7");
     EXPECT_EQ(again.Rows()[2].Number, 35);
@@ -96,7 +98,7 @@ TEST_F(PointsTableTest, PointsOnlyRiseAndFinishingMarksDone) {
 
 TEST_F(PointsTableTest, UnknownLessonIsReportedAndTheFileSavedUnchanged) {
     table.InitPointsFromSteering(course);
-    table.SavePoints(course.CurrentUserFolder, course.SteeringTable.size());
+    table.SavePoints(course.CurrentUserFolder);
     const std::string before = PointsBytes();
     MessageRecorder messages;
     AddPoints(course, table, "7", 36, 50);         // right key, other kind
@@ -122,15 +124,92 @@ TEST_F(PointsTableTest, LongKeysStillRecordTheirPoints) {
     EXPECT_EQ(table.Rows()[3].Points, 12);
 }
 
-TEST_F(PointsTableTest, ShortFileGainsZeroRecordsAtTheNextSave) {
-    b.Folder().WriteBytes("user/pkt.txt", EncodePointsRecord({"kuchnia_1", 30, 40, true}) + "xx");
-    EXPECT_FALSE(table.LoadPoints(course.CurrentUserFolder));
-    EXPECT_EQ(table.Count(), 1); // a torn trailing record is not read
-    AddPoints(course, table, "kuchnia_1", 30, 10);
-    const std::string bytes = PointsBytes();
-    ASSERT_EQ(bytes.size(), 4 * 44u);
-    EXPECT_EQ(bytes.substr(0, 44), EncodePointsRecord({"kuchnia_1", 30, 40, true}));
-    EXPECT_EQ(bytes.substr(44), std::string(3 * 44, '\0'));
+// Logs in as the one user whose folder is the test's user folder.
+class PointsFileTest : public PointsTableTest {
+  protected:
+    std::optional<std::string> LogInAsAnn() {
+        UserList users;
+        users.Append({"Ann", 1});
+        course.UserDataFolder = b.Folder() / "";
+        b.Folder().MakeFolder("1");
+        return LogIn(course, table, users, 1);
+    }
+    std::string Saved() const { return b.Folder().ReadBytes("1/pkt.txt"); }
+    void Store(const std::string& bytes) const { b.Folder().WriteBytes("1/pkt.txt", bytes); }
+    // The record of steering row i as a new points file holds it.
+    std::string Fresh(std::size_t i) const {
+        const SteeringRow& s = course.SteeringTable[i];
+        return EncodePointsRecord({s.Content.substr(0, 30), s.Code, 0, false});
+    }
+    MessageRecorder messages;
+};
+
+TEST_F(PointsFileTest, AShortFileGainsTheCourseRowsSoEveryLessonRecordsPoints) {
+    const std::string first = EncodePointsRecord({"kuchnia_1", 30, 40, true});
+    Store(first);
+    EXPECT_FALSE(LogInAsAnn());
+    EXPECT_TRUE(messages.Messages().empty());
+    AddPoints(course, table, "7", 35, 15); // a lesson the file did not hold
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(Saved(), first + Fresh(1) + EncodePointsRecord({"7", 35, 15, true}) + Fresh(3));
+}
+
+TEST_F(PointsFileTest, AFileLongerThanTheCourseIsNeverCut) {
+    std::string bytes;
+    for (int i = 0; i < 10; ++i) {
+        bytes += EncodePointsRecord({"old_" + std::to_string(i), 30, i, true});
+    }
+    Store(bytes);
+    EXPECT_FALSE(LogInAsAnn());
+    AddPoints(course, table, "old_3", 30, 50);
+    ASSERT_EQ(Saved().size(), 10 * 44u);
+    EXPECT_EQ(Saved().substr(3 * 44, 44), EncodePointsRecord({"old_3", 30, 50, true}));
+    EXPECT_EQ(Saved().substr(4 * 44), bytes.substr(4 * 44));
+}
+
+TEST_F(PointsFileTest, ATornFileIsReportedKeptAsideAndSavedWhole) {
+    const std::string first = EncodePointsRecord({"kuchnia_1", 30, 40, true});
+    const std::string torn = first + EncodePointsRecord({"kuchnia_1", 31, 9, true}).substr(0, 20);
+    Store(torn);
+    EXPECT_FALSE(LogInAsAnn());
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0],
+              "The points file \"" + (b.Folder() / "1/pkt.txt") +
+                  "\" is damaged: the file ends inside record 2 (20 of its 44 bytes). A copy of it "
+                  "is kept as \"" +
+                  (b.Folder() / "1/pkt.txt.damaged") + "\"; the readable records are used.");
+    EXPECT_EQ(b.Folder().ReadBytes("1/pkt.txt.damaged"), torn);
+    EXPECT_EQ(Saved(), first + Fresh(1) + Fresh(2) + Fresh(3));
+    AddPoints(course, table, "kuchnia_1", 31, 5);
+    EXPECT_EQ(Saved().substr(44, 44), EncodePointsRecord({"kuchnia_1", 31, 5, true}));
+}
+
+TEST_F(PointsFileTest, RecordsThatCannotBePointsRecordsAreReplacedFromTheCourse) {
+    std::string bad = EncodePointsRecord({"kuchnia_1", 31, 70, true});
+    bad[40] = 7; // a done flag other than 0 or 1
+    std::string worse = EncodePointsRecord({"x", 1, 2, false});
+    worse[0] = 31; // a name longer than a record holds
+    const std::string first = EncodePointsRecord({"kuchnia_1", 30, 40, true});
+    Store(first + bad + worse);
+    b.Folder().WriteBytes("1/pkt.txt.damaged", "an earlier copy");
+    EXPECT_FALSE(LogInAsAnn());
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].find("2 records, the first of them record 2, are not points "
+                                          "records"),
+              std::string::npos);
+    EXPECT_EQ(b.Folder().ReadBytes("1/pkt.txt.damaged"), "an earlier copy");
+    EXPECT_EQ(b.Folder().ReadBytes("1/pkt.txt.damaged.2"), first + bad + worse);
+    EXPECT_EQ(Saved(), first + Fresh(1) + Fresh(2) + Fresh(3));
+    EXPECT_EQ(PointsFileTotal(b.Folder() / "1/pkt.txt.damaged.2"), 40)
+        << "records that cannot be points records count nothing";
+}
+
+TEST_F(PointsFileTest, AnUnreadableFileRefusesTheLoginAndIsLeftAlone) {
+    b.Folder().WriteBytes("1/pkt.txt/inside", "x");
+    const auto error = LogInAsAnn();
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("Is a directory"), std::string::npos);
+    EXPECT_EQ(b.Folder().ReadBytes("1/pkt.txt/inside"), "x");
 }
 
 TEST_F(PointsTableTest, ReadingStopsAt350Records) {

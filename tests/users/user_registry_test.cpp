@@ -1,3 +1,4 @@
+#include "platform/text_file.h"
 #include "temp_folder.h"
 #include "users/user_registry.h"
 
@@ -23,15 +24,101 @@ TEST(UserListFile, ReadsIdentifiersAndNames) {
     EXPECT_EQ(users.At(5), nullptr);
 }
 
-TEST(UserListFile, BadIdentifierIsReportedAndTheRestRead) {
+TEST(UserListFile, LinesNotUnderstoodSurviveANewUserByteForByte) {
     TempFolder dir;
-    dir.WriteText("usr.t", "1=Ann\n2 =Bob\n3=Eve\n");
+    // Each kind of line the reader cannot use, between users.
+    const std::string kept = std::string("1=Ann\r\n") + "2 =Bob\r\n" + // a blank before "="
+                             "x7=Cid\r\n" +                            // not a number
+                             std::string("5\0=Dan\r\n", 8) +           // a NUL byte
+                             "\xEF\xBB\xBF"
+                             "9=Eve\r\n" +        // a byte-order mark inside the file
+                             "\r\n" +             // an empty line
+                             "garbage \x81\r\n" + // no "=", an unassigned byte
+                             "3=Fay\r\n";
+    dir.WriteBytes("usr.t", kept);
+    UserList users;
+    const auto faults = users.Read(dir / "usr.t");
+    std::vector<int> lines;
+    for (const auto& f : faults) {
+        lines.push_back(f.line);
+    }
+    EXPECT_EQ(lines, (std::vector<int>{2, 3, 4, 5}));
+    ASSERT_EQ(users.Count(), 2);
+    EXPECT_EQ(users.At(2)->Name, "Fay");
+
+    const auto added = users.AddNewName("Gus");
+    ASSERT_EQ(added.result, UserList::NameCheck::Accepted);
+    EXPECT_EQ(added.entry.Id, 10) << "above 9 on the line that was not understood";
+    EXPECT_FALSE(users.Write(dir / "usr.t"));
+    EXPECT_EQ(dir.ReadBytes("usr.t"), kept + "10=Gus\r\n");
+}
+
+TEST(UserListFile, AByteOrderMarkBeforeTheFirstUserIsPassedOver) {
+    TempFolder dir;
+    dir.WriteBytes("usr.t", "\xEF\xBB\xBF"
+                            "4=Ann\r\n");
+    UserList users;
+    EXPECT_TRUE(users.Read(dir / "usr.t").empty());
+    ASSERT_EQ(users.Count(), 1);
+    EXPECT_EQ(users.At(1)->Id, 4);
+    users.AddNewName("Bob");
+    users.Write(dir / "usr.t");
+    EXPECT_EQ(dir.ReadBytes("usr.t"), "\xEF\xBB\xBF"
+                                      "4=Ann\r\n5=Bob\r\n");
+}
+
+TEST(UserListFile, ANewIdentifierIsAboveEveryNumberedFolder) {
+    TempFolder dir;
+    dir.WriteText("usr.t", "1=Ann\n");
+    dir.MakeFolder("12");          // a learner whose line was lost
+    dir.MakeFolder("99999999999"); // beyond any identifier: passed over
+    dir.MakeFolder("7b");
+    UserList users;
+    users.Read(dir / "usr.t");
+    EXPECT_EQ(users.AddNewName("Bob").entry.Id, 13);
+}
+
+TEST(UserListFile, RepeatedIdentifiersAreReported) {
+    TempFolder dir;
+    dir.WriteText("usr.t", "1=Ann\n2=Bob\n1=Cid\n");
     UserList users;
     const auto faults = users.Read(dir / "usr.t");
     ASSERT_EQ(faults.size(), 1u);
-    EXPECT_EQ(faults[0].line, 2);
-    EXPECT_EQ(users.Count(), 2);
-    EXPECT_EQ(users.At(2)->Name, "Eve");
+    EXPECT_EQ(faults[0].line, 3);
+    EXPECT_EQ(users.Count(), 3);
+    EXPECT_EQ(DescribeUserListFaults(faults),
+              "usr.t, line 3: Identifier 1 is used by line 1 too; both users share one folder "
+              "and its points.");
+}
+
+TEST(UserListFile, AnUnreadableFileIsReportedAndNeverRewritten) {
+    TempFolder dir;
+    dir.WriteBytes("usr.t/inside", "x"); // a folder in the file's place
+    UserList users;
+    const auto faults = users.Read(dir / "usr.t");
+    ASSERT_EQ(faults.size(), 1u);
+    EXPECT_EQ(faults[0].line, 0);
+    EXPECT_NE(faults[0].message.find("Is a directory"), std::string::npos);
+    EXPECT_EQ(users.AddNewName("Ann").result, UserList::NameCheck::Accepted);
+    const auto error = users.Write(dir / "usr.t");
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("not rewritten"), std::string::npos);
+    EXPECT_EQ(dir.ReadBytes("usr.t/inside"), "x");
+}
+
+TEST(UserListFile, AllFaultsMakeOneMessage) {
+    EXPECT_EQ(DescribeUserListFaults({{0, "Cannot open file."}, {2, "Bad."}, {5, "Worse."}}),
+              "usr.t: Cannot open file.\nusr.t, line 2: Bad.\nusr.t, line 5: Worse.");
+    EXPECT_EQ(DescribeUserListFaults({}), "");
+}
+
+TEST(UserListFile, StaleTemporariesOfAnInterruptedSaveAreRemoved) {
+    TempFolder dir;
+    dir.WriteText("usr.t", "1=Ann\n");
+    dir.WriteText("usr.t.tmp.Ab12Cd", "1=Ann\n2=Bo");
+    UserList users;
+    users.Read(dir / "usr.t");
+    EXPECT_FALSE(PathExists(dir / "usr.t.tmp.Ab12Cd"));
 }
 
 TEST(UserListFile, AbsentFileIsAnEmptyList) {
@@ -43,7 +130,7 @@ TEST(UserListFile, AbsentFileIsAnEmptyList) {
 
 TEST(UserListFile, CreatingEveAfterAnnAndBobRewritesTheFile) {
     TempFolder dir;
-    dir.WriteText("usr.t", "1=Ann\n\ngarbage\n2=Bob");
+    dir.WriteText("usr.t", "1=Ann\n2=Bob");
     UserList users;
     users.Read(dir / "usr.t");
     const auto added = users.AddNewName("  Eve ");

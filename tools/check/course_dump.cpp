@@ -1,7 +1,6 @@
 #include "course_dump.h"
 
 #include "json_writer.h"
-#include "platform/text_file.h"
 #include "users/points_table.h"
 
 #include <limits>
@@ -146,14 +145,10 @@ std::string CourseDumpJson(const CourseData& c, const std::vector<LoadFault>& fa
     return w.Text() + "\n";
 }
 
-std::optional<std::string> PointsDumpJson(const std::string& path) {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) {
-        return std::nullopt;
-    }
+std::string PointsDumpJson(std::string_view bytes) {
     JsonWriter w;
     w.BeginArray();
-    for (const auto& row : DecodePointsFile(*bytes, std::numeric_limits<std::size_t>::max())) {
+    for (const auto& row : DecodePointsFile(bytes, std::numeric_limits<std::size_t>::max())) {
         w.BeginObject();
         w.Key("Name").String(row.Name);
         w.Key("Number").Int(row.Number);

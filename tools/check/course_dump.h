@@ -4,13 +4,14 @@
 #include "course/load_report.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumora {
 
 std::string CourseDumpJson(const CourseData& course, const std::vector<LoadFault>& faults);
 
-// Nothing when the file cannot be read.
-std::optional<std::string> PointsDumpJson(const std::string& path);
+// Every whole record of a points file's bytes.
+std::string PointsDumpJson(std::string_view bytes);
 
 } // namespace lumora

@@ -2,6 +2,8 @@
 // and reports every fault of every file. It never writes anything.
 #include "course/startup_loading.h"
 #include "course_dump.h"
+#include "platform/text_file.h"
+#include "users/points_table.h"
 
 #include <cstdio>
 #include <string>
@@ -78,6 +80,23 @@ int CheckCourse(const Arguments& args) {
     return faults.empty() ? 0 : 1;
 }
 
+// Dumps a points file's records and reports what is wrong with the file.
+int CheckPoints(const std::string& path) {
+    lumora::ReadFailure failure;
+    const auto bytes = lumora::ReadFileBytes(path, &failure);
+    if (!bytes) {
+        std::fprintf(stderr, "%s: cannot read the file: %s\n", path.c_str(),
+                     failure.reason.c_str());
+        return 1;
+    }
+    std::fputs(lumora::PointsDumpJson(*bytes).c_str(), stdout);
+    const auto faults = lumora::PointsFileFaults(*bytes);
+    for (const auto& fault : faults) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), fault.c_str());
+    }
+    return faults.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -87,13 +106,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!args.pointsFile.empty()) {
-        const auto json = lumora::PointsDumpJson(args.pointsFile);
-        if (!json) {
-            std::fprintf(stderr, "%s: cannot read the file\n", args.pointsFile.c_str());
-            return 1;
-        }
-        std::fputs(json->c_str(), stdout);
-        return 0;
+        return CheckPoints(args.pointsFile);
     }
     return CheckCourse(args);
 }

@@ -28,8 +28,8 @@ TForm9::TForm9(UserList& users) : Form(246, 187), users_(users) {
     B_Zamknij = MakeButton(199, 5, 31);
     B_Zamknij->OnClick = [this] { K_KoniecClick(); };
 
-    for (const auto& fault : users_.Read(Course().UserPath("usr.t"))) {
-        ShowMessage(fault.message + "\n(usr.t, line " + std::to_string(fault.line) + ")");
+    if (const auto faults = users_.Read(Course().UserPath("usr.t")); !faults.empty()) {
+        ShowMessage(DescribeUserListFaults(faults));
     }
     FillList();
 }
