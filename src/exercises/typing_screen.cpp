@@ -2,7 +2,9 @@
 
 #include "exercise_art.h"
 #include "exercises/typing/typing_file.h"
+#include "platform/ui/fonts.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 
 namespace lumora {
@@ -19,6 +21,23 @@ FrameOptions TypingFrame() {
     options.scrollButtons = true;
     options.contentDefaults = Rect{20, 156, 377, 729};
     return options;
+}
+
+FontSpec TextFont() {
+    FontSpec font;
+    font.face = "Arial";
+    font.size = 10;
+    return font;
+}
+
+// Measures as the paint box's canvas does, for laying the text out between
+// paints.
+int FontWidth(std::string_view text, TextStyle style) {
+    FontSpec font = TextFont();
+    font.bold = style.bold;
+    font.italic = style.italic;
+    return QFontMetrics(MakeFont(font))
+        .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 FontSpec EditFont() {
@@ -79,11 +98,7 @@ ExerciseScore TCW_Wpisywanie1Form::Score() const {
 }
 
 void TCW_Wpisywanie1Form::DXRamkaPaint(Canvas& canvas) {
-    canvas.Font.face = "Arial";
-    canvas.Font.size = 10;
-    canvas.Font.pixels = 0;
-    canvas.Font.bold = false;
-    canvas.Font.italic = false;
+    canvas.Font = TextFont();
     canvas.Brush.style = BrushStyle::Clear;
     const MeasureText measure = [&canvas](std::string_view text, TextStyle style) {
         canvas.Font.bold = style.bold;
@@ -123,13 +138,16 @@ void TCW_Wpisywanie1Form::OpenGap(int w) {
         Repaint();
         return;
     }
+    GapArea place = *area;
     Edit1->SetText(state_.OpenAt(w, Edit1->Text()));
-    Repaint();
-    // The gap as the repaint laid it out, now that it stands empty.
+    // The gap where the text now puts it, standing empty; the paint that
+    // follows lays it out the same way.
+    gaps_ = LayOutTyping(FontWidth, state_, DXRamka->width(), scroll_).gaps;
     if (const GapArea* now = AreaOf(w)) {
-        area = now;
+        place = *now;
     }
-    Edit1->SetBounds(DXRamka->x() + area->left, DXRamka->y() + area->top, read_.GapWidth,
+    Repaint();
+    Edit1->SetBounds(DXRamka->x() + place.left, DXRamka->y() + place.top, read_.GapWidth,
                      kEditHeight);
     Edit1->show();
     Edit1->raise();
@@ -212,11 +230,7 @@ void TCW_Wpisywanie1Form::btn_sprawdzClick() {
 }
 
 void TCW_Wpisywanie1Form::Repaint() {
-    if (DXRamka->isVisible()) {
-        DXRamka->repaint();
-    } else {
-        DXRamka->update();
-    }
+    DXRamka->update();
 }
 
 } // namespace lumora

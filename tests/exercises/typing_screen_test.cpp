@@ -165,6 +165,7 @@ TEST_F(TypingScreenTest, LeavingTheNextRoundUnmarkedGivesNothing) {
     EXPECT_EQ(screen.State().RightCount(), 1);
     screen.lbl_jeszcze_raz->Click();
     EXPECT_FALSE(screen.State().Marked());
+    screen.DXRamka->repaint();
     EXPECT_EQ(screen.State().Word(WordOfGap(0)).text, ""); // read anew
     EXPECT_EQ(Leave(), "Punkty: 0");
     EXPECT_TRUE(RecordedAsDone(0));
