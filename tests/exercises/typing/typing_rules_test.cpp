@@ -194,9 +194,9 @@ TEST(TypingLayout, WordsFlowWithMarksGlueRaisesAndStyles) {
 }
 
 TEST(TypingLayout, AMarkNeverStartsALine) {
-    // "abcde " is 42 pixels: x + width + 15 >= 100 wraps at the second word.
+    // The mark reaches the margin (70 + 14 + 15 >= 99) but stays on its line.
     TypingState state(Parse(File({"abcde abcd. abcde"})));
-    const TypingLayout layout = LayOutTyping(Measure, state, 100, 0);
+    const TypingLayout layout = LayOutTyping(Measure, state, 99, 0);
     ASSERT_EQ(layout.pieces.size(), 4u);
     EXPECT_EQ(layout.pieces[1].text, "abcd");
     EXPECT_EQ(layout.pieces[1].x, 42);
