@@ -66,6 +66,7 @@ struct StRecord {
     std::string StHead;
     std::string StBody;
     std::string StTail;
+    int line = 0; // where StHead stands in St.t (1-based); StBody is on the next line
 };
 
 struct RevealEntry {

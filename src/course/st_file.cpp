@@ -25,7 +25,7 @@ void LoadSt(CourseData& course, LoadReport& report) {
             report.Fault(ReportName(kStFile), lineNo,
                          "The file ends before the record's two body lines.", FaultKind::CheckOnly);
         }
-        StRecord record{head, lineAt(i + 1), lineAt(i + 2)};
+        StRecord record{head, lineAt(i + 1), lineAt(i + 2), lineNo};
         i += 3;
         int number = 0;
         const bool ok = Converted(report, kStFile, lineNo, [&] {

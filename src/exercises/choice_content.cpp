@@ -1,7 +1,7 @@
 #include "choice_content.h"
 
-#include "platform/random.h"
 #include "platform/text_helpers.h"
+#include "swap_shuffle.h"
 
 namespace lumora {
 namespace {
@@ -80,13 +80,10 @@ std::variant<ChoiceContent, std::string> ParseChoiceContent(const std::string& b
 void ShuffleAnswers(ChoiceContent& content) {
     Randomize();
     for (auto& q : content.questions) {
-        const int count = static_cast<int>(q.options.size());
-        for (int k = 0; k < 4; ++k) {
-            int a = 0, b = 0;
-            do {
-                a = 1 + Random(count - 1);
-                b = 1 + Random(count - 1);
-            } while (a == b);
+        // The stem stays first: only the answers, positions 1 on, change places.
+        SwapShuffle(static_cast<int>(q.options.size()) - 1, 4, [&q](int a, int b) {
+            ++a;
+            ++b;
             std::swap(q.options[static_cast<std::size_t>(a)],
                       q.options[static_cast<std::size_t>(b)]);
             if (q.right == a) {
@@ -94,7 +91,7 @@ void ShuffleAnswers(ChoiceContent& content) {
             } else if (q.right == b) {
                 q.right = a;
             }
-        }
+        });
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace lumora {
 namespace {
 
@@ -88,6 +90,19 @@ QImage CrossedMarkArt() {
     painter.drawLine(QPointF(6.5, 6.5), QPointF(14.5, 14.5));
     painter.drawLine(QPointF(14.5, 6.5), QPointF(6.5, 14.5));
     painter.end();
+    return image;
+}
+
+QImage ExclamationArt(int width, int height) {
+    QImage image = Blank(width, height);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kCross);
+    const double middle = width / 2.0;
+    const double bar = std::max(2.0, width / 4.0);
+    painter.drawRoundedRect(QRectF(middle - bar / 2, 1, bar, height * 0.62), bar / 2, bar / 2);
+    painter.drawEllipse(QPointF(middle, height - bar / 2 - 1), bar / 2 + 0.5, bar / 2 + 0.5);
     return image;
 }
 

@@ -382,6 +382,15 @@ void ExerciseFrame::SeekAndPlay(int step) {
     Timer1.SetEnabled(true);
 }
 
+void ExerciseFrame::PlayVerdictSound(bool allRight) {
+    PauseMedia();
+    const std::string sound =
+        course_->DataPath("wav\\" + (allRight ? PraiseSoundName() : FailureSoundName()));
+    if (FileExists(sound)) {
+        PlaySideSound(sound);
+    }
+}
+
 void ExerciseFrame::lbl_jeszcze_razClick() {
     if (Load(*course_)) {
         FormShow();

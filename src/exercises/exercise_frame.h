@@ -103,6 +103,10 @@ class ExerciseFrame : public Form {
     // beside it when the screen has them).
     void SetContentArea(QWidget* area) { contentArea_ = area; }
     const CourseData& CurrentCourse() const { return *course_; }
+    // The verdict after marking, on the side player over the paused media:
+    // the learner's praise sound when all is right, else a failure sound. A
+    // missing sound plays nothing.
+    void PlayVerdictSound(bool allRight);
 
     void FormShow() override;
     void FormClose() override;

@@ -66,7 +66,9 @@ void RegisterExerciseScreenFactory(int place, ExerciseScreenFactory factory) {
 }
 
 void RegisterProgramExerciseScreens() {
+    RegisterExerciseScreenFactory(6, MakeTypingScreens);
     RegisterExerciseScreenFactory(14, MakeMultipleChoiceScreens);
+    RegisterExerciseScreenFactory(20, MakeTrueFalseScreens);
 }
 
 std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {

@@ -3,6 +3,10 @@
 // form its screen can use.
 #include "demo_course.h"
 
+#include "exercises/true_false/true_false_check.h"
+#include "exercises/true_false/true_false_content.h"
+#include "exercises/typing/typing_check.h"
+#include "exercises/typing/typing_file.h"
 #include "exercises/word_search/word_search_check.h"
 #include "platform/cp1250.h"
 #include "platform/text_file.h"
@@ -338,6 +342,50 @@ TEST(DemoCourseLessons, StoriesFindTheirRecordsMediaAndContent) {
     }
     EXPECT_TRUE(p.list.empty()) << Join(p.list);
     EXPECT_GE(films, 1) << "at least one story is told in a film";
+}
+
+std::vector<std::string> Described(const std::vector<LoadFault>& faults) {
+    std::vector<std::string> lines;
+    for (const auto& f : faults) {
+        lines.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message);
+    }
+    return lines;
+}
+
+TEST(DemoCourseLessons, TrueFalseAndTypingLessonsReadAsTheirScreensReadThem) {
+    const CourseData& c = DemoCourse().course;
+    EXPECT_TRUE(CheckTrueFalseLessons(c).empty()) << Join(Described(CheckTrueFalseLessons(c)));
+    EXPECT_TRUE(CheckTypingLessons(c).empty()) << Join(Described(CheckTypingLessons(c)));
+    int trueFalse = 0, typing = 0;
+    for (const auto& row : Rows()) {
+        if (row.Code != kTrueFalseCode && row.Code != kTypingCode) {
+            continue;
+        }
+        const StRecord* record = c.St(TrimmedInt(row.Content));
+        ASSERT_NE(record, nullptr) << Where(row);
+        if (row.Code == kTrueFalseCode) {
+            const auto parsed = ParseTrueFalseContent(record->StBody);
+            ASSERT_TRUE(std::holds_alternative<TrueFalseContent>(parsed)) << Where(row);
+            const auto& statements = std::get<TrueFalseContent>(parsed).statements;
+            // Both answers occur, so ticking all one way is never all right.
+            const auto truths = std::count_if(statements.begin(), statements.end(),
+                                              [](const TrueFalseStatement& s) { return s.truth; });
+            EXPECT_GT(truths, 0) << Where(row);
+            EXPECT_LT(truths, static_cast<long>(statements.size())) << Where(row);
+            ++trueFalse;
+        } else {
+            const auto read = ReadTypingFile(c, record->StBody);
+            ASSERT_TRUE(std::holds_alternative<TypingText>(read)) << Where(row);
+            const TypingText& text = std::get<TypingText>(read);
+            EXPECT_GE(text.answers.size(), 5u) << Where(row);
+            for (const auto& answer : text.answers) {
+                EXPECT_TRUE(Typeable(answer)) << Where(row) << " \"" << answer << "\"";
+            }
+            ++typing;
+        }
+    }
+    EXPECT_EQ(trueFalse, static_cast<int>(DemoCourse().course.TopicTable.size()));
+    EXPECT_EQ(typing, static_cast<int>(DemoCourse().course.TopicTable.size()));
 }
 
 TEST(DemoCourseLessons, GamesFindTheirPuzzlesWordsAndPictures) {

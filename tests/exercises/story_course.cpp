@@ -56,14 +56,15 @@ void StoryCourse::WritePicture(const std::string& relative, int width, int heigh
 }
 
 void StoryCourse::UseLesson(const Lesson& lesson) {
-    builder.Write("Steruj.t",
-                  "kuchnia=1=35=" + lesson.background + "=Story=x=" + lesson.layout + "==\n");
+    code_ = lesson.code;
+    builder.Write("Steruj.t", "kuchnia=1=" + std::to_string(lesson.code) + "=" + lesson.background +
+                                  "=Story=x=" + lesson.layout + "==\n");
     builder.Write("St.t", lesson.head + "\n" + lesson.body + "\nthe record's note\n");
     Course() = builder.Load();
     Course().CurrentTopic = "kuchnia";
     Course().CurrentRow = 1;
     Course().CurrentContent = "1";
-    Course().CurrentCode = 35;
+    Course().CurrentCode = lesson.code;
     Course().CurrentUserFolder = builder.UserFolder();
     CurrentPoints().InitPointsFromSteering(Course());
 }
@@ -79,7 +80,7 @@ std::string StoryCourse::CourseFile(const std::string& relative) const {
         return ::testing::AssertionFailure() << saved.size() << " records";
     }
     const PointsRow& row = saved[0];
-    if (row.Name != "1" || row.Number != 35 || row.Points != points || !row.Done) {
+    if (row.Name != "1" || row.Number != code_ || row.Points != points || !row.Done) {
         return ::testing::AssertionFailure() << "lesson " << row.Name << ", code " << row.Number
                                              << ", " << row.Points << " points, done " << row.Done;
     }

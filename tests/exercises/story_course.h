@@ -1,7 +1,7 @@
 #pragma once
-// A course with one multiple-choice lesson (topic "kuchnia", steering row 1,
-// St.t record 1), made the program's course while the fixture lives, with a
-// learner whose points file is written into the test's folder, a sound
+// A course with one story lesson, multiple choice unless the test says
+// otherwise (topic "kuchnia", steering row 1, St.t record 1), made the program's course while the
+// fixture lives, with a learner whose points file is written into the test's folder, a sound
 // service on fake players whose plays end when the test says so, a test
 // clock for the timers and a recorder for messages.
 #include "course_builder.h"
@@ -22,6 +22,7 @@ inline constexpr const char* kThreeQuestions =
     "What colour is it?=T_Red=Green=Blue=Black#";
 
 struct Lesson {
+    int code = 35;
     std::string head = "1#roz_kuchnia#help1.wav#Listen and choose.#Tom#";
     std::string body = kThreeQuestions;
     std::string background{};
@@ -59,6 +60,7 @@ class StoryCourse : public WidgetTest {
     CourseData savedCourse_;
     PointsTable savedPoints_;
     SoundService* savedSound_;
+    int code_ = 35;
 };
 
 } // namespace lumora::test

@@ -90,11 +90,13 @@ TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
     RegisterProgramExerciseScreens();
     Start();
     EXPECT_EQ(screens->CreationOrder,
-              (std::vector<std::string>{"TForm1", "TForm5", "TSecondForm", "TWynik_Form", "TForm9",
-                                        "TForm10", "TForm20", "TTopFiveForm", "TC_MC_Form",
-                                        "TInformacjaForm", "TPodkladForm", "TQuestionForm",
-                                        "TOpcjeForm"}));
+              (std::vector<std::string>{
+                  "TForm1", "TForm5", "TCW_Wpisywanie1Form", "TSecondForm", "TWynik_Form", "TForm9",
+                  "TForm10", "TForm20", "TTopFiveForm", "TC_MC_Form", "TInformacjaForm",
+                  "TPodkladForm", "TC_TF_Form", "TQuestionForm", "TOpcjeForm"}));
     EXPECT_TRUE(HasExerciseScreen(35));
+    EXPECT_TRUE(HasExerciseScreen(37));
+    EXPECT_TRUE(HasExerciseScreen(39));
     EXPECT_EQ(Course().SteeringTable.size(), 7u);
     EXPECT_EQ(Course().DataRoot, builder.DataRoot());
     // Screens made after the main menu read their hints from the loaded course.

@@ -2,6 +2,9 @@
 
 #include "course/course_data.h"
 #include "exercises/choice_screen.h"
+#include "exercises/true_false_screen.h"
+#include "exercises/typing_screen.h"
+#include "platform/text_file.h"
 
 namespace lumora::shots {
 namespace {
@@ -15,19 +18,35 @@ constexpr const char* kChoiceBody =
     "What colour is Tom's new bike? It is the one he got for his birthday from his "
     "grandmother.=T_Red=Green=Blue=Black#";
 
-// Makes the sample lesson the current one: a steering row of its own at the
+constexpr const char* kTrueFalseHead = "200#roz_sample#prawda.wav#Posłuchaj i zdecyduj.#Sample#";
+constexpr const char* kTrueFalseBody =
+    "39# # #T_Tom is at home on Saturday morning.#Ann plays the guitar.#"
+    "T_Tom's new bike is red, and he got it for his birthday from his grandmother.#"
+    "Kate has a dog.#T_They eat pancakes for breakfast.#";
+
+constexpr const char* kTypingHead = "200#roz_sample#wpisz.wav#Posłuchaj i wpisz.#Sample#";
+constexpr const char* kTypingText[] = {
+    "szer_px=80",
+    "tytul_tekst=Sample",
+    "puste_luk=1",
+    "It is Sunday morning. Tom and his sister Ann want to make &pancakes for Mum.",
+    "Tom takes two &eggs, some &milk and some flour. Ann finds a big &bowl and a spoon.",
+    "They mix everything together. Then Dad helps them with the hot frying &pan. <BR>",
+    "Ann puts &strawberries and honey on the pancakes. Tom makes a cup of &tea."};
+
+// Makes a sample lesson the current one: a steering row of its own at the
 // end of the table and St.t record 200.
-void UseSampleLesson(CourseData& course) {
+void UseSampleLesson(CourseData& course, int code, const char* head, const char* body) {
     SteeringRow row;
     row.TopicFolder = "kuchnia";
     row.Content = std::to_string(kSampleRecord);
-    row.Code = kMultipleChoiceCode;
+    row.Code = code;
     row.Title = "Sample";
     row.LayoutCount = 4;
     row.LayoutX = {24, 420, 30, 690};
     row.LayoutY = {62, 118, 118, 410};
     course.SteeringTable.push_back(row);
-    course.StTable[kSampleRecord] = StRecord{kChoiceHead, kChoiceBody, ""};
+    course.StTable[kSampleRecord] = StRecord{head, body, "", 0};
     course.CurrentRow = static_cast<int>(course.SteeringTable.size());
     course.CurrentContent = row.Content;
     course.CurrentCode = row.Code;
@@ -44,7 +63,7 @@ void ChooseAnswer(TC_MC_Form& screen, int q, int n) {
 }
 
 std::unique_ptr<QWidget> MultipleChoiceShot() {
-    UseSampleLesson(Course());
+    UseSampleLesson(Course(), kMultipleChoiceCode, kChoiceHead, kChoiceBody);
     auto screen = std::make_unique<TC_MC_Form>();
     screen->Load(Course());
     // The first paint lays the answers out.
@@ -56,10 +75,60 @@ std::unique_ptr<QWidget> MultipleChoiceShot() {
     return screen;
 }
 
+// Ticks the first statement right, the second wrong, leaves the third and
+// ticks the rest "true".
+std::unique_ptr<QWidget> TrueFalseShot(bool marked) {
+    UseSampleLesson(Course(), kTrueFalseScreenCode, kTrueFalseHead, kTrueFalseBody);
+    auto screen = std::make_unique<TC_TF_Form>();
+    screen->Load(Course());
+    // The first paint places the boxes.
+    screen->grab();
+    const auto& statements = screen->Content().statements;
+    for (std::size_t n = 0; n < statements.size(); ++n) {
+        const bool sayTrue = n == 0 ? statements[n].truth : n == 1 ? !statements[n].truth : true;
+        if (n != 2) {
+            (sayTrue ? screen->L[n] : screen->R[n])->Click();
+        }
+    }
+    if (marked) {
+        screen->btn_okClick();
+    }
+    return screen;
+}
+
+// Types into the first gaps: right, right in capitals, wrong; the fourth is
+// left open with its editor.
+std::unique_ptr<QWidget> TypingShot(bool marked) {
+    std::vector<std::string> lines(std::begin(kTypingText), std::end(kTypingText));
+    CreateFolder(Course().DataPath("wpisywania"));
+    WriteFileAtomic(Course().DataPath("wpisywania\\sample.fcs"), JoinCp1250Lines(lines));
+    UseSampleLesson(Course(), kTypingScreenCode, kTypingHead, "37#sample");
+    auto screen = std::make_unique<TCW_Wpisywanie1Form>();
+    if (!screen->Load(Course())) {
+        return screen;
+    }
+    screen->grab();
+    const auto gapWord = [&](std::size_t g) { return screen->GapAreas().at(g).word; };
+    for (const auto& [gap, typed] : std::vector<std::pair<std::size_t, std::string>>{
+             {0, "pancakes"}, {1, "EGGS"}, {2, "mlik"}, {3, "bow"}}) {
+        screen->OpenGap(gapWord(gap));
+        screen->Edit1->SetText(typed);
+        screen->grab();
+    }
+    if (marked) {
+        screen->btn_sprawdzClick();
+    }
+    return screen;
+}
+
 } // namespace
 
 std::vector<ScreenShot> ExerciseScreenShots() {
-    return {{"multiple_choice", MultipleChoiceShot}};
+    return {{"multiple_choice", MultipleChoiceShot},
+            {"true_false", [] { return TrueFalseShot(false); }},
+            {"true_false_marked", [] { return TrueFalseShot(true); }},
+            {"typing", [] { return TypingShot(false); }},
+            {"typing_marked", [] { return TypingShot(true); }}};
 }
 
 } // namespace lumora::shots
