@@ -6,7 +6,7 @@
 
 * ------------------------------------------------------ czas_wolny
 11#roz_czas_wolny#wybor.wav#Posłuchaj historyjki i wybierz właściwe odpowiedzi.#Lucy's Saturday#
-35#What does Lucy play in the morning?=T_Tennis=Football=Chess#Who is Mr Brown?=Lucy's brother=T_Lucy's guitar teacher=Kate's father#How many songs can Lucy play now?=Two=T_Three=Five#What is the film about?=A cat=A horse=T_A dog#What does Lucy do at ten o'clock?=She watches TV.=T_She reads a book in bed.=She plays a board game.#
+35#What does Lucy play in the morning?=T_Tennis=Football=Chess#Who is Mr Brown?=Lucy's brother=T_Lucy's guitar teacher=Kate's father#How many songs can Lucy play now?=Two=T_Three=Five#What film do Lucy and Sam watch at the cinema?=A film about a cat=A film about a horse=T_A film about a dog#What does Lucy do at ten o'clock?=She watches TV.=T_She reads a book in bed.=She plays a board game.#
 Sobota Lucy – pytania wyboru
 12#roz_czas_wolny#tabela.wav#Posłuchaj historyjki i przeciągnij wyrazy do tabeli.#Lucy's Saturday#
 36#2#5#People#Things#Kate*1#Mr Brown*1#Sam*1#teacher*1#guitar*2#film*2#popcorn*2#board game*2#book*2#

@@ -17,7 +17,7 @@ czas_wolny=12=36=czas_wolny.png=Sobota Lucy=A1=24,62*420,118*0,250*30,120*700,1=
 czas_wolny=13=37=czas_wolny.png=Sobota Lucy=A1=24,62*420,118*30,118*690,410==
 czas_wolny=15=39=czas_wolny.png=Sobota Lucy=A1=24,62*420,118*30,118*690,410==
 czas_wolny=14=38=czas_wolny.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-czas_wolny=wolny_wykreslanka=40=czas_wolny.png=Wykreślanka=A1===
+czas_wolny=wolny_wykreslanka=40=czas_wolny.png=Wykreślanka – znajdź słowa=A1===
 czas_wolny=wolny_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 czas_wolny=wolny_krzyzowka=42=czas_wolny.png=Krzyżówka=A1===
 
@@ -32,7 +32,7 @@ liczby=22=36=liczby.png=Na targu=A1=24,62*420,118*0,250*30,120*700,1==
 liczby=23=37=liczby.png=Na targu=A1=24,62*420,118*30,118*690,410==
 liczby=25=39=liczby.png=Na targu=A1=24,62*420,118*30,118*690,410==
 liczby=24=38=liczby.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-liczby=liczby_wykreslanka=40=liczby.png=Wykreślanka=A1===
+liczby=liczby_wykreslanka=40=liczby.png=Wykreślanka – znajdź słowa=A1===
 liczby=liczby_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 liczby=liczby_krzyzowka=42=liczby.png=Krzyżówka=A1===
 
@@ -47,7 +47,7 @@ miejsca=32=36=miejsca.png=Moje miasteczko=A1=24,62*420,118*0,250*30,120*700,1==
 miejsca=33=37=miejsca.png=Moje miasteczko=A1=24,62*420,118*30,118*690,410==
 miejsca=35=39=miejsca.png=Moje miasteczko=A1=24,62*420,118*30,118*690,410==
 miejsca=34=38=miejsca.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-miejsca=miejsca_wykreslanka=40=miejsca.png=Wykreślanka=A1===
+miejsca=miejsca_wykreslanka=40=miejsca.png=Wykreślanka – znajdź słowa=A1===
 miejsca=miejsca_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 miejsca=miejsca_krzyzowka=42=miejsca.png=Krzyżówka=A1===
 
@@ -62,7 +62,7 @@ dom=42=36=dom.png=Nowe mieszkanie=A1=24,62*420,118*0,250*30,120*700,1==
 dom=43=37=dom.png=Nowe mieszkanie=A1=24,62*420,118*30,118*690,410==
 dom=45=39=dom.png=Nowe mieszkanie=A1=24,62*420,118*30,118*690,410==
 dom=44=38=dom.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-dom=dom_wykreslanka=40=dom.png=Wykreślanka=A1===
+dom=dom_wykreslanka=40=dom.png=Wykreślanka – znajdź słowa=A1===
 dom=dom_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 dom=dom_krzyzowka=42=dom.png=Krzyżówka=A1===
 
@@ -77,7 +77,7 @@ czas=52=36=czas.png=Ben się spóźnia=A1=24,62*420,118*0,250*30,120*700,1==
 czas=53=37=czas.png=Ben się spóźnia=A1=24,62*420,118*30,118*690,410==
 czas=55=39=czas.png=Ben się spóźnia=A1=24,62*420,118*30,118*690,410==
 czas=54=38=czas.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-czas=czas_wykreslanka=40=czas.png=Wykreślanka=A1===
+czas=czas_wykreslanka=40=czas.png=Wykreślanka – znajdź słowa=A1===
 czas=czas_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 czas=czas_krzyzowka=42=czas.png=Krzyżówka=A1===
 
@@ -92,7 +92,7 @@ kuchnia=62=36=kuchnia.png=Naleśniki dla mamy=A1=24,62*420,118*0,250*30,120*700,
 kuchnia=63=37=kuchnia.png=Naleśniki dla mamy=A1=24,62*420,118*30,118*690,410==
 kuchnia=65=39=kuchnia.png=Naleśniki dla mamy=A1=24,62*420,118*30,118*690,410==
 kuchnia=64=38=kuchnia.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-kuchnia=kuchnia_wykreslanka=40=kuchnia.png=Wykreślanka=A1===
+kuchnia=kuchnia_wykreslanka=40=kuchnia.png=Wykreślanka – znajdź słowa=A1===
 kuchnia=kuchnia_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 kuchnia=kuchnia_krzyzowka=42=kuchnia.png=Krzyżówka=A1===
 
@@ -107,7 +107,7 @@ praca=72=36=praca.png=Dzień w remizie=A1=24,62*420,118*0,250*30,120*700,1==
 praca=73=37=praca.png=Dzień w remizie=A1=24,62*420,118*30,118*690,410==
 praca=75=39=praca.png=Dzień w remizie=A1=24,62*420,118*30,118*690,410==
 praca=74=38=praca.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-praca=praca_wykreslanka=40=praca.png=Wykreślanka=A1===
+praca=praca_wykreslanka=40=praca.png=Wykreślanka – znajdź słowa=A1===
 praca=praca_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 praca=praca_krzyzowka=42=praca.png=Krzyżówka=A1===
 
@@ -122,7 +122,7 @@ zwierzeta=82=36=zwierzeta.png=Max na farmie=A1=24,62*420,118*0,250*30,120*700,1=
 zwierzeta=83=37=zwierzeta.png=Max na farmie=A1=24,62*420,118*30,118*690,410==
 zwierzeta=85=39=zwierzeta.png=Max na farmie=A1=24,62*420,118*30,118*690,410==
 zwierzeta=84=38=zwierzeta.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-zwierzeta=zwierzeta_wykreslanka=40=zwierzeta.png=Wykreślanka=A1===
+zwierzeta=zwierzeta_wykreslanka=40=zwierzeta.png=Wykreślanka – znajdź słowa=A1===
 zwierzeta=zwierzeta_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 zwierzeta=zwierzeta_krzyzowka=42=zwierzeta.png=Krzyżówka=A1===
 
@@ -137,7 +137,7 @@ podroze=92=36=podroze.png=Wycieczka nad morze=A1=24,62*420,118*20,300*20,118*385
 podroze=93=37=podroze.png=Wycieczka nad morze=A1=24,62*420,118*20,118*385,410==
 podroze=95=39=podroze.png=Wycieczka nad morze=A1=24,62*420,118*20,118*385,410==
 podroze=94=38=podroze.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-podroze=podroze_wykreslanka=40=podroze.png=Wykreślanka=A1===
+podroze=podroze_wykreslanka=40=podroze.png=Wykreślanka – znajdź słowa=A1===
 podroze=podroze_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 podroze=podroze_krzyzowka=42=podroze.png=Krzyżówka=A1===
 
@@ -152,7 +152,7 @@ czlowiek_i_otoczenie=102=36=czlowiek_i_otoczenie.png=Poznaj moją rodzinę=A1=24
 czlowiek_i_otoczenie=103=37=czlowiek_i_otoczenie.png=Poznaj moją rodzinę=A1=24,62*420,118*30,118*690,410==
 czlowiek_i_otoczenie=105=39=czlowiek_i_otoczenie.png=Poznaj moją rodzinę=A1=24,62*420,118*30,118*690,410==
 czlowiek_i_otoczenie=104=38=czlowiek_i_otoczenie.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-czlowiek_i_otoczenie=czlowiek_wykreslanka=40=czlowiek_i_otoczenie.png=Wykreślanka=A1===
+czlowiek_i_otoczenie=czlowiek_wykreslanka=40=czlowiek_i_otoczenie.png=Wykreślanka – znajdź słowa=A1===
 czlowiek_i_otoczenie=czlowiek_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 czlowiek_i_otoczenie=czlowiek_krzyzowka=42=czlowiek_i_otoczenie.png=Krzyżówka=A1===
 
@@ -167,7 +167,7 @@ sport=112=36=sport.png=Wielki mecz=A1=24,62*420,118*0,250*30,120*700,1==
 sport=113=37=sport.png=Wielki mecz=A1=24,62*420,118*30,118*690,410==
 sport=115=39=sport.png=Wielki mecz=A1=24,62*420,118*30,118*690,410==
 sport=114=38=sport.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-sport=sport_wykreslanka=40=sport.png=Wykreślanka=A1===
+sport=sport_wykreslanka=40=sport.png=Wykreślanka – znajdź słowa=A1===
 sport=sport_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 sport=sport_krzyzowka=42=sport.png=Krzyżówka=A1===
 
@@ -182,6 +182,6 @@ rozne=122=36=rozne.png=Deszczowe urodziny=A1=24,62*420,118*0,250*30,120*700,1==
 rozne=123=37=rozne.png=Deszczowe urodziny=A1=24,62*420,118*30,118*690,410==
 rozne=125=39=rozne.png=Deszczowe urodziny=A1=24,62*420,118*30,118*690,410==
 rozne=124=38=rozne.png=Słowa z historyjki=A1=24,62*420,118*30,70*30,150==
-rozne=rozne_wykreslanka=40=rozne.png=Wykreślanka=A1===
+rozne=rozne_wykreslanka=40=rozne.png=Wykreślanka – znajdź słowa=A1===
 rozne=rozne_odkrywanka=41=odkrywanie.png=Odkryj obrazek=A1===
 rozne=rozne_krzyzowka=42=rozne.png=Krzyżówka=A1===

@@ -35,6 +35,11 @@ inline constexpr std::array<const char*, 24> kButtonStripFiles = {
     "btn\\cw_slownik.bmp",
 };
 
+// The strips of the help button and the play button, which help texts show
+// inline.
+inline constexpr int kHelpButtonStrip = 3;
+inline constexpr int kPlayButtonStrip = 17;
+
 // The program's list, filled once when the media holder is created.
 TMyImageList& MyImageList1();
 

@@ -1,5 +1,7 @@
 #include "help_art.h"
 
+#include "image_list.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
@@ -24,6 +26,20 @@ QImage KeyImage(int width, int height, QPainter& painter) {
 }
 
 } // namespace
+
+QImage InlineButtonIcon(const TMyImageList& list, int index, const QImage& fallback) {
+    const TMyBitmap* strip = list.Entry(index);
+    if (strip == nullptr) {
+        return fallback;
+    }
+    const QImage button = strip->Bitmap.copy(0, 0, strip->FrameWidth, strip->Bitmap.height());
+    QImage icon(kHelpIconWidth, kHelpIconHeight, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.drawImage((kHelpIconWidth - button.width()) / 2,
+                      (kHelpIconHeight - button.height()) / 2, button);
+    return icon;
+}
 
 QImage HelpIconArt() {
     QPainter painter;

@@ -1,5 +1,6 @@
 #include "information_screen.h"
 
+#include "button_strips.h"
 #include "course/course_data.h"
 #include "help_art.h"
 
@@ -16,8 +17,6 @@ TInformacjaForm::TInformacjaForm()
     B_OK->SetBounds(416, 8, 25, 29);
     SetCursor(*B_OK, Cursor::HandPoint);
     B_OK->OnClick = [this] { B_OKClick(); };
-    img_pomoc->SetImage(HelpIconArt());
-    img_glosnik->SetImage(SpeakerIconArt());
     img_pomoc->hide();
     img_glosnik->hide();
     SetUpArrow(*btn_up, 54, true, &TInformacjaForm::btn_upClick);
@@ -43,6 +42,9 @@ void TInformacjaForm::FormShow() {
     dragging_ = false;
     page_.SplitHelpText(HelpText);
     btn_up->hide();
+    // The inline icons are the screens' own buttons.
+    img_pomoc->SetImage(InlineButtonIcon(MyImageList1(), kHelpButtonStrip, HelpIconArt()));
+    img_glosnik->SetImage(InlineButtonIcon(MyImageList1(), kPlayButtonStrip, SpeakerIconArt()));
     Image2->LoadFromFile(Course().DataPath("gfx\\polecenie.bmp"));
 }
 

@@ -1,5 +1,6 @@
 #include "link_label.h"
 
+#include "platform/message_box.h"
 #include "platform/ui/address_opener.h"
 
 namespace lumora {
@@ -47,10 +48,17 @@ std::string TLinkLabel::Address() const {
     return LinkPrefix(LinkType) + hyperLink_;
 }
 
+std::string TLinkLabel::OpenFailedMessage() const {
+    const std::string page = PageName.empty() ? "tej strony" : "strony „" + PageName + "”";
+    const std::string where = LinkType == lumora::LinkType::ltfile ? hyperLink_ : Address();
+    return "Nie udało się otworzyć " + page +
+           ": nie znaleziono przeglądarki internetowej. Możesz otworzyć ją samodzielnie: " + where;
+}
+
 void TLinkLabel::MousePressed(Qt::MouseButton button, int x, int y) {
     Label::MousePressed(button, x, y);
-    if (button == Qt::LeftButton) {
-        OpenAddress(Address());
+    if (button == Qt::LeftButton && !OpenAddress(Address())) {
+        ShowMessage(OpenFailedMessage());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "course/course_data.h"
 #include "platform/random.h"
+#include "platform/text_file.h"
 #include "result_comment.h"
 #include "sound/sound_service.h"
 
@@ -53,7 +54,11 @@ TWynik_Form* TWynik_Form::Instance() {
 
 void TWynik_Form::FormShow() {
     Timer1.SetEnabled(false);
-    Image1->LoadFromFile(Course().DataPath("gfx\\statystyka.bmp"));
+    const CourseData& course = Course();
+    const std::string chosen = course.DataPath(BackgroundFile);
+    Image1->LoadFromFile(!BackgroundFile.empty() && FileExists(chosen)
+                             ? chosen
+                             : course.DataPath(kPlainResultBackground));
     Timer1.SetEnabled(true);
 }
 
@@ -110,6 +115,7 @@ void ShowResult(int points, int correct, int wrong, int answered, int items) {
     }
     const int total = TotalSource() ? TotalSource()() : 0;
     box->Label1->SetCaption(ResultCaption(points, total));
+    box->BackgroundFile = ResultBackgroundName(correct, wrong, items);
     Randomize();
     const std::string comment = ChooseResultComment(correct, wrong, answered, items);
     if (!comment.empty()) {

@@ -28,6 +28,9 @@ class TWynik_Form : public Form {
     Label* btn_exit;
     Label* btn_back;
     Timer Timer1;
+    // The background shown, relative to the course folder; ShowResult picks
+    // it by the score. A course without that picture shows the plain one.
+    std::string BackgroundFile;
 
     void btn_exitClick();
     void btn_backClick();
@@ -50,8 +53,9 @@ void SetPointsTotalSource(PointsTotalSource source);
 // The result caption: text 15, the points, a line break, text 16, the total.
 std::string ResultCaption(int points, int total);
 
-// Fills the result box with the points and the learner's total, speaks the
-// comment chosen by the score, and shows the box modally until it closes.
+// Fills the result box with the points and the learner's total, picks its
+// picture and speaks the comment by the score, and shows the box modally
+// until it closes.
 void ShowResult(int points, int correct, int wrong, int answered, int items);
 
 } // namespace lumora

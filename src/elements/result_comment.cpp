@@ -76,4 +76,13 @@ std::string ChooseResultComment(int correct, int wrong, int answered, int items)
     return CommentForScore(score);
 }
 
+std::string ResultBackgroundName(int correct, int wrong, int items) {
+    const int score = ResultScore(correct, wrong, items);
+    if (score > 100 || score < 50) {
+        return kPlainResultBackground;
+    }
+    const int medal = score >= 90 ? 1 : (score >= 70 ? 2 : 3);
+    return "gfx\\statystyka" + std::to_string(medal) + ".bmp";
+}
+
 } // namespace lumora

@@ -12,4 +12,11 @@ int ResultScore(int correct, int wrong, int items);
 // drawn with the program's generator from its current state.
 std::string ChooseResultComment(int correct, int wrong, int answered, int items);
 
+// The result box's background for a score: "gfx\statystyka1.bmp" (gold) from
+// 90, "gfx\statystyka2.bmp" (silver) from 70, "gfx\statystyka3.bmp" (bronze)
+// from 50, and the plain "gfx\statystyka.bmp" below that or above 100, the
+// same bands as the spoken praise.
+std::string ResultBackgroundName(int correct, int wrong, int items);
+inline constexpr const char* kPlainResultBackground = "gfx\\statystyka.bmp";
+
 } // namespace lumora

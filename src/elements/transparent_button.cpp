@@ -3,6 +3,7 @@
 #include "button_strips.h"
 #include "platform/ui/painter_canvas.h"
 
+#include <QCursor>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -74,7 +75,14 @@ void TTransparentButton::paintEvent(QPaintEvent* event) {
 
 void TTransparentButton::showEvent(QShowEvent* event) {
     FitToStrip();
+    // A button hidden under the pointer and shown again on the same screen
+    // (its screen tells it again when the screen itself is shown).
+    ScreenShown(rect().contains(mapFromGlobal(QCursor::pos())));
     Control::showEvent(event);
+}
+
+void TTransparentButton::ScreenShown(bool pointerOver) {
+    SetStan(Has(tbs_Highlighted) && isEnabled() && pointerOver ? 1 : 0);
 }
 
 void TTransparentButton::MouseEntered() {

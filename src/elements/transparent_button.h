@@ -37,6 +37,11 @@ class TTransparentButton : public Control {
     // The frame a paint draws now; nothing when the button draws nothing.
     std::optional<int> FrameToDraw() const;
 
+    // Lit exactly when the pointer is over it (and it lights up at all), so
+    // a screen or button shown again does not keep the light of its last
+    // visit.
+    void ScreenShown(bool pointerOver) override;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     // The list may have been filled after the button was set up.

@@ -2,7 +2,9 @@
 
 #include "platform/ui/form.h"
 
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 
 namespace lumora {
 
@@ -17,9 +19,24 @@ TPodkladForm::TPodkladForm() : QWidget(nullptr, Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
+void TPodkladForm::CoverScreen() {
+    const QScreen* on = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (on != nullptr) {
+        setGeometry(on->geometry());
+    }
+}
+
 void TPodkladForm::ShowBehind() {
-    showFullScreen();
+    CoverScreen();
+    // A window manager may still keep panels in front of a plain window;
+    // the full-screen state asks it not to.
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    show();
     lower();
+    if (QScreen* on = screen()) {
+        connect(on, &QScreen::geometryChanged, this, &TPodkladForm::CoverScreen,
+                Qt::UniqueConnection);
+    }
 }
 
 } // namespace lumora

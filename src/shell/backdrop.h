@@ -8,7 +8,12 @@ namespace lumora {
 class TPodkladForm : public QWidget {
   public:
     TPodkladForm();
+    // Covers the screen and shows the backdrop beneath the other windows.
     void ShowBehind();
+    // Takes the whole geometry of the screen the backdrop is on. The size is
+    // set here rather than left to a full-screen request, which only a window
+    // manager carries out.
+    void CoverScreen();
 };
 
 } // namespace lumora

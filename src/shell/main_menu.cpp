@@ -69,6 +69,9 @@ void TForm1::CreateClickAreas() {
     btn_www2 = new TLinkLabel(this);
     btn_www->SetBounds(346, 526, 103, 45);
     btn_www2->SetBounds(350, 574, 95, 23);
+    // The names match the captions the artwork draws over the links.
+    btn_www->PageName = "Strona kursu";
+    btn_www2->PageName = "Pomoc";
     for (TLinkLabel* link : {btn_www, btn_www2}) {
         link->LinkType = LinkType::ltfile;
         SetHint(*link, kLinkHint);

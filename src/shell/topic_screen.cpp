@@ -4,6 +4,7 @@
 
 #include "course/exercise_start.h"
 #include "elements/information_screen.h"
+#include "platform/message_box.h"
 #include "platform/text_file.h"
 #include "users/points_table.h"
 #include <QEvent>
@@ -15,6 +16,16 @@ constexpr int kListWidth = 445;
 constexpr int kListHeight = 533;
 
 } // namespace
+
+std::string LessonNotReadyMessage(const CourseData& course, int row, int code) {
+    const int hint = LessonKindHint(code);
+    std::string name = hint == 0 ? std::string() : course.GetHint(hint);
+    if (const SteeringRow* lesson = course.Steering(row); name.empty() && lesson != nullptr) {
+        name = lesson->Title;
+    }
+    const std::string which = name.empty() ? "To ćwiczenie" : "Ćwiczenie „" + name + "”";
+    return which + " nie jest jeszcze dostępne w tej wersji kursu. Wybierz inne ćwiczenie.";
+}
 
 TSecondForm::TSecondForm() : Form(800, 600) {
     SetKeyPreview(true);
@@ -132,9 +143,16 @@ void TSecondForm::PaintBox1MouseMove(int x, int y) {
 }
 
 void TSecondForm::PaintBox1MouseDown(int x, int y) {
-    if (const TopicHitArea* area = HitTest(hitAreas_, x, y)) {
-        StartExercise(Course(), area->row);
+    const TopicHitArea* area = HitTest(hitAreas_, x, y);
+    if (area == nullptr) {
+        return;
     }
+    // A click that opened nothing would leave the learner guessing.
+    if (!HasExerciseScreen(area->code)) {
+        ShowMessage(LessonNotReadyMessage(Course(), area->row, area->code));
+        return;
+    }
+    StartExercise(Course(), area->row);
 }
 
 void TSecondForm::Img_tloMouseMove() {

@@ -10,11 +10,16 @@
 #include "platform/ui/picture.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace lumora {
 
 class TInformacjaForm;
+
+// What the learner reads on clicking a lesson whose kind has no screen in this
+// version: the kind's description (or the lesson's title) in the message.
+std::string LessonNotReadyMessage(const CourseData& course, int row, int code);
 
 class TSecondForm : public Form {
   public:

@@ -8,6 +8,7 @@
 #include "speech.h"
 #include "temp_folder.h"
 #include "text_tables.h"
+#include "theme.h"
 #include "wave_file.h"
 
 #include <gtest/gtest.h>
@@ -199,6 +200,28 @@ TEST(CourseGenCache, KeepsUnchangedFilesAndRemovesWhatIsNoLongerMade) {
     }
     EXPECT_TRUE(QFile::exists(root + "/a/one.txt"));
     EXPECT_FALSE(QFile::exists(root + "/two.txt"));
+}
+
+// WCAG contrast ratio of two colours, computed here from the definition.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto lin = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(CourseGenTheme, EveryTopicTitleReadsOnItsLessonBand) {
+    for (const TopicTheme& t : Topics()) {
+        const QColor text = TextColourOn(t.Accent());
+        // At least the 3:1 that large bold text needs, with some to spare.
+        EXPECT_GE(Contrast(text, t.Accent()), 4.0) << t.folder.toStdString();
+    }
+    EXPECT_EQ(TextColourOn(QColor(28, 42, 66)), QColor(Qt::white));
+    EXPECT_EQ(TextColourOn(QColor(250, 230, 90)), colours::kInk);
 }
 
 } // namespace

@@ -69,7 +69,9 @@ TEST(DemoCourseMedia, MenusAndTopicScreensFindTheirPictures) {
     }
     ExpectBitmap("gfx\\question1.bmp", 246, 138);
     ExpectBitmap("gfx\\informacja.bmp", 455, 101);
-    ExpectBitmap("gfx\\statystyka.bmp", 277, 134);
+    for (const char* result : {"", "1", "2", "3"}) {
+        ExpectBitmap("gfx\\statystyka" + std::string(result) + ".bmp", 277, 134);
+    }
     ExpectBitmap("gfx\\polecenie.bmp", 448, 225);
     ExpectBitmap("gfx\\logowanie.bmp", 246, 187);
     ExpectBitmap("gfx\\nowy_user.bmp", 280, 106);

@@ -1,5 +1,6 @@
 #include "elements/button_strips.h"
 #include "elements/fcs_image.h"
+#include "elements/help_art.h"
 #include "elements/image_list.h"
 #include "elements/link_label.h"
 #include "elements/transparent_button.h"
@@ -11,6 +12,7 @@
 #include "qt_test_app.h"
 #include "temp_folder.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QTest>
 
@@ -141,6 +143,21 @@ TEST_F(ButtonStrips, FirstMissingStripStopsTheFillingWithItsMessage) {
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_NE(messages.Messages()[0].find("Nie moge otworzyc pliku : \""), std::string::npos);
     EXPECT_NE(messages.Messages()[0].find("ok.bmp\""), std::string::npos);
+}
+
+TEST_F(ImageList, HelpTextsShowTheButtonsRestingFrameCentred) {
+    WriteStrip(dir / "b.bmp");
+    list.AddStrip(dir / "b.bmp", 2, 0, 0);
+    QImage fallback(57, 34, QImage::Format_ARGB32);
+    fallback.fill(Qt::blue);
+    const QImage icon = InlineButtonIcon(list, 0, fallback);
+    ASSERT_EQ(icon.size(), QSize(57, 34));
+    EXPECT_EQ(icon.pixelColor(28, 17), kFrame0);
+    EXPECT_EQ(icon.pixelColor(12, 0), kFrame0); // 33 wide from x 12, 33 high from y 0
+    EXPECT_EQ(icon.pixelColor(11, 17).alpha(), 0);
+    EXPECT_EQ(icon.pixelColor(45, 17).alpha(), 0);
+    EXPECT_EQ(icon.pixelColor(12, 32).alpha(), 0); // the strip's transparent colour
+    EXPECT_EQ(InlineButtonIcon(list, 1, fallback), fallback);
 }
 
 // A button on a black form, drawn from a red/green strip.
@@ -278,6 +295,56 @@ TEST_F(LinkLabels, PressOpensThePrefixedAddress) {
     web->SetHyperLink("www.example.org");
     EXPECT_EQ(web->Caption(), "shown");
     EXPECT_EQ(web->Address(), "http://www.example.org");
+}
+
+TEST_F(LinkLabels, APageNoProgramCanOpenIsNamedInAMessage) {
+    AddressRecorder opened(false); // a desktop without a browser
+    MessageRecorder messages;
+    Form form(200, 50);
+    auto* help = new TLinkLabel(&form);
+    help->SetBounds(0, 0, 150, 20);
+    help->LinkType = LinkType::ltfile;
+    help->PageName = "Pomoc";
+    help->SetHyperLink("/kurs/www/pomoc.html");
+    test::ShowAndWait(form);
+    test::MouseDown(*help, {5, 5});
+    test::MouseUp(*help, {5, 5});
+    EXPECT_EQ(opened.Addresses(), std::vector<std::string>{"file:///kurs/www/pomoc.html"});
+    EXPECT_EQ(
+        messages.Messages(),
+        std::vector<std::string>{"Nie udało się otworzyć strony „Pomoc”: nie znaleziono "
+                                 "przeglądarki internetowej. Możesz otworzyć ją samodzielnie: "
+                                 "/kurs/www/pomoc.html"});
+    help->LinkType = LinkType::lthttps;
+    help->PageName.clear();
+    help->SetHyperLink("kurs.example.com");
+    EXPECT_EQ(help->OpenFailedMessage(),
+              "Nie udało się otworzyć tej strony: nie znaleziono przeglądarki internetowej. "
+              "Możesz otworzyć ją samodzielnie: https://kurs.example.com");
+}
+
+TEST_F(Buttons, EachShowingStartsFromWhereThePointerIs) {
+    button->SetStan(1); // lit by the pointer on the last visit
+    // The screen goes while the pointer is on the button, which hears no leave.
+    form.hide();
+    QCursor::setPos(form.mapToGlobal(QPoint(150, 80)));
+    test::ShowAndWait(form);
+    EXPECT_EQ(button->Stan(), 0);
+    EXPECT_EQ(Shown(), kFrame0);
+    form.hide();
+    QCursor::setPos(button->mapToGlobal(QPoint(16, 16)));
+    test::ShowAndWait(form);
+    EXPECT_EQ(button->Stan(), 1);
+    // A disabled button, or one without the highlight, never starts lit.
+    form.hide();
+    button->setEnabled(false);
+    test::ShowAndWait(form);
+    EXPECT_EQ(button->Stan(), 0);
+    form.hide();
+    button->setEnabled(true);
+    button->SetStyle(tbs_Pressed);
+    test::ShowAndWait(form);
+    EXPECT_EQ(button->Stan(), 0);
 }
 
 } // namespace

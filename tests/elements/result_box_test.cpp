@@ -65,6 +65,17 @@ TEST(ResultComment, SingleAnswerAndNoAnswer) {
     EXPECT_EQ(Comments(9, 0, 2, 3), std::set<std::string>{""}); // above 100
 }
 
+TEST(ResultBackground, MedalChosenByTheScore) {
+    EXPECT_EQ(ResultBackgroundName(0, 0, 8), "gfx\\statystyka.bmp");  // nothing right
+    EXPECT_EQ(ResultBackgroundName(0, 0, 0), "gfx\\statystyka.bmp");  // left at once
+    EXPECT_EQ(ResultBackgroundName(4, 1, 8), "gfx\\statystyka.bmp");  // 44
+    EXPECT_EQ(ResultBackgroundName(4, 0, 8), "gfx\\statystyka3.bmp"); // 50: bronze
+    EXPECT_EQ(ResultBackgroundName(8, 2, 8), "gfx\\statystyka2.bmp"); // 80: silver
+    EXPECT_EQ(ResultBackgroundName(9, 1, 9), "gfx\\statystyka1.bmp"); // 90: gold
+    EXPECT_EQ(ResultBackgroundName(5, 0, 5), "gfx\\statystyka1.bmp"); // 100
+    EXPECT_EQ(ResultBackgroundName(9, 0, 3), "gfx\\statystyka.bmp");  // above 100
+}
+
 // The result box over a course with texts 15 and 16 and a background.
 class ResultBox : public test::WidgetTest {
   protected:
@@ -73,9 +84,7 @@ class ResultBox : public test::WidgetTest {
         Course().TextTable[15] = "Punkty:";
         Course().TextTable[16] = "Razem:";
         dir.MakeFolder("gfx");
-        QImage background(277, 134, QImage::Format_RGB32);
-        background.fill(Qt::darkBlue);
-        background.save(QString::fromStdString(dir / "gfx/statystyka.bmp"), "BMP");
+        WriteBackground("gfx/statystyka.bmp", Qt::darkBlue);
         dir.MakeFolder("polecenia");
         for (int n = 1; n <= 12; ++n) {
             dir.WriteBytes("polecenia/q2_" + std::to_string(n) + ".wav", "RIFF");
@@ -86,6 +95,23 @@ class ResultBox : public test::WidgetTest {
         InstallSoundService(previousSound);
         SetPointsTotalSource(nullptr);
         Course() = saved;
+    }
+
+    void WriteBackground(const std::string& name, Qt::GlobalColor colour) {
+        QImage background(277, 134, QImage::Format_RGB32);
+        background.fill(colour);
+        background.save(QString::fromStdString(dir / name), "BMP");
+    }
+
+    // The colour of the background the box showed for a result.
+    QColor BackgroundShown(int correct, int wrong, int items) {
+        QColor shown;
+        test::WhenIdle([&] {
+            shown = box.Image1->Image().pixelColor(10, 10);
+            clock.Advance(TWynik_Form::kCloseAfter);
+        });
+        ShowResult(correct * 5, correct, wrong, correct + wrong, items);
+        return shown;
     }
 
     CourseData saved;
@@ -145,6 +171,16 @@ TEST_F(ResultBox, ShowResultFillsSpeaksAndWaits) {
     ASSERT_EQ(player.plays.size(), 1u);
     const std::string played = player.plays[0];
     EXPECT_EQ(played.substr(0, dir.Path().size() + 13), dir / "polecenia/q2_");
+}
+
+TEST_F(ResultBox, PictureFollowsTheScoreAndFallsBackToThePlainOne) {
+    WriteBackground("gfx/statystyka1.bmp", Qt::yellow);
+    WriteBackground("gfx/statystyka3.bmp", Qt::darkYellow);
+    EXPECT_EQ(BackgroundShown(0, 3, 8), QColor(Qt::darkBlue)); // no medal for nothing
+    EXPECT_EQ(BackgroundShown(8, 0, 8), QColor(Qt::yellow));
+    EXPECT_EQ(BackgroundShown(5, 0, 8), QColor(Qt::darkYellow));
+    // This course has no silver picture: the plain one stands in.
+    EXPECT_EQ(BackgroundShown(6, 0, 8), QColor(Qt::darkBlue));
 }
 
 TEST_F(ResultBox, MissingBackgroundIsReportedAndTheBoxStillCloses) {

@@ -1,7 +1,10 @@
 #include "platform/message_box.h"
 #include "screen_course.h"
+#include "shell/backdrop.h"
 #include "shell/message_screen.h"
 #include "shell/question_screen.h"
+
+#include <QScreen>
 
 #include <filesystem>
 
@@ -78,6 +81,23 @@ TEST_F(MessageScreen, CloseAreaClosesIt) {
     test::ShowAndWait(screen);
     test::MouseClick(*screen.B_OK, {10, 10});
     EXPECT_FALSE(screen.isVisible());
+}
+
+class Backdrop : public test::WidgetTest {};
+
+// Without a window manager nothing carries out a full-screen request, so the
+// backdrop sizes itself to the screen.
+TEST_F(Backdrop, CoversTheWholeScreenItIsOnAndTakesNoInput) {
+    TPodkladForm backdrop;
+    backdrop.resize(640, 480);
+    backdrop.CoverScreen();
+    ASSERT_NE(backdrop.screen(), nullptr);
+    EXPECT_EQ(backdrop.geometry(), backdrop.screen()->geometry());
+    backdrop.resize(640, 480);
+    backdrop.ShowBehind();
+    EXPECT_TRUE(backdrop.isVisible());
+    EXPECT_EQ(backdrop.geometry(), backdrop.screen()->geometry());
+    EXPECT_FALSE(backdrop.isEnabled());
 }
 
 } // namespace

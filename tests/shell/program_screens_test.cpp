@@ -13,6 +13,7 @@
 #include "users/points_table.h"
 
 #include <QImage>
+#include <QScrollBar>
 
 namespace lumora {
 namespace {
@@ -172,6 +173,38 @@ TEST_F(ProgramScreens, TheLoginPreselectsTheLastUserOfTheFile) {
     EXPECT_EQ(Course().CurrentUserFolder, builder.UserFolder() + "2/");
 }
 
+// The longest name the new-user box takes, in its widest letters.
+const std::string kLongestName(17, 'W');
+
+TEST_F(ProgramScreens, TheLongestNameFitsTheLoginListWithoutScrolling) {
+    WriteUsers("1=Ann\n2=" + kLongestName + "\n");
+    Start();
+    test::ShowAndWait(*screens->Form9);
+    const ListBox& list = *screens->Form9->ComboBox1;
+    EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
+    EXPECT_EQ(list.Item(1), kLongestName); // cut only where it is shown
+    EXPECT_EQ(list.item(1)->toolTip().toStdString(), kLongestName);
+    EXPECT_TRUE(list.item(0)->toolTip().isEmpty());
+    test::PressKey(*screens->Form9, Qt::Key_Return);
+    EXPECT_EQ(Course().CurrentUserName, kLongestName);
+}
+
+TEST_F(ProgramScreens, ALongNameOnTheBestScoresStopsShortOfItsPoints) {
+    WriteUsers("1=" + kLongestName + "\n");
+    builder.Folder().WriteBytes("user/1/pkt.txt", EncodePointsRecord({"m_1", 30, 5000, true}));
+    Start();
+    test::ShowAndWait(*screens->TopFiveForm);
+    RecordingCanvas canvas(262, 249, 12);
+    screens->TopFiveForm->PaintBox1Paint(canvas);
+    ASSERT_GE(canvas.Texts.size(), 3u);
+    const auto& name = canvas.Texts[1];
+    EXPECT_EQ(name.text, std::string(12, 'W') + "…");
+    EXPECT_LT(name.x + canvas.TextWidth(name.text), canvas.Texts[2].x);
+    EXPECT_EQ(canvas.Texts[2].text, "5000");
+    EXPECT_EQ(canvas.Texts[4].text, "Brian"); // short names stay whole
+}
+
 TEST_F(ProgramScreens, TheGeographyPictureOpensPlaces) {
     Start();
     TForm1& menu = *screens->Form1;
@@ -243,6 +276,29 @@ TEST_F(ProgramScreens, TheTopicListStartsTheLessonUnderTheMouse) {
     EXPECT_EQ(started, (std::vector<int>{7}));
     topic.PaintBox1MouseDown(drag.right + 50, drag.top + 5);
     EXPECT_EQ(started.size(), 1u);
+}
+
+TEST_F(ProgramScreens, ALessonKindWithoutAScreenSaysSoInsteadOfNothing) {
+    Start();
+    Course().CurrentTopic = "miejsca";
+    TSecondForm& topic = *screens->SecondForm;
+    test::ShowAndWait(topic);
+    topic.PaintBox1->grab();
+    ASSERT_EQ(topic.HitAreas().size(), 7u);
+    MessageRecorder messages;
+    Course().CurrentRow = 0;
+    const TopicHitArea& words = topic.HitAreas()[0]; // code 30: no screen here
+    topic.PaintBox1MouseDown(words.left + 5, words.top + 5);
+    EXPECT_EQ(messages.Messages(),
+              std::vector<std::string>{"Ćwiczenie „hint 53” nie jest jeszcze dostępne w tej "
+                                       "wersji kursu. Wybierz inne ćwiczenie."});
+    EXPECT_EQ(Course().CurrentRow, 0); // nothing was started
+    // A kind without a description is named by its lesson's title.
+    EXPECT_EQ(LessonNotReadyMessage(Course(), 6, 40),
+              "Ćwiczenie „The story” nie jest jeszcze dostępne w tej wersji kursu. Wybierz inne "
+              "ćwiczenie.");
+    EXPECT_EQ(LessonNotReadyMessage(Course(), 99, 40),
+              "To ćwiczenie nie jest jeszcze dostępne w tej wersji kursu. Wybierz inne ćwiczenie.");
 }
 
 TEST_F(ProgramScreens, BestScoresPaintTenRowsAndSpeakTheRank) {

@@ -5,6 +5,8 @@
 #include "picture_files.h"
 #include "theme.h"
 
+#include <utility>
+
 namespace coursegen {
 
 namespace {
@@ -52,12 +54,13 @@ QImage Message() {
     return img;
 }
 
-// Result box, 277 x 134: white bold result at 20, 28; the close area at 248, 8.
-QImage Result() {
+// Result box, 277 x 134: white bold result at 20, 28; the close area at 248,
+// 8; to the right of the result a picture of how well it went.
+QImage Result(const char* picture) {
     QImage img = DarkBox(277, 134);
     QPainter p(&img);
     Smooth(p);
-    Emoji::Draw(p, "🏅", QRectF(212, 50, 54, 60));
+    Emoji::Draw(p, picture, QRectF(212, 50, 54, 60));
     CloseMark(p, QRectF(248, 8, 21, 29));
     return img;
 }
@@ -146,7 +149,16 @@ QImage BestScores() {
 void MakeDialogBackgrounds(Output& out) {
     MakePicture(out, "gfx/question1.bmp", PictureForm::Bmp24, kRecipe, Question);
     MakePicture(out, "gfx/informacja.bmp", PictureForm::Bmp24, kRecipe, Message);
-    MakePicture(out, "gfx/statystyka.bmp", PictureForm::Bmp24, kRecipe, Result);
+    // The program picks the result picture by the score: gold, silver, bronze,
+    // and below half a sign to keep going.
+    const std::pair<const char*, const char*> results[] = {{"gfx/statystyka.bmp", "💪"},
+                                                           {"gfx/statystyka1.bmp", "🥇"},
+                                                           {"gfx/statystyka2.bmp", "🥈"},
+                                                           {"gfx/statystyka3.bmp", "🥉"}};
+    for (const auto& [file, picture] : results) {
+        MakePicture(out, file, PictureForm::Bmp24, QByteArray(kRecipe) + " " + picture,
+                    [picture] { return Result(picture); });
+    }
     MakePicture(out, "gfx/polecenie.bmp", PictureForm::Bmp24, kRecipe, Information);
     MakePicture(out, "gfx/logowanie.bmp", PictureForm::Bmp24, kRecipe, Login);
     MakePicture(out, "gfx/nowy_user.bmp", PictureForm::Bmp24, kRecipe, NewUser);

@@ -27,7 +27,11 @@ QImage LessonPage(const TopicTheme& t) {
     const QString title = t.polish + "  ·  " + t.english;
     const double half = QFontMetricsF(p.font()).horizontalAdvance(title) / 2;
     Emoji::Draw(p, t.emblem, QRectF(400 - half - 40, 8, 30, 30));
-    OutlinedText(p, QRectF(60, 0, 680, 46), Qt::AlignCenter, title, Qt::white, t.Dark());
+    // White on the dark bands; on the light ones (greens, yellow) dark ink
+    // with a pale edge.
+    const QColor text = TextColourOn(t.Accent());
+    OutlinedText(p, QRectF(60, 0, 680, 46), Qt::AlignCenter, title, text,
+                 text == Qt::white ? t.Dark() : t.Light());
     // Faint ruled lines, like an exercise book, under the content.
     p.setPen(QPen(QColor(225, 232, 240), 1));
     for (int y = 74; y < 530; y += 28) {

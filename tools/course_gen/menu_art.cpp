@@ -164,7 +164,7 @@ void BottomControls(QPainter& p) {
     link.setUnderline(true);
     p.setFont(link);
     p.setPen(QColor(30, 80, 170));
-    p.drawText(QRectF(350, 574, 95, 23), Qt::AlignCenter, "Więcej kursów");
+    p.drawText(QRectF(350, 574, 95, 23), Qt::AlignCenter, "Pomoc");
     // The end of the program: k_koniec (768, 4, 29 x 41).
     CloseMark(p, QRectF(768, 4, 29, 41));
 }

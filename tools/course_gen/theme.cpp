@@ -1,5 +1,6 @@
 #include "theme.h"
 
+#include <cmath>
 #include <stdexcept>
 
 namespace coursegen {
@@ -43,6 +44,24 @@ const TopicTheme& TopicByFolder(const QString& folder) {
         }
     }
     throw std::runtime_error("no topic named " + folder.toStdString());
+}
+
+namespace {
+
+double RelativeLuminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+} // namespace
+
+QColor TextColourOn(const QColor& ground) {
+    const double g = RelativeLuminance(ground);
+    const double onWhite = 1.05 / (g + 0.05);
+    const double onInk = (g + 0.05) / (RelativeLuminance(colours::kInk) + 0.05);
+    return onWhite >= onInk ? QColor(Qt::white) : colours::kInk;
 }
 
 QFont UiFont(int pixelSize, bool bold) {

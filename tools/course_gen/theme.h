@@ -35,6 +35,10 @@ inline const QColor kGold{242, 183, 5};
 inline const QColor kKey{255, 0, 255}; // the transparent colour of button strips
 } // namespace colours
 
+// White or ink, whichever reads better on the ground (the larger contrast
+// ratio of their relative luminances).
+QColor TextColourOn(const QColor& ground);
+
 // The interface type: Liberation Sans, metric-compatible with Arial, which
 // the program uses for its own texts.
 QFont UiFont(int pixelSize, bool bold);

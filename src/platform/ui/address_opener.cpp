@@ -15,21 +15,22 @@ AddressHandler& Handler() {
 
 } // namespace
 
-void OpenAddress(const std::string& address) {
+bool OpenAddress(const std::string& address) {
     if (Handler()) {
-        Handler()(address);
-        return;
+        return Handler()(address);
     }
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
 AddressHandler SetAddressHandler(AddressHandler handler) {
     return std::exchange(Handler(), std::move(handler));
 }
 
-AddressRecorder::AddressRecorder()
-    : previous_(SetAddressHandler(
-          [this](const std::string& address) { addresses_.push_back(address); })) {}
+AddressRecorder::AddressRecorder(bool opens)
+    : previous_(SetAddressHandler([this, opens](const std::string& address) {
+          addresses_.push_back(address);
+          return opens;
+      })) {}
 
 AddressRecorder::~AddressRecorder() {
     SetAddressHandler(std::move(previous_));

@@ -7,18 +7,21 @@
 
 namespace lumora {
 
-using AddressHandler = std::function<void(const std::string& address)>;
+// Answers whether the address could be handed to a program that opens it.
+using AddressHandler = std::function<bool(const std::string& address)>;
 
-// Opens the address with the desktop's program for it.
-void OpenAddress(const std::string& address);
+// Opens the address with the desktop's program for it; false when the desktop
+// has no program to open it with (no browser, no opener installed).
+bool OpenAddress(const std::string& address);
 
 // Installs a handler and returns the previous one (none: the desktop opens it).
 AddressHandler SetAddressHandler(AddressHandler handler);
 
-// Records the addresses opened while it lives.
+// Records the addresses opened while it lives; with `opens` false it answers
+// as a desktop without a browser would.
 class AddressRecorder {
   public:
-    AddressRecorder();
+    explicit AddressRecorder(bool opens = true);
     ~AddressRecorder();
     AddressRecorder(const AddressRecorder&) = delete;
     AddressRecorder& operator=(const AddressRecorder&) = delete;

@@ -73,6 +73,9 @@ class Canvas {
     // Draws text with its top-left corner at (x, y); with a solid brush the
     // text cell is filled first.
     virtual void TextOut(int x, int y, std::string_view text) = 0;
+    // The text as it fits in `width` pixels in the current font: whole, or
+    // cut at a character and ended with "…".
+    std::string ElidedText(std::string_view text, int width);
 
     void MoveTo(int x, int y);
     // A line from the pen position to (x, y) with the pen; the pen moves there.

@@ -30,6 +30,12 @@ class Control : public QWidget {
     std::function<void()> OnMouseLeave;
 
     void SetBounds(int left, int top, int width, int height);
+
+    // Called by its form each time the form is shown, once it is in place:
+    // whether the pointer is over the control now. A screen hidden under the
+    // pointer sends its controls no leave, so a control that shows where the
+    // mouse is starts again from here.
+    virtual void ScreenShown(bool /*pointerOver*/) {}
     // Performs the click, as a press and release over the control does.
     void Click();
 

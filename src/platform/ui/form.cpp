@@ -1,8 +1,10 @@
 #include "form.h"
 
+#include "control.h"
 #include "fonts.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -77,6 +79,19 @@ void Form::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         CentreOnScreen();
         FormShow();
+        TellControlsWhereThePointerIs();
+    }
+}
+
+void Form::TellControlsWhereThePointerIs() {
+    const QPoint pointer = QCursor::pos();
+    // Controls carry no meta-object of their own, so qobject_cast would take
+    // any widget for one.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        auto* control = dynamic_cast<Control*>(child);
+        if (control != nullptr && control->isVisibleTo(this)) {
+            control->ScreenShown(control->rect().contains(control->mapFromGlobal(pointer)));
+        }
     }
 }
 

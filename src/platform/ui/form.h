@@ -57,6 +57,7 @@ class Form : public QWidget {
 
   private:
     void CentreOnScreen();
+    void TellControlsWhereThePointerIs();
     bool PreviewKey(QKeyEvent& event);
 
     QEventLoop* modalLoop_ = nullptr;

@@ -5,8 +5,17 @@
 #include <QPalette>
 
 namespace lumora {
+namespace {
+
+// The room a line of the box leaves on either side of its text.
+constexpr int kTextMargins = 8;
+
+} // namespace
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    // A line too long for the box ends in "…" instead of scrolling sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
     QObject::connect(this, &QListWidget::itemClicked, [this] {
         if (OnClick) {
             OnClick();
@@ -15,7 +24,11 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 void ListBox::AddItem(const std::string& text) {
-    addItem(QString::fromStdString(text));
+    auto* line = new QListWidgetItem(QString::fromStdString(text), this);
+    // A cut line shows the whole text under the mouse.
+    if (fontMetrics().horizontalAdvance(line->text()) > viewport()->width() - kTextMargins) {
+        line->setToolTip(line->text());
+    }
 }
 
 void ListBox::ClearItems() {

@@ -1,5 +1,7 @@
 #pragma once
-// A list box: lines of text, one of which may be selected.
+// A list box: lines of text, one of which may be selected. A line wider than
+// the box is cut with "…" (its whole text as its hint); the box never scrolls
+// sideways.
 #include "canvas.h"
 
 #include <QListWidget>

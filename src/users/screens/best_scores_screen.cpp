@@ -5,6 +5,14 @@
 #include "users/user_registry.h"
 
 namespace lumora {
+namespace {
+
+// A long name is cut short of the totals' column rather than drawn over it.
+constexpr int kNameLeft = 25;
+constexpr int kTotalLeft = 200;
+constexpr int kNameWidth = kTotalLeft - kNameLeft - 8;
+
+} // namespace
 
 TTopFiveForm::TTopFiveForm(const UserList& users) : Form(800, 600), users_(users) {
     img_tlo = new Picture(this);
@@ -56,8 +64,8 @@ void TTopFiveForm::PaintBox1Paint(Canvas& canvas) {
         canvas.Font.size = i == 1 ? 14 : (i <= 3 ? 12 : 10);
         const int y = 24 * (i - 1);
         canvas.TextOut(0, y, std::to_string(i) + ".");
-        canvas.TextOut(25, y, entry.name);
-        canvas.TextOut(200, y, std::to_string(entry.total));
+        canvas.TextOut(kNameLeft, y, canvas.ElidedText(entry.name, kNameWidth));
+        canvas.TextOut(kTotalLeft, y, std::to_string(entry.total));
     }
 }
 
