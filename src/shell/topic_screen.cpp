@@ -3,6 +3,7 @@
 #include "lesson_icons.h"
 
 #include "course/exercise_start.h"
+#include "course/lesson_kinds.h"
 #include "elements/information_screen.h"
 #include "platform/text_file.h"
 #include "users/points_table.h"
@@ -126,7 +127,7 @@ void TSecondForm::PaintBox1MouseMove(int x, int y) {
         return;
     }
     SetCursor(*PaintBox1, Cursor::HandPoint);
-    const int hint = LessonKindHint(area->code);
+    const int hint = LessonKindOf(area->code).hint;
     lbl_opis->SetCaption(hint == 0 ? std::string() : Course().GetHint(hint));
     lbl_opis->show();
 }
