@@ -144,13 +144,15 @@ QImage BestScores() {
 } // namespace
 
 void MakeDialogBackgrounds(Output& out) {
-    MakePicture(out, "gfx/question1.bmp", PictureForm::Bmp24, kRecipe, Question);
-    MakePicture(out, "gfx/informacja.bmp", PictureForm::Bmp24, kRecipe, Message);
-    MakePicture(out, "gfx/statystyka.bmp", PictureForm::Bmp24, kRecipe, Result);
-    MakePicture(out, "gfx/polecenie.bmp", PictureForm::Bmp24, kRecipe, Information);
-    MakePicture(out, "gfx/logowanie.bmp", PictureForm::Bmp24, kRecipe, Login);
-    MakePicture(out, "gfx/nowy_user.bmp", PictureForm::Bmp24, kRecipe, NewUser);
-    MakePicture(out, "gfx/topten_tlo.bmp", PictureForm::Bmp8, kRecipe, BestScores);
+    MakePicture(out, CourseName(lumora::kQuestionPicture), PictureForm::Bmp24, kRecipe, Question);
+    MakePicture(out, CourseName(lumora::kMessagePicture), PictureForm::Bmp24, kRecipe, Message);
+    MakePicture(out, CourseName(lumora::kResultBoxPicture), PictureForm::Bmp24, kRecipe, Result);
+    MakePicture(out, CourseName(lumora::kInformationPicture), PictureForm::Bmp24, kRecipe,
+                Information);
+    MakePicture(out, CourseName(lumora::kLoginPicture), PictureForm::Bmp24, kRecipe, Login);
+    MakePicture(out, CourseName(lumora::kNewUserPicture), PictureForm::Bmp24, kRecipe, NewUser);
+    MakePicture(out, CourseName(lumora::kBestScoresPicture), PictureForm::Bmp8, kRecipe,
+                BestScores);
 }
 
 } // namespace coursegen
