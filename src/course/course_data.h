@@ -66,6 +66,7 @@ struct StRecord {
     std::string StHead;
     std::string StBody;
     std::string StTail;
+    int Line = 0; // the line of St.t that holds StHead; StBody is on the next
 };
 
 struct RevealEntry {

@@ -21,7 +21,7 @@ void LoadSt(CourseData& course, LoadReport& report) {
             continue;
         }
         const int lineNo = static_cast<int>(i + 1);
-        StRecord record{head, lineAt(i + 1), lineAt(i + 2)};
+        StRecord record{head, lineAt(i + 1), lineAt(i + 2), lineNo};
         i += 3;
         int number = 0;
         const bool ok = Converted(report, kStFile, lineNo, [&] {

@@ -87,7 +87,6 @@ class ProgramScreens : public test::ScreenCourse {
 };
 
 TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
-    RegisterProgramExerciseScreens();
     Start();
     EXPECT_EQ(screens->CreationOrder,
               (std::vector<std::string>{"TForm1", "TForm5", "TSecondForm", "TWynik_Form", "TForm9",

@@ -2,6 +2,7 @@
 // and reports every fault of every file. It never writes anything.
 #include "course/startup_loading.h"
 #include "course_dump.h"
+#include "exercises/lesson_checks.h"
 
 #include <cstdio>
 #include <string>
@@ -56,6 +57,8 @@ int CheckCourse(const Arguments& args) {
         [&](const lumora::LoadFault& f, lumora::FaultKind) { faults.push_back(f); }, false);
     lumora::CourseData scratch;
     lumora::LoadCourse(scratch, options, collectAll);
+    // Every lesson's content, read as its screen reads it.
+    lumora::CheckLessons(scratch, collectAll);
 
     if (args.dump) {
         // The tables as the program holds them: loading stops at the first

@@ -1,7 +1,9 @@
 #include "exercise_shots.h"
 
 #include "course/course_data.h"
-#include "exercises/choice_screen.h"
+#include "course/lesson_kinds.h"
+#include "exercises/lesson_context.h"
+#include "exercises/multiple_choice/choice_screen.h"
 
 namespace lumora::shots {
 namespace {
@@ -45,8 +47,10 @@ void ChooseAnswer(TC_MC_Form& screen, int q, int n) {
 
 std::unique_ptr<QWidget> MultipleChoiceShot() {
     UseSampleLesson(Course());
-    auto screen = std::make_unique<TC_MC_Form>();
-    screen->Load(Course());
+    // The shot outlives this function, and the screen works with the context.
+    static LessonContext context = ProgramLessonContext();
+    auto screen = std::make_unique<TC_MC_Form>(context);
+    screen->Load();
     // The first paint lays the answers out.
     screen->grab();
     const ChoiceContent& content = screen->Content();

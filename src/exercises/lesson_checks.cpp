@@ -1,0 +1,79 @@
+#include "lesson_checks.h"
+
+#include "course/course_file_names.h"
+#include "course/lesson_kinds.h"
+#include "exercise_header.h"
+#include "multiple_choice/choice_content.h"
+
+#include <set>
+#include <utility>
+#include <variant>
+
+namespace lumora {
+namespace {
+
+std::optional<std::string> CheckChoice(const StRecord& record) {
+    const auto parsed = ParseChoiceContent(record.StBody);
+    if (const auto* fault = std::get_if<std::string>(&parsed)) {
+        return *fault;
+    }
+    return std::nullopt;
+}
+
+// One row per lesson kind whose content the checker reads.
+struct KindCheck {
+    int code;
+    ContentCheck check;
+};
+constexpr KindCheck kChecks[] = {
+    {kMultipleChoiceCode, CheckChoice},
+};
+
+std::string LessonName(const SteeringRow& row) {
+    return "lesson \"" + row.Title + "\" of " + row.TopicFolder + " (code " +
+           std::to_string(row.Code) + ")";
+}
+
+void CheckStoryLesson(const CourseData& course, const SteeringRow& row, LoadReport& report) {
+    const StoryLesson lesson = ReadStoryLesson(course, row.Content);
+    if (lesson.record == nullptr) {
+        report.Fault(kStFile, 0,
+                     "record " + row.Content + " for " + LessonName(row) + ": " + *lesson.fault,
+                     FaultKind::CheckOnly);
+        return;
+    }
+    const int line = lesson.record->Line;
+    if (lesson.fault) {
+        report.Fault(kStFile, line, "record " + row.Content + ": " + *lesson.fault,
+                     FaultKind::CheckOnly);
+        return;
+    }
+    if (const ContentCheck check = ContentCheckFor(row.Code)) {
+        if (const std::optional<std::string> fault = check(*lesson.record)) {
+            report.Fault(kStFile, line + 1, "record " + row.Content + ": " + *fault,
+                         FaultKind::CheckOnly);
+        }
+    }
+}
+
+} // namespace
+
+ContentCheck ContentCheckFor(int code) {
+    for (const KindCheck& row : kChecks) {
+        if (row.code == code) {
+            return row.check;
+        }
+    }
+    return nullptr;
+}
+
+void CheckLessons(const CourseData& course, LoadReport& report) {
+    std::set<std::pair<int, std::string>> checked;
+    for (const SteeringRow& row : course.SteeringTable) {
+        if (IsStoryCode(row.Code) && checked.insert({row.Code, row.Content}).second) {
+            CheckStoryLesson(course, row, report);
+        }
+    }
+}
+
+} // namespace lumora
