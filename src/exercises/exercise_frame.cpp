@@ -3,15 +3,9 @@
 #include "elements/markup_painter.h"
 #include "exercise_art.h"
 #include "frame_layout.h"
-#include "platform/media/widget_surface.h"
 
 namespace lumora {
 namespace {
-
-constexpr int kFilmWidth = 352;
-constexpr int kFilmHeight = 288;
-// A recording has no picture: its panel is put aside, off the screen's edge.
-constexpr int kPanelAsideLeft = 780;
 
 LessonScreenOptions ScreenOptions(const FrameOptions& options) {
     LessonScreenOptions screen;
@@ -30,6 +24,7 @@ ExerciseFrame::ExerciseFrame(LessonContext& context, const FrameOptions& options
     : LessonScreen(context, ScreenOptions(options)), Transport(*this, context.sound),
       btn_play(Transport.btn_play), btn_stop(Transport.btn_stop), btn_pause(Transport.btn_pause),
       shape1(Transport.shape1), shape2(Transport.shape2), Timer1(Transport.Timer1),
+      Film(*this, context.sound, options.film), Panel2(Film.Panel2), img_video(Film.img_video),
       options_(options) {
     const CourseData& course = context.course;
     lbl_jeszcze_raz = MakeButton(options_.againLeft, kButtonTop, 1, course.GetHint(38));
@@ -38,38 +33,9 @@ ExerciseFrame::ExerciseFrame(LessonContext& context, const FrameOptions& options
     CheckButton = MakeButton(options_.checkLeft, kButtonTop, 0, course.GetHint(39));
     CheckButton->OnClick = [this] { CheckButtonClick(); };
     CheckButton->setVisible(!options_.checkHiddenAtFirst);
-    Transport.OnPlay = [this] { FilmStarted(); };
-    Transport.OnStop = [this] { ShowStill(); };
-    CreateFilm();
+    Transport.OnPlay = [this] { Film.Started(); };
+    Transport.OnStop = [this] { Film.ShowStill(); };
     CreateContentControls();
-}
-
-ExerciseFrame::~ExerciseFrame() {
-    // The sound service must not keep pointers into a screen that is gone.
-    SoundService& sound = Sounds();
-    if (sound.FilmPanel() == panelLink_.get()) {
-        sound.SetFilmPanel(nullptr);
-    }
-    if (sound.FilmStill() == stillLink_.get()) {
-        sound.SetFilmStill(nullptr);
-    }
-    if (displaySet_) {
-        sound.MainPlayer().SetDisplay(nullptr);
-    }
-}
-
-void ExerciseFrame::CreateFilm() {
-    Panel2 = new Panel(this);
-    Panel2->SetBounds(0, 0, kFilmWidth, kFilmHeight);
-    Panel2->SetColor(kBlack);
-    Panel2->hide();
-    img_video = new Picture(this);
-    img_video->SetBounds(0, 0, kFilmWidth, kFilmHeight);
-    img_video->SetStretch(true);
-    img_video->hide();
-    panelLink_ = std::make_unique<ScreenElementLink>(*Panel2);
-    stillLink_ = std::make_unique<ScreenElementLink>(*img_video);
-    filmSurface_ = std::make_unique<WidgetSurface>(Panel2);
 }
 
 void ExerciseFrame::CreateContentControls() {
@@ -135,8 +101,7 @@ void ExerciseFrame::LayOut(SteeringRow& row) {
     const LayoutPoint bar = LayoutPair(row, 1);
     Transport.Place(bar.x, bar.y, options_.transport);
     const LayoutPoint film = LayoutPair(row, 2);
-    Panel2->move(film.x, film.y);
-    img_video->move(film.x, film.y);
+    Film.MoveTo(film.x, film.y);
     pb_polecenie->resize(InstructionBoxWidth(pb_polecenie->x(), pb_polecenie->width()),
                          pb_polecenie->height());
     PlaceScrollButtons(row);
@@ -158,8 +123,7 @@ void ExerciseFrame::PlaceScrollButtons(SteeringRow& row) {
 
 void ExerciseFrame::RegisterWithSound() {
     Transport.Reset();
-    Sounds().SetFilmPanel(options_.film ? panelLink_.get() : nullptr);
-    Sounds().SetFilmStill(options_.film ? stillLink_.get() : nullptr);
+    Film.Register();
 }
 
 void ExerciseFrame::PlayHelp() {
@@ -178,38 +142,10 @@ void ExerciseFrame::StartMedia() {
     sound.SetFilmMode(film_);
     exerciseMedia_ = media.ExerciseMedia;
     Transport.SetMedia(exerciseMedia_);
-    sound.MainPlayer().SetDisplay(nullptr);
-    displaySet_ = false;
-    img_video->hide();
-    Panel2->hide();
-    if (exerciseMedia_.empty()) {
-        return;
-    }
-    if (!film_) {
-        Panel2->move(kPanelAsideLeft, 0);
-    } else if (options_.film) {
-        sound.MainPlayer().SetDisplay(filmSurface_.get());
-        displaySet_ = true;
-        img_video->LoadFromFile(media.StillPicture);
-        img_video->show();
-    }
+    Film.Open(media);
     // The help started first, so an automatic start waits behind it.
-    if (CurrentCourse().AutoPlay == 1) {
+    if (!exerciseMedia_.empty() && CurrentCourse().AutoPlay == 1) {
         sound.PlaySound(exerciseMedia_, SoundMode::Next);
-    }
-}
-
-void ExerciseFrame::FilmStarted() {
-    if (film_ && options_.film && Panel2->isHidden()) {
-        Panel2->show();
-        img_video->hide();
-    }
-}
-
-void ExerciseFrame::ShowStill() {
-    if (film_ && options_.film && img_video->HasImage()) {
-        Panel2->hide();
-        img_video->show();
     }
 }
 
@@ -219,7 +155,7 @@ void ExerciseFrame::CheckButtonClick() {
     // where the player is, and a film shows its still again.
     if (Transport.Rewound()) {
         Transport.FollowPlayer();
-        ShowStill();
+        Film.ShowStill();
     }
 }
 
@@ -268,7 +204,7 @@ void ExerciseFrame::BeforeLeaving() {
     film_ = false;
     Sounds().SetFilmMode(false);
     Sounds().StopMedia();
-    Panel2->hide();
+    Film.Close();
     Transport.SetVisible(false);
 }
 

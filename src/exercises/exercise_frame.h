@@ -8,27 +8,22 @@
 #include "common/scroll_state.h"
 #include "elements/fcs_image.h"
 #include "exercise_header.h"
+#include "film_view.h"
 #include "lesson_screen.h"
 #include "platform/ui/label.h"
 #include "platform/ui/paint_box.h"
-#include "platform/ui/panel.h"
-#include "screen_element_link.h"
 #include "transport_bar.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 
 namespace lumora {
-
-class WidgetSurface;
 
 class ExerciseFrame : public LessonScreen {
   public:
     static constexpr int kKnobInterval = TransportBar::kKnobInterval;
 
     ExerciseFrame(LessonContext& context, const FrameOptions& options);
-    ~ExerciseFrame() override;
 
     TTransparentButton* lbl_jeszcze_raz;
     TTransparentButton* CheckButton; // btn_ok or btn_sprawdz, by screen
@@ -40,6 +35,7 @@ class ExerciseFrame : public LessonScreen {
     Picture* shape1;
     Picture* shape2;
     Timer& Timer1;
+    FilmView Film;
     Panel* Panel2;
     Picture* img_video;
     TFCSImage1* btn_up;
@@ -90,7 +86,6 @@ class ExerciseFrame : public LessonScreen {
     void FormClose() override;
 
   private:
-    void CreateFilm();
     void CreateContentControls();
     void ResetFrame();
     void LayOut(SteeringRow& row);
@@ -98,21 +93,13 @@ class ExerciseFrame : public LessonScreen {
     void RegisterWithSound();
     void StartMedia();
     void CheckButtonClick();
-    // After the media stopped: a film's still comes back in front of the
-    // panel, which would otherwise keep the frame where the film stopped.
-    void ShowStill();
-    void FilmStarted();
 
     FrameOptions options_;
     ExerciseHeader header_;
     std::string exerciseMedia_;
     bool film_ = false;
-    bool displaySet_ = false;
     QWidget* contentArea_ = nullptr;
     ScrollState scroll_;
-    std::unique_ptr<ScreenElementLink> panelLink_;
-    std::unique_ptr<ScreenElementLink> stillLink_;
-    std::unique_ptr<WidgetSurface> filmSurface_;
 };
 
 } // namespace lumora
