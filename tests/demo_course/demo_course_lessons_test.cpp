@@ -309,13 +309,13 @@ TEST(DemoCourseLessons, StoriesFindTheirRecordsMediaAndContent) {
         // The kinds whose screens are still to come: their content as the
         // course means it.
         switch (row.Code) {
-        case 36:
+        case kDragAndDropCode:
             CheckDragAndDrop(where, content, p);
             break;
-        case 37:
+        case kTypingCode:
             CheckTyping(c, where, content, p);
             break;
-        case 38:
+        case kDefinitionsCode:
             CheckDefinitions(where, content, p);
             break;
         default:
@@ -332,7 +332,7 @@ TEST(DemoCourseLessons, GamesFindTheirPuzzlesWordsAndPictures) {
     Problems p;
     for (const auto& row : Rows()) {
         const std::string where = Where(row);
-        if (row.Code == 40) {
+        if (row.Code == kWordSearchCode) {
             const auto lines = ReadTextLines(c.DataPath("Pseudo\\" + row.Content + ".txt"));
             if (!lines) {
                 p.Add(where, "no word search file");
@@ -356,7 +356,7 @@ TEST(DemoCourseLessons, GamesFindTheirPuzzlesWordsAndPictures) {
                     p.Add(where, "the grid does not hide " + word);
                 }
             }
-        } else if (row.Code == 41) {
+        } else if (row.Code == kRevealCode) {
             p.NeedFile(c, where, "tla\\" + row.Background);
             int candidates = 0;
             for (const auto& d : c.DataTable) {
@@ -368,7 +368,7 @@ TEST(DemoCourseLessons, GamesFindTheirPuzzlesWordsAndPictures) {
             if (candidates < 14) {
                 p.Add(where, std::to_string(candidates) + " words for a game of 14");
             }
-        } else if (row.Code == 42) {
+        } else if (row.Code == kCrosswordCode) {
             p.NeedFile(c, where, "tla\\" + row.Background);
             const std::string folder = "krzyzowka\\" + row.TopicFolder + "\\";
             const auto lines = ReadTextLines(c.DataPath(folder + "slowka.txt"));

@@ -13,6 +13,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 namespace lumora {
 namespace {
 
@@ -72,6 +74,17 @@ class ExerciseFrameTest : public test::StoryCourse,
 };
 
 INSTANTIATE_TEST_SUITE_P(FrameScreens, ExerciseFrameTest, ::testing::ValuesIn(kFrameScreens));
+
+TEST(FrameScreens, EveryCatalogueScreenOnTheFrameIsTestedHere) {
+    for (const ScreenEntry& entry : ScreenCatalogue()) {
+        for (int code : entry.codes) {
+            const bool listed =
+                std::any_of(std::begin(kFrameScreens), std::end(kFrameScreens),
+                            [code](const FrameScreen& s) { return s.code == code; });
+            EXPECT_EQ(listed, entry.onFrame) << entry.name << ", code " << code;
+        }
+    }
+}
 
 TEST_P(ExerciseFrameTest, WithoutAutoPlayOnlyTheHelpIsHeard) {
     Open();
