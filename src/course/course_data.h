@@ -66,7 +66,7 @@ struct StRecord {
     std::string StHead;
     std::string StBody;
     std::string StTail;
-    int line = 0; // where StHead stands in St.t (1-based); StBody is on the next line
+    int Line = 0; // the line of St.t that holds StHead; StBody is on the next
 };
 
 struct RevealEntry {

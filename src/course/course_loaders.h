@@ -2,6 +2,7 @@
 // The loaders of the course tables and the user settings. Each reads one file
 // into the CourseData and reports faults through the LoadReport.
 #include "course_data.h"
+#include "course_file_names.h"
 #include "load_report.h"
 
 #include <optional>
@@ -9,15 +10,6 @@
 #include <vector>
 
 namespace lumora {
-
-// Course-relative names of the files the loaders read.
-inline constexpr const char* kIniFile = "ini.t";
-inline constexpr const char* kUserSettingsFile = "ini_hdd.t";
-inline constexpr const char* kInstructionsFile = "Polecenia\\polecenia.txt";
-inline constexpr const char* kSteeringFile = "Steruj.t";
-inline constexpr const char* kDataFile = "data.t";
-inline constexpr const char* kStFile = "St.t";
-inline constexpr const char* kRevealIndexFile = "odkrywanki\\idx.t";
 
 void LoadIni(CourseData& course, LoadReport& report);
 void LoadUserSettings(CourseData& course, LoadReport& report);

@@ -1,5 +1,6 @@
 #include "exercise_start.h"
 
+#include "lesson_kinds.h"
 #include "platform/text_helpers.h"
 
 #include <map>
@@ -10,12 +11,6 @@ namespace {
 std::map<int, ExerciseOpener>& Registry() {
     static std::map<int, ExerciseOpener> registry;
     return registry;
-}
-
-// Story exercises read St.t and the games read their own files; every other
-// kind works on data rows selected by its content key.
-bool UsesDataRows(int code) {
-    return code < 35 || code > 42;
 }
 
 } // namespace
@@ -40,7 +35,7 @@ void StartExercise(CourseData& course, int index) {
     course.CurrentContent = row->Content;
     course.CurrentRow = index;
     course.CurrentCode = row->Code;
-    if (UsesDataRows(row->Code)) {
+    if (LessonKindOf(row->Code).selectsDataRows) {
         SelectDataRows(course, course.CurrentContent);
     }
     const auto it = Registry().find(row->Code);

@@ -1,17 +1,15 @@
 #include "topic_list_layout.h"
 
+#include "lesson_kinds.h"
+
+#include <array>
+
 namespace lumora {
 namespace {
 
-bool IsSentence(int c) {
-    return (c >= 1 && c <= 4) || c == 9;
-}
-bool IsStory(int c) {
-    return c >= 35 && c <= 39;
-}
-bool IsVarious(int c) {
-    return c >= 40 && c <= 42;
-}
+// The heading of each TopicSection (none for None).
+const std::array<const char*, 5> kHeadings{"", kHeadingVocabulary, kHeadingSentences, kHeadingStory,
+                                           kHeadingVarious};
 
 // Walks the lessons once, keeping the pen position and which headings have
 // been drawn, as the list is painted top to bottom.
@@ -31,20 +29,15 @@ class ListPainter {
 
   private:
     void Headings(int c) {
-        if (c == 30 && !vocabulary_) {
-            vocabulary_ = true;
-            Heading(kHeadingVocabulary);
-        } else if (IsSentence(c) && !sentences_) {
-            sentences_ = true;
-            Heading(kHeadingSentences);
-        } else if (IsStory(c) && !story_) {
-            story_ = true;
-            storyStart_ = true;
-            Heading(kHeadingStory);
-        } else if (IsVarious(c) && !various_) {
-            various_ = true;
-            Heading(kHeadingVarious);
+        const LessonKind& kind = LessonKindOf(c);
+        if (!kind.headsSection || headed_[static_cast<int>(kind.section)]) {
+            return;
         }
+        headed_[static_cast<int>(kind.section)] = true;
+        if (kind.section == TopicSection::Story) {
+            storyStart_ = true; // the first story lesson draws its title
+        }
+        Heading(kHeadings[static_cast<int>(kind.section)]);
     }
 
     void Heading(const std::string& text) {
@@ -57,22 +50,26 @@ class ListPainter {
     }
 
     void Body(const SteeringRow& r, bool done) {
-        const int c = r.Code;
-        if ((c >= 1 && c <= 4) || c == 30 || c == 41 || c == 42) {
+        switch (LessonKindOf(r.Code).place) {
+        case ListPlace::TitleAndIcon:
             Title(r.Title);
             x_ = style_.iconOffset;
-        } else if (c == 9 || c == 31 || c == 32) {
+            break;
+        case ListPlace::BesideLast:
             y_ -= kLessonLineHeight;
-        } else if (c == 35 || c == 36 || c == 37 || c == 39) {
+            break;
+        case ListPlace::StoryLine:
             SharedLine(r.Title, storyStart_);
-        } else if (c == 38) {
+            break;
+        case ListPlace::DefinitionsLine:
             SharedLine(r.Title, definitionsStart_);
-        } else {
+            break;
+        case ListPlace::TitleOnly:
             TitleOnly(r.Title, done);
             return;
         }
         StepRight();
-        out_.items.push_back({TopicListItem::Kind::Icon, "", x_, y_, false, colour_, c, done});
+        out_.items.push_back({TopicListItem::Kind::Icon, "", x_, y_, false, colour_, r.Code, done});
     }
 
     // Story lessons after the first of their kind share its line.
@@ -122,7 +119,8 @@ class ListPainter {
     int y_ = -4;
     // The list's font is bold until the first heading has been drawn.
     bool bold_ = true;
-    bool vocabulary_ = false, sentences_ = false, story_ = false, various_ = false;
+    // Which section headings are drawn, by TopicSection.
+    std::array<bool, 5> headed_{};
     bool storyStart_ = false;
     bool definitionsStart_ = true;
 };
@@ -176,43 +174,6 @@ const TopicHitArea* HitTest(const std::vector<TopicHitArea>& areas, int x, int y
         }
     }
     return nullptr;
-}
-
-int LessonKindHint(int code) {
-    switch (code) {
-    case 30:
-        return 53;
-    case 31:
-        return 54;
-    case 32:
-        return 55;
-    case 1:
-        return 56;
-    case 2:
-        return 57;
-    case 3:
-        return 58;
-    case 4:
-        return 59;
-    case 9:
-        return 60;
-    case 41:
-        return 61;
-    case 42:
-        return 62;
-    case 35:
-        return 63;
-    case 36:
-        return 64;
-    case 37:
-        return 65;
-    case 38:
-        return 66;
-    case 39:
-        return 67;
-    default:
-        return 0;
-    }
 }
 
 } // namespace lumora

@@ -75,7 +75,4 @@ TopicListLayout LayOutTopicList(const CourseData& course, const std::vector<int>
 // The first area that contains the point (edges included), or nullptr.
 const TopicHitArea* HitTest(const std::vector<TopicHitArea>& areas, int x, int y);
 
-// The hint number that describes a lesson kind, or 0 for none.
-int LessonKindHint(int code);
-
 } // namespace lumora

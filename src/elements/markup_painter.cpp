@@ -1,6 +1,6 @@
 #include "markup_painter.h"
 
-#include <algorithm>
+#include "word_flow.h"
 
 namespace lumora {
 
@@ -35,31 +35,9 @@ void PaintMarkup(Canvas& canvas, std::string_view text) {
     canvas.Font.size = 10;
     canvas.Font.pixels = 0;
     canvas.Brush.style = BrushStyle::Clear;
-    int x = 0;
-    int y = 0;
-    while (!text.empty()) {
-        const std::string_view word = NextWord(text);
-        text.remove_prefix(std::min(word.size() + 1, text.size()));
-        // Anything that starts with "<" and holds a ">" is a mark and is never
-        // drawn; only the exact upper-case style marks switch the style.
-        if (word.starts_with('<') && word.find('>') != std::string_view::npos) {
-            if (AsciiUpper(word) == "<BR>") {
-                y += kMarkupLineStep;
-                x = 0;
-            } else {
-                ApplyStyleMark(canvas, word);
-            }
-            continue;
-        }
-        const std::string spaced = std::string(word) + ' ';
-        const int w = canvas.TextWidth(spaced);
-        if (x + w > canvas.Width()) {
-            y += kMarkupLineStep;
-            x = 0;
-        }
-        canvas.TextOut(x, y, spaced);
-        x += w;
-    }
+    FlowPen pen;
+    FlowWords(canvas, text, {}, pen,
+              [&canvas](const FlowWord& word) { canvas.TextOut(word.x, word.y, word.text); });
 }
 
 } // namespace lumora

@@ -1,5 +1,7 @@
 #pragma once
 // The spoken comment of the result box, chosen by how well the exercise went.
+#include "course/course_file_names.h"
+
 #include <string>
 
 namespace lumora {
@@ -17,6 +19,6 @@ std::string ChooseResultComment(int correct, int wrong, int answered, int items)
 // from 50, and the plain "gfx\statystyka.bmp" below that or above 100, the
 // same bands as the spoken praise.
 std::string ResultBackgroundName(int correct, int wrong, int items);
-inline constexpr const char* kPlainResultBackground = "gfx\\statystyka.bmp";
+inline constexpr const char* kPlainResultBackground = kResultBoxPicture;
 
 } // namespace lumora

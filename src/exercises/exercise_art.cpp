@@ -93,19 +93,6 @@ QImage CrossedMarkArt() {
     return image;
 }
 
-QImage ExclamationArt(int width, int height) {
-    QImage image = Blank(width, height);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kCross);
-    const double middle = width / 2.0;
-    const double bar = std::max(2.0, width / 4.0);
-    painter.drawRoundedRect(QRectF(middle - bar / 2, 1, bar, height * 0.62), bar / 2, bar / 2);
-    painter.drawEllipse(QPointF(middle, height - bar / 2 - 1), bar / 2 + 0.5, bar / 2 + 0.5);
-    return image;
-}
-
 QImage ScrollArrowPicture(bool up) {
     const TMyBitmap* strip = MyImageList1().Entry(up ? kArrowUpStrip : kArrowDownStrip);
     if (strip == nullptr) {

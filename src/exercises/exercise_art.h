@@ -15,10 +15,6 @@ QImage UncheckedMarkArt();
 QImage CheckedMarkArt();
 QImage CrossedMarkArt();
 
-// An exclamation mark on a transparent ground, for an answer left out or
-// corrected: 8 x 16 beside a statement, 18 x 18 before a gap.
-QImage ExclamationArt(int width, int height);
-
 // A scroll arrow of the content area: the course's arrow strip from the
 // shared button list, or a drawn arrow while the list lacks it.
 QImage ScrollArrowPicture(bool up);

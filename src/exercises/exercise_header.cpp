@@ -60,4 +60,21 @@ const StRecord* StoryRecord(const CourseData& course, const std::string& content
     return record;
 }
 
+StoryLesson ReadStoryLesson(const CourseData& course, const std::string& content) {
+    StoryLesson lesson;
+    std::string fault;
+    lesson.record = StoryRecord(course, content, fault);
+    if (lesson.record == nullptr) {
+        lesson.fault = fault;
+        return lesson;
+    }
+    const std::optional<ExerciseHeader> header = SplitExerciseHeader(lesson.record->StHead);
+    if (!header) {
+        lesson.fault = "its first line needs at least four \"#\".";
+        return lesson;
+    }
+    lesson.header = *header;
+    return lesson;
+}
+
 } // namespace lumora

@@ -36,4 +36,15 @@ std::string HelpSoundPath(const CourseData& course, const ExerciseHeader& header
 const StRecord* StoryRecord(const CourseData& course, const std::string& content,
                             std::string& fault);
 
+// A story lesson's record and header as the lesson screens and the course
+// checker read them: `fault` says what is wrong (the record is missing, or its
+// first line holds fewer than four "#"), and is empty when the content may be
+// read from the record.
+struct StoryLesson {
+    const StRecord* record = nullptr;
+    ExerciseHeader header;
+    std::optional<std::string> fault;
+};
+StoryLesson ReadStoryLesson(const CourseData& course, const std::string& content);
+
 } // namespace lumora

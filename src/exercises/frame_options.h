@@ -2,6 +2,7 @@
 // What sets the story exercise screens apart within their shared frame: where
 // the check, again and exit buttons stand, which parts of the frame the screen
 // uses, the default size of its content area and its default background.
+#include "course/course_file_names.h"
 #include "platform/ui/canvas.h"
 
 #include <optional>
@@ -11,8 +12,8 @@ namespace lumora {
 
 // The background used when the lesson's steering row names none.
 struct DefaultBackground {
-    std::string file = "gfx\\blank_tlo.bmp"; // relative to the course folder
-    bool onlyIfPresent = false; // false: a missing file is reported by the picture loader
+    std::string file = kBlankBackground; // relative to the course folder
+    bool onlyIfPresent = false;          // false: a missing file is reported by the picture loader
 };
 
 struct FrameOptions {

@@ -1,12 +1,14 @@
 #pragma once
-// The position knob of the transport bar: the track is 125 pixels wide and
-// each pixel is one seek step of the sound service, so the knob's offset on
+// The position knob of the transport bar: the track is one pixel wide per
+// seek step of the sound service, so the knob's offset on
 // the track is both what is shown and where a seek goes.
+#include "sound/sound_service.h"
+
 #include <cstdint>
 
 namespace lumora {
 
-inline constexpr int kTrackWidth = 125;
+inline constexpr int kTrackWidth = kTrackSteps;
 inline constexpr int kTrackHeight = 10;
 inline constexpr int kKnobWidth = 9;
 inline constexpr int kKnobHeight = 17;

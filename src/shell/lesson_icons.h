@@ -9,8 +9,8 @@ namespace lumora {
 inline constexpr int kLessonIconWidth = 30;
 inline constexpr int kLessonIconHeight = 19;
 
-// Codes 1-4, 9, 30-32, 35-39, 41, 42 have an icon; any other code gives a
-// null image.
+// The icon of a lesson kind that has an icon label; a null image for the
+// others.
 QImage LessonIcon(int code, bool done);
 
 } // namespace lumora

@@ -71,7 +71,6 @@ int RunProgram(int argc, char** argv) {
     StartupOptions startup;
     startup.dataRoot = ChooseDataRoot(args.dataRoot);
     startup.userDataFolder = DefaultUserDataFolder();
-    RegisterProgramExerciseScreens();
     auto screens = CreateScreens(startup);
     if (!DisplayIsUsable()) {
         return 0;

@@ -1,28 +1,17 @@
 #include "screen_roster.h"
 
 #include "elements/button_strips.h"
+#include "exercises/catalogue.h"
 #include "exercises/show_instruction.h"
-#include "exercises/story_screens.h"
 #include "sound/media_holder.h"
 #include "users/points_table.h"
-
-#include <map>
 
 namespace lumora {
 namespace {
 
-std::map<int, ExerciseScreenFactory>& Factories() {
-    static std::map<int, ExerciseScreenFactory> factories;
-    return factories;
-}
-
-// Runs the factory registered for a place of the roster, if any.
+// Makes the lesson screens the catalogue places at a roster place.
 void CreateExerciseScreens(ScreenRoster& r, int place) {
-    const auto it = Factories().find(place);
-    if (it == Factories().end() || !it->second) {
-        return;
-    }
-    for (auto& screen : it->second()) {
+    for (auto& screen : MakeLessonScreens(*r.Context, place)) {
         r.CreationOrder.push_back(screen->objectName().toStdString());
         r.ExerciseScreens.push_back(std::move(screen));
     }
@@ -61,19 +50,10 @@ void Wire(ScreenRoster& r) {
 
 } // namespace
 
-void RegisterExerciseScreenFactory(int place, ExerciseScreenFactory factory) {
-    Factories()[place] = std::move(factory);
-}
-
-void RegisterProgramExerciseScreens() {
-    RegisterExerciseScreenFactory(6, MakeTypingScreens);
-    RegisterExerciseScreenFactory(14, MakeMultipleChoiceScreens);
-    RegisterExerciseScreenFactory(20, MakeTrueFalseScreens);
-}
-
 std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {
     auto r = std::make_unique<ScreenRoster>();
     Create(*r, r->Form1, "TForm1", startup);
+    r->Context = std::make_unique<LessonContext>(ProgramLessonContext());
     CreateExerciseScreens(*r, 2);
     CreateExerciseScreens(*r, 3);
     CreateMediaHolder(*r);

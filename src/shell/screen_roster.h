@@ -5,6 +5,8 @@
 #include "backdrop.h"
 #include "elements/information_screen.h"
 #include "elements/result_box.h"
+#include "exercises/lesson_context.h"
+#include "exercises/lesson_screen.h"
 #include "main_menu.h"
 #include "message_screen.h"
 #include "options_screen.h"
@@ -15,7 +17,6 @@
 #include "users/screens/new_user_screen.h"
 #include "users/user_registry.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,22 +36,13 @@ struct ScreenRoster {
     std::unique_ptr<TPodkladForm> PodkladForm;
     std::unique_ptr<TQuestionForm> QuestionForm;
     std::unique_ptr<TOpcjeForm> OpcjeForm;
-    // The exercise screens, made by the factories registered for them.
-    std::vector<std::unique_ptr<QWidget>> ExerciseScreens;
+    // What the lesson screens work with; made before them, gone after them.
+    std::unique_ptr<LessonContext> Context;
+    // The lesson screens of the catalogue, made at their roster places.
+    std::vector<std::unique_ptr<LessonScreen>> ExerciseScreens;
     // The names of the screens in the order they were created.
     std::vector<std::string> CreationOrder;
 };
-
-// Makes the screens of one or more lesson kinds and registers their openers
-// (RegisterExerciseScreen); called at that kind's place in the roster.
-using ExerciseScreenFactory = std::function<std::vector<std::unique_ptr<QWidget>>()>;
-// Registers a factory for a place of the roster: 2 sentence exercise,
-// 3 presentation, 5 word search, 6 typing, 7 drag and drop, 14 multiple
-// choice, 17 reveal game, 18 crossword, 19 definitions, 20 true/false.
-void RegisterExerciseScreenFactory(int place, ExerciseScreenFactory factory);
-
-// Registers the factories of every exercise screen the program has.
-void RegisterProgramExerciseScreens();
 
 // Creates every screen in roster order; the main menu's creation loads the
 // course with the given folders.

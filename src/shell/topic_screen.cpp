@@ -3,6 +3,7 @@
 #include "lesson_icons.h"
 
 #include "course/exercise_start.h"
+#include "course/lesson_kinds.h"
 #include "elements/information_screen.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
@@ -18,7 +19,7 @@ constexpr int kListHeight = 533;
 } // namespace
 
 std::string LessonNotReadyMessage(const CourseData& course, int row, int code) {
-    const int hint = LessonKindHint(code);
+    const int hint = LessonKindOf(code).hint;
     std::string name = hint == 0 ? std::string() : course.GetHint(hint);
     if (const SteeringRow* lesson = course.Steering(row); name.empty() && lesson != nullptr) {
         name = lesson->Title;
@@ -137,7 +138,7 @@ void TSecondForm::PaintBox1MouseMove(int x, int y) {
         return;
     }
     SetCursor(*PaintBox1, Cursor::HandPoint);
-    const int hint = LessonKindHint(area->code);
+    const int hint = LessonKindOf(area->code).hint;
     lbl_opis->SetCaption(hint == 0 ? std::string() : Course().GetHint(hint));
     lbl_opis->show();
 }

@@ -3,10 +3,10 @@
 namespace lumora {
 
 MediaHolder::MediaHolder()
-    : service_(media_player1_, media_player1_rozumienie_), recording_(recorder_, media_player1_) {
+    : service_(mediaPlayer1_, mediaPlayer1Rozumienie_), recording_(recorder_, mediaPlayer1_) {
     // The login screen's first sound must not wait for the media backend.
-    media_player1_.QueueWhileLoading();
-    media_player1_rozumienie_.QueueWhileLoading();
+    mediaPlayer1_.QueueWhileLoading();
+    mediaPlayer1Rozumienie_.QueueWhileLoading();
 }
 
 MediaHolder& TheMediaHolder() {

@@ -16,14 +16,14 @@ class MediaHolder {
   public:
     MediaHolder();
 
-    PlatformMediaPlayer& MediaPlayer1() { return media_player1_; }
-    PlatformMediaPlayer& MediaPlayer1_rozumienie() { return media_player1_rozumienie_; }
+    PlatformMediaPlayer& MediaPlayer1() { return mediaPlayer1_; }
+    PlatformMediaPlayer& MediaPlayer1_rozumienie() { return mediaPlayer1Rozumienie_; }
     SoundService& Service() { return service_; }
     Recording& Recorder() { return recording_; }
 
   private:
-    PlatformMediaPlayer media_player1_;
-    PlatformMediaPlayer media_player1_rozumienie_;
+    PlatformMediaPlayer mediaPlayer1_;
+    PlatformMediaPlayer mediaPlayer1Rozumienie_;
     SdlRecorder recorder_;
     SoundService service_;
     Recording recording_;

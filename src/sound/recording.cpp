@@ -37,22 +37,22 @@ Recording::Recording(RecorderDevice& device, MediaPlayer& main_player)
     : device_(device), main_(main_player) {}
 
 void Recording::StartRecording() {
-    if (recording_active_) {
+    if (recordingActive_) {
         return;
     }
-    recording_active_ = true;
+    recordingActive_ = true;
     CheckMciResult(device_.Open(), "Open");
     CheckMciResult(device_.Record(), "Record");
 }
 
 void Recording::StopRecording() {
-    if (recording_active_) {
+    if (recordingActive_) {
         // The main player may hold the previous recording open.
         main_.Close();
         CheckMciResult(device_.Save(Course().UserPath("tmp1.Wav")), "Save");
         CheckMciResult(device_.Close(), "Close");
     }
-    recording_active_ = false;
+    recordingActive_ = false;
 }
 
 void Recording::CheckMciResult(int code, const std::string& step) {

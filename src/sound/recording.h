@@ -19,12 +19,12 @@ class Recording {
     // Shows the device's text for a failed step, followed by the step name.
     void CheckMciResult(int code, const std::string& step);
 
-    bool RecordingActive() const { return recording_active_; }
+    bool RecordingActive() const { return recordingActive_; }
 
   private:
     RecorderDevice& device_;
     MediaPlayer& main_;
-    bool recording_active_ = false;
+    bool recordingActive_ = false;
 };
 
 // The recording the free functions act on; installing returns the previous one.

@@ -14,7 +14,6 @@ namespace {
 
 const std::string kQueueTag = "GRAM";
 const std::string kPlayAllTag = "Slowka";
-constexpr int kSliderSteps = 125;
 
 bool PlayableFile(const std::string& path) {
     return !path.empty() && FileExists(path);
@@ -53,20 +52,20 @@ SoundService::~SoundService() {
 void SoundService::PlaySound(const std::string& path, SoundMode mode) {
     switch (mode) {
     case SoundMode::Append:
-        if (queue_count_ < kQueueSlots) {
-            ++queue_count_;
+        if (queueCount_ < kQueueSlots) {
+            ++queueCount_;
         }
-        queue_[queue_count_ - 1] = path;
+        queue_[queueCount_ - 1] = path;
         if (main_.Mode() != PlayerMode::Playing) {
             PlayQueueHead();
         }
         break;
     case SoundMode::Next:
         if (main_.Mode() == PlayerMode::Playing) {
-            queue_count_ = 2;
+            queueCount_ = 2;
             queue_[1] = path;
         } else {
-            queue_count_ = 1;
+            queueCount_ = 1;
             queue_[0] = path;
             PlayQueueHead();
         }
@@ -74,7 +73,7 @@ void SoundService::PlaySound(const std::string& path, SoundMode mode) {
     case SoundMode::Interrupt:
         StopMedia();
         ClearSoundQueue();
-        queue_count_ = 1;
+        queueCount_ = 1;
         queue_[0] = path;
         PlayQueueHead();
         break;
@@ -83,50 +82,49 @@ void SoundService::PlaySound(const std::string& path, SoundMode mode) {
 
 void SoundService::PlayQueueHead() {
     const std::string head = MediaFileOnDisk(queue_[0]);
-    if (queue_count_ < 0 || !PlayableFile(head)) {
+    if (queueCount_ < 0 || !PlayableFile(head)) {
         return;
     }
-    play_tag_ = kQueueTag;
+    playTag_ = kQueueTag;
     if (OpenReporting(main_, head)) {
         main_.Play();
     }
 }
 
 void SoundService::MediaPlayer1Notify(NotifyValue value) {
-    if (play_tag_ == kQueueTag && value == NotifyValue::Successful) {
-        if (queue_count_ <= 0) {
+    if (playTag_ == kQueueTag && value == NotifyValue::Successful) {
+        if (queueCount_ <= 0) {
             ClearSoundQueue();
         } else {
             AdvanceQueue();
             AfterQueueAdvance();
         }
     }
-    if (play_tag_ == kPlayAllTag && play_all_step_) {
-        play_all_step_();
+    if (playTag_ == kPlayAllTag && playAllStep_) {
+        playAllStep_();
     }
 }
 
 void SoundService::AdvanceQueue() {
-    for (int slot = 2; slot <= queue_count_; ++slot) {
+    for (int slot = 2; slot <= queueCount_; ++slot) {
         queue_[slot - 2] = queue_[slot - 1];
     }
-    queue_[queue_count_ - 1].clear();
-    --queue_count_;
+    queue_[queueCount_ - 1].clear();
+    --queueCount_;
     PlayQueueHead();
 }
 
 void SoundService::AfterQueueAdvance() {
     // A listening recording that follows its instruction now moves the slider.
-    if (LowerFileName(queue_[0]).starts_with("roz_") && media_timer_ != nullptr &&
-        !media_timer_->IsEnabled()) {
-        media_timer_->Enable();
+    if (LowerFileName(queue_[0]).starts_with("roz_") && mediaTimer_ != nullptr &&
+        !mediaTimer_->IsEnabled()) {
+        mediaTimer_->Enable();
     }
     // A film that follows its instruction replaces the still picture.
-    if (film_mode_ && film_panel_ != nullptr && !film_panel_->IsVisible() &&
-        !BlankText(queue_[0])) {
-        film_panel_->Show();
-        if (film_still_ != nullptr) {
-            film_still_->Hide();
+    if (filmMode_ && filmPanel_ != nullptr && !filmPanel_->IsVisible() && !BlankText(queue_[0])) {
+        filmPanel_->Show();
+        if (filmStill_ != nullptr) {
+            filmStill_->Hide();
         }
     }
 }
@@ -135,7 +133,7 @@ void SoundService::ClearSoundQueue() {
     for (std::string& slot : queue_) {
         slot.clear();
     }
-    play_tag_.clear();
+    playTag_.clear();
 }
 
 void SoundService::PlayInstruction(int number) {
@@ -173,8 +171,8 @@ void SoundService::PlayMedia(const std::string& path, bool wait) {
     }
     main_.SetWait(wait);
     main_.Play();
-    if (media_timer_ != nullptr) {
-        media_timer_->Enable();
+    if (mediaTimer_ != nullptr) {
+        mediaTimer_->Enable();
     }
 }
 
@@ -182,8 +180,8 @@ void SoundService::PauseMedia() {
     if (main_.Mode() == PlayerMode::Playing) {
         main_.Pause();
     }
-    if (media_timer_ != nullptr) {
-        media_timer_->Disable();
+    if (mediaTimer_ != nullptr) {
+        mediaTimer_->Disable();
     }
 }
 
@@ -192,8 +190,8 @@ void SoundService::StopMedia() {
     if (mode != PlayerMode::Playing && mode != PlayerMode::Paused) {
         return;
     }
-    if (media_timer_ != nullptr) {
-        media_timer_->Disable();
+    if (mediaTimer_ != nullptr) {
+        mediaTimer_->Disable();
     }
     main_.Stop();
     main_.Seek(0);
@@ -202,7 +200,7 @@ void SoundService::StopMedia() {
 void SoundService::SeekMedia(int step) {
     // nearbyint rounds halves to the even neighbour.
     const auto step_length = static_cast<std::int64_t>(
-        std::nearbyint(static_cast<double>(main_.Length()) / kSliderSteps));
+        std::nearbyint(static_cast<double>(main_.Length()) / kTrackSteps));
     main_.Seek(step * step_length);
 }
 

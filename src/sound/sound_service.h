@@ -15,6 +15,10 @@ namespace lumora {
 
 enum class SoundMode { Append = 0, Next = 1, Interrupt = 2 };
 
+// The transport track of the exercise screens is this many steps (one per
+// pixel); SeekMedia takes a step on it.
+inline constexpr int kTrackSteps = 125;
+
 // The exercise screen's position timer, which moves the transport slider.
 class MediaTimerHandle {
   public:
@@ -62,24 +66,24 @@ class SoundService {
 
     // Slot n (1..10) of the queue and the number of slots in use.
     const std::string& SoundQueue(int slot) const { return queue_.at(slot - 1); }
-    int SoundQueueCount() const { return queue_count_; }
+    int SoundQueueCount() const { return queueCount_; }
 
-    const std::string& PlayTag() const { return play_tag_; }
-    void SetPlayTag(const std::string& tag) { play_tag_ = tag; }
+    const std::string& PlayTag() const { return playTag_; }
+    void SetPlayTag(const std::string& tag) { playTag_ = tag; }
 
     // Registrations of the open exercise screen (nullptr / false: none).
-    MediaTimerHandle* MediaTimer() const { return media_timer_; }
-    void SetMediaTimer(MediaTimerHandle* timer) { media_timer_ = timer; }
-    bool FilmMode() const { return film_mode_; }
-    void SetFilmMode(bool on) { film_mode_ = on; }
-    ScreenElementHandle* FilmPanel() const { return film_panel_; }
-    void SetFilmPanel(ScreenElementHandle* panel) { film_panel_ = panel; }
-    ScreenElementHandle* FilmStill() const { return film_still_; }
-    void SetFilmStill(ScreenElementHandle* still) { film_still_ = still; }
+    MediaTimerHandle* MediaTimer() const { return mediaTimer_; }
+    void SetMediaTimer(MediaTimerHandle* timer) { mediaTimer_ = timer; }
+    bool FilmMode() const { return filmMode_; }
+    void SetFilmMode(bool on) { filmMode_ = on; }
+    ScreenElementHandle* FilmPanel() const { return filmPanel_; }
+    void SetFilmPanel(ScreenElementHandle* panel) { filmPanel_ = panel; }
+    ScreenElementHandle* FilmStill() const { return filmStill_; }
+    void SetFilmStill(ScreenElementHandle* still) { filmStill_ = still; }
 
     // The vocabulary presentation's play-all step, run on every end of a play
     // while the tag is "Slowka".
-    void SetPlayAllStep(std::function<void()> step) { play_all_step_ = std::move(step); }
+    void SetPlayAllStep(std::function<void()> step) { playAllStep_ = std::move(step); }
 
   private:
     void AdvanceQueue();
@@ -89,13 +93,13 @@ class SoundService {
     MediaPlayer& main_;
     MediaPlayer& side_;
     std::array<std::string, kQueueSlots> queue_{};
-    int queue_count_ = 0;
-    std::string play_tag_;
-    MediaTimerHandle* media_timer_ = nullptr;
-    bool film_mode_ = false;
-    ScreenElementHandle* film_panel_ = nullptr;
-    ScreenElementHandle* film_still_ = nullptr;
-    std::function<void()> play_all_step_;
+    int queueCount_ = 0;
+    std::string playTag_;
+    MediaTimerHandle* mediaTimer_ = nullptr;
+    bool filmMode_ = false;
+    ScreenElementHandle* filmPanel_ = nullptr;
+    ScreenElementHandle* filmStill_ = nullptr;
+    std::function<void()> playAllStep_;
 };
 
 // The service the free functions act on. Installing returns the previous one;

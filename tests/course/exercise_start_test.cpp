@@ -12,7 +12,8 @@ class ExerciseStartTest : public testing::Test {
         b.Write("Steruj.t", "kuchnia=Kuchnia_1=30=====11=\n"
                             "kuchnia=7=35======\n"
                             "kuchnia=zdania=2======\n"
-                            "kuchnia=x=77======\n");
+                            "kuchnia=x=77======\n"
+                            "kuchnia=zdania=41======\n");
         b.Write("data.t", "kuchnia=kuchnia_1=spoon==łyżka=====\n"
                           "kuchnia=zdania=I cook.==Gotuję.=====\n"
                           "kuchnia=KUCHNIA_1=fork==widelec=====\n");
@@ -55,6 +56,10 @@ TEST_F(ExerciseStartTest, SetsTheCurrentValuesAndOpensTheRegisteredScreen) {
     EXPECT_EQ(course.CurrentCode, 9);
     EXPECT_EQ(course.SelectedRows, (std::vector<int>{2}));
     EXPECT_EQ(opened, (std::vector<int>{32, 35, 9}));
+
+    StartExercise(course, 8); // a game reads its own files, whatever its content key
+    EXPECT_EQ(course.CurrentCode, 41);
+    EXPECT_EQ(course.SelectedRows, (std::vector<int>{2}));
 }
 
 TEST_F(ExerciseStartTest, UnknownCodesAndIndicesOpenNothing) {

@@ -98,8 +98,6 @@ TEST_F(TopicListTest, WordSearchIsATitleInGreenOnceDone) {
     EXPECT_EQ(plain.items[1].colour, kBlack);
     const auto done = Lay(1, {1});
     EXPECT_EQ(done.items[1].colour, kDoneGreen);
-    EXPECT_EQ(LessonKindHint(40), 0);
-    EXPECT_EQ(LessonKindHint(39), 67);
 }
 
 TEST_F(TopicListTest, TheListColourShowsOnlyBeforeTheFirstHeading) {

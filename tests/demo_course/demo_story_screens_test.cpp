@@ -1,8 +1,10 @@
 // Every true/false and typing lesson of the demo course opens on its screen,
 // headless, without a message, and leaves with the points of a full round.
+#include "course/lesson_kinds.h"
 #include "demo_course.h"
-#include "exercises/true_false_screen.h"
-#include "exercises/typing_screen.h"
+#include "exercises/lesson_context.h"
+#include "exercises/true_false/true_false_screen.h"
+#include "exercises/typing/typing_screen.h"
 #include "fake_media_player.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
@@ -50,6 +52,7 @@ class DemoStoryScreens : public WidgetTest {
     FakeMediaPlayer player;
     FakeMediaPlayer side;
     SoundService sound{player, side};
+    LessonContext context{Course(), CurrentPoints(), sound};
 
   private:
     CourseData saved_;
@@ -57,9 +60,9 @@ class DemoStoryScreens : public WidgetTest {
 };
 
 TEST_F(DemoStoryScreens, TrueFalseLessonsOpenAndCanBeDoneRight) {
-    TC_TF_Form screen;
-    ForEachLesson(kTrueFalseScreenCode, [&] {
-        ASSERT_TRUE(screen.Load(Course()));
+    TC_TF_Form screen{context};
+    ForEachLesson(kTrueFalseCode, [&] {
+        ASSERT_TRUE(screen.Load());
         test::ShowAndWait(screen);
         screen.pb_tresc->repaint();
         const auto& statements = screen.Content().statements;
@@ -74,9 +77,9 @@ TEST_F(DemoStoryScreens, TrueFalseLessonsOpenAndCanBeDoneRight) {
 }
 
 TEST_F(DemoStoryScreens, TypingLessonsOpenAndCanBeDoneRight) {
-    TCW_Wpisywanie1Form screen;
-    ForEachLesson(kTypingScreenCode, [&] {
-        ASSERT_TRUE(screen.Load(Course()));
+    TCW_Wpisywanie1Form screen{context};
+    ForEachLesson(kTypingCode, [&] {
+        ASSERT_TRUE(screen.Load());
         test::ShowAndWait(screen);
         screen.DXRamka->repaint();
         const auto& answers = screen.State().Text().answers;

@@ -1,24 +1,63 @@
-// The frame's share of a story exercise, seen through the multiple-choice
-// screen: loading with its sounds and film, the transport bar, the buttons
-// along the bottom, leaving, and lessons that are refused.
+// The frame's share of every story exercise screen, run for each lesson code
+// whose catalogue row builds on the frame: loading with its sounds and film,
+// the transport bar, the buttons along the bottom, leaving, and lessons that
+// are refused. A new frame screen adds its code and a sample content below.
 #include "course/exercise_start.h"
 #include "elements/information_screen.h"
 #include "elements/result_box.h"
-#include "exercises/choice_screen.h"
+#include "exercises/catalogue.h"
+#include "exercises/exercise_frame.h"
 #include "exercises/show_instruction.h"
-#include "exercises/story_screens.h"
+#include "exercises/transport_knob.h"
 #include "story_course.h"
 
 #include <QTest>
 
+#include <algorithm>
+
 namespace lumora {
 namespace {
 
-class ExerciseFrameTest : public test::StoryCourse {
+struct FrameScreen {
+    int code;
+    std::string body; // content the screen accepts
+    bool scrollButtons;
+    // A file of its own the lesson reads (course-relative) and its text.
+    std::string file = {};
+    std::string fileText = {};
+};
+
+void PrintTo(const FrameScreen& s, std::ostream* out) {
+    *out << "code " << s.code;
+}
+
+const FrameScreen kFrameScreens[] = {
+    {35, test::kThreeQuestions, true},
+    {37, "37#kot", true, "wpisywania/kot.fcs",
+     "szer_px=60\ntytul_tekst=Cat\npuste_luk=0\nThe &cat sat.\n"},
+    {39, "39#True#False#T_The cat sat.#The dog sat.#", false},
+};
+
+class ExerciseFrameTest : public test::StoryCourse,
+                          public ::testing::WithParamInterface<FrameScreen> {
   protected:
-    ExerciseFrameTest() { RegisterStoryScreens({&screen}); }
+    ExerciseFrameTest()
+        : owned(ScreenFor(GetParam().code)->make(context)),
+          screen(dynamic_cast<ExerciseFrame&>(*owned)) {
+        RegisterLessonScreen(*ScreenFor(GetParam().code), screen);
+        UseLesson({});
+    }
     ~ExerciseFrameTest() override { ClearExerciseScreens(); }
 
+    // The lesson as the test gives it, of the screen's code and content.
+    void UseLesson(test::Lesson lesson) {
+        lesson.code = GetParam().code;
+        lesson.body = GetParam().body;
+        if (!GetParam().file.empty()) {
+            builder.Write(GetParam().file, GetParam().fileText);
+        }
+        StoryCourse::UseLesson(lesson);
+    }
     void Open(int autoPlay = 0) {
         Course().AutoPlay = autoPlay;
         StartExercise(Course(), 1);
@@ -28,18 +67,35 @@ class ExerciseFrameTest : public test::StoryCourse {
         screen.btn_exit->Click();
     }
     int Knob() const { return screen.shape2->x() - screen.shape1->x(); }
-    std::vector<std::string> Played(std::initializer_list<const char*> files) const {
+    std::vector<std::string> Played(std::initializer_list<std::string> files) const {
         std::vector<std::string> paths;
-        for (const char* f : files) {
+        for (const std::string& f : files) {
             paths.push_back(CourseFile(f));
         }
         return paths;
     }
+    std::string Instruction() const {
+        return "polecenia/" + std::to_string(GetParam().code) + ".wav";
+    }
 
-    TC_MC_Form screen;
+    std::unique_ptr<LessonScreen> owned;
+    ExerciseFrame& screen;
 };
 
-TEST_F(ExerciseFrameTest, WithoutAutoPlayOnlyTheHelpIsHeard) {
+INSTANTIATE_TEST_SUITE_P(FrameScreens, ExerciseFrameTest, ::testing::ValuesIn(kFrameScreens));
+
+TEST(FrameScreens, EveryCatalogueScreenOnTheFrameIsTestedHere) {
+    for (const ScreenEntry& entry : ScreenCatalogue()) {
+        for (int code : entry.codes) {
+            const bool listed =
+                std::any_of(std::begin(kFrameScreens), std::end(kFrameScreens),
+                            [code](const FrameScreen& s) { return s.code == code; });
+            EXPECT_EQ(listed, entry.onFrame) << entry.name << ", code " << code;
+        }
+    }
+}
+
+TEST_P(ExerciseFrameTest, WithoutAutoPlayOnlyTheHelpIsHeard) {
     Open();
     ASSERT_TRUE(screen.isVisible());
     EXPECT_EQ(player.plays, Played({"polecenia/rozumienie/help1.wav"}));
@@ -51,13 +107,16 @@ TEST_F(ExerciseFrameTest, WithoutAutoPlayOnlyTheHelpIsHeard) {
     // Laid out from the row's pairs: transport, content area, scroll buttons.
     EXPECT_EQ(screen.btn_stop->pos(), QPoint(69, 62));
     EXPECT_EQ(screen.shape1->geometry(), QRect(24, 91, 125, 10));
-    EXPECT_EQ(screen.pb_tresc->geometry(), QRect(30, 118, 690, 410));
-    EXPECT_EQ(screen.btn_up->pos(), QPoint(727, 118));
-    EXPECT_EQ(screen.btn_dn->geometry().bottom() + 1, 528);
+    ASSERT_NE(screen.ContentControl(), nullptr);
+    EXPECT_EQ(screen.ContentControl()->geometry(), QRect(30, 118, 690, 410));
+    if (GetParam().scrollButtons) {
+        EXPECT_EQ(screen.btn_up->pos(), QPoint(727, 118));
+        EXPECT_EQ(screen.btn_dn->geometry().bottom() + 1, 528);
+    }
     EXPECT_TRUE(screen.img_tlo->HasImage()); // the default background
 }
 
-TEST_F(ExerciseFrameTest, WithAutoPlayTheRecordingFollowsTheHelp) {
+TEST_P(ExerciseFrameTest, WithAutoPlayTheRecordingFollowsTheHelp) {
     Open(1);
     EXPECT_EQ(player.plays, Played({"polecenia/rozumienie/help1.wav"}));
     FinishPlay();
@@ -66,7 +125,7 @@ TEST_F(ExerciseFrameTest, WithAutoPlayTheRecordingFollowsTheHelp) {
     EXPECT_TRUE(screen.Timer1.Enabled()); // a listening recording moves the knob
 }
 
-TEST_F(ExerciseFrameTest, AFilmReplacesItsStillWhenItFollowsTheHelp) {
+TEST_P(ExerciseFrameTest, AFilmReplacesItsStillWhenItFollowsTheHelp) {
     UseLesson({.head = "1#F_kot# #Watch.#"});
     Open(1);
     EXPECT_TRUE(screen.IsFilm());
@@ -74,14 +133,14 @@ TEST_F(ExerciseFrameTest, AFilmReplacesItsStillWhenItFollowsTheHelp) {
     EXPECT_TRUE(screen.img_video->HasImage());
     EXPECT_TRUE(screen.Panel2->isHidden());
     // A blank help sound name: the spoken instruction of the lesson kind.
-    EXPECT_EQ(player.plays, Played({"polecenia/35.wav"}));
+    EXPECT_EQ(player.plays, Played({Instruction()}));
     FinishPlay();
-    EXPECT_EQ(player.plays, Played({"polecenia/35.wav", "Teksty_wav/kot.mpg"}));
+    EXPECT_EQ(player.plays, Played({Instruction(), "Teksty_wav/kot.mpg"}));
     EXPECT_FALSE(screen.Panel2->isHidden());
     EXPECT_TRUE(screen.img_video->isHidden());
 }
 
-TEST_F(ExerciseFrameTest, AFilmMarkLooksOnlyForTheFilm) {
+TEST_P(ExerciseFrameTest, AFilmMarkLooksOnlyForTheFilm) {
     UseLesson({.head = "1#F_pies#help1.wav#Watch.#"});
     Open(1);
     EXPECT_EQ(screen.ExerciseMedia(), "");
@@ -90,7 +149,7 @@ TEST_F(ExerciseFrameTest, AFilmMarkLooksOnlyForTheFilm) {
     EXPECT_TRUE(screen.img_video->isHidden());
 }
 
-TEST_F(ExerciseFrameTest, TrackClickSeeksThereAndTheTimerFollowsThePlayer) {
+TEST_P(ExerciseFrameTest, TrackClickSeeksThereAndTheTimerFollowsThePlayer) {
     player.length = 10100; // one step is 80.8 ms, rounded to 81
     Open();
     test::ShowAndWait(screen);
@@ -113,7 +172,37 @@ TEST_F(ExerciseFrameTest, TrackClickSeeksThereAndTheTimerFollowsThePlayer) {
     EXPECT_EQ(player.Mode(), PlayerMode::Stopped);
 }
 
-TEST_F(ExerciseFrameTest, DraggingTheKnobStopsAtTheEndsAndSeeksOnRelease) {
+TEST_P(ExerciseFrameTest, StopPutsTheFilmsStillBackInFront) {
+    UseLesson({.head = "1#F_kot# #Watch.#"});
+    Open();
+    test::ShowAndWait(screen);
+    screen.btn_play->Click();
+    EXPECT_FALSE(screen.Panel2->isHidden());
+    EXPECT_TRUE(screen.img_video->isHidden());
+    player.Seek(5000);
+    clock.Advance(ExerciseFrame::kKnobInterval);
+    EXPECT_EQ(Knob(), 62);
+    screen.btn_stop->Click();
+    EXPECT_EQ(Knob(), 0);
+    EXPECT_TRUE(screen.Panel2->isHidden());
+    EXPECT_FALSE(screen.img_video->isHidden());
+    screen.btn_play->Click(); // and the film comes back in front when played
+    EXPECT_FALSE(screen.Panel2->isHidden());
+    EXPECT_TRUE(screen.img_video->isHidden());
+}
+
+TEST_P(ExerciseFrameTest, AfterTheCheckTheKnobShowsWhereThePlayerIs) {
+    Open();
+    test::ShowAndWait(screen);
+    screen.btn_play->Click();
+    player.Seek(5000);
+    clock.Advance(ExerciseFrame::kKnobInterval);
+    ASSERT_EQ(Knob(), 62);
+    screen.CheckButton->Click();
+    EXPECT_EQ(Knob(), KnobOffset(player.Position(), player.Length()));
+}
+
+TEST_P(ExerciseFrameTest, DraggingTheKnobStopsAtTheEndsAndSeeksOnRelease) {
     Open();
     test::ShowAndWait(screen);
     screen.btn_play->Click();
@@ -135,7 +224,7 @@ TEST_F(ExerciseFrameTest, DraggingTheKnobStopsAtTheEndsAndSeeksOnRelease) {
     EXPECT_TRUE(screen.Timer1.Enabled());
 }
 
-TEST_F(ExerciseFrameTest, HelpAndInstructionButtons) {
+TEST_P(ExerciseFrameTest, HelpAndInstructionButtons) {
     Open();
     screen.btn_help->Click();
     EXPECT_EQ(player.stops, 1); // the help that was playing starts again
@@ -150,10 +239,10 @@ TEST_F(ExerciseFrameTest, HelpAndInstructionButtons) {
     });
     screen.btn_polecenie->Click();
     SetInstructionScreen(nullptr);
-    EXPECT_EQ(shown, "Choose the right answers.");
+    EXPECT_EQ(shown, "Instruction " + std::to_string(GetParam().code) + ".");
 }
 
-TEST_F(ExerciseFrameTest, LeavingWithoutCheckingRecordsNoPointsButMarksTheLessonDone) {
+TEST_P(ExerciseFrameTest, LeavingWithoutCheckingRecordsNoPointsButMarksTheLessonDone) {
     Open();
     Leave();
     EXPECT_FALSE(screen.isVisible());
@@ -164,14 +253,14 @@ TEST_F(ExerciseFrameTest, LeavingWithoutCheckingRecordsNoPointsButMarksTheLesson
     EXPECT_TRUE(messages.Messages().empty());
 }
 
-TEST_F(ExerciseFrameTest, AltF4DoesNotCloseTheScreen) {
+TEST_P(ExerciseFrameTest, AltF4DoesNotCloseTheScreen) {
     Open();
     test::ShowAndWait(screen);
     test::PressKey(screen, Qt::Key_F4, Qt::AltModifier);
     EXPECT_TRUE(screen.isVisible());
 }
 
-TEST_F(ExerciseFrameTest, ALessonBackgroundFromTheRow) {
+TEST_P(ExerciseFrameTest, ALessonBackgroundFromTheRow) {
     UseLesson({.background = "kuchnia.bmp"});
     Open();
     EXPECT_TRUE(screen.img_tlo->HasImage());
@@ -182,19 +271,12 @@ TEST_F(ExerciseFrameTest, ALessonBackgroundFromTheRow) {
     EXPECT_TRUE(messages.Messages().empty());
 }
 
-TEST_F(ExerciseFrameTest, FaultyLessonsAreRefusedAndTheScreenStaysClosed) {
+TEST_P(ExerciseFrameTest, FaultyRecordsAreRefusedAndTheScreenStaysClosed) {
     struct Case {
         test::Lesson lesson;
         std::string message;
     };
     const Case cases[] = {
-        {{.body = "35#Where?=at home=at school#"},
-         "St.t record 1: Question 1: no answer is marked \"T_\"."},
-        {{.body = "35#Where?=T_at home#"},
-         "St.t record 1: Question 1: it needs at least two answers."},
-        {{.body = "35#Where?=T_a=b=c=d=e#"},
-         "St.t record 1: Question 1: it has more than 4 answers."},
-        {{.body = "35#Where?=T_a=b"}, "St.t record 1: Question 1: it does not end with \"#\"."},
         {{.head = "1#roz_kuchnia#help1.wav"},
          "St.t record 1: its first line needs at least four \"#\"."},
         {{.head = "2#roz_kuchnia#help1.wav#Listen.#"},

@@ -4,8 +4,8 @@
 // lesson as done.
 #include "course/exercise_start.h"
 #include "elements/result_box.h"
-#include "exercises/choice_screen.h"
-#include "exercises/story_screens.h"
+#include "exercises/catalogue.h"
+#include "exercises/multiple_choice/choice_screen.h"
 #include "platform/random.h"
 #include "shell/topic_screen.h"
 #include "story_course.h"
@@ -42,7 +42,7 @@ class LessonFlow : public test::StoryCourse {
     }
 
     // Made and registered as start-up does.
-    std::vector<std::unique_ptr<QWidget>> screens = MakeMultipleChoiceScreens();
+    std::vector<std::unique_ptr<LessonScreen>> screens = MakeLessonScreens(context, 14);
     TC_MC_Form& choice = dynamic_cast<TC_MC_Form&>(*screens.at(0));
     TWynik_Form result;
     TSecondForm topics;

@@ -35,7 +35,13 @@ StoryCourse::~StoryCourse() {
 
 void StoryCourse::WriteFiles() const {
     builder.Write("ini.t", IniText(Entries(20, "*** hinty"), Entries(40, "*** end")));
-    builder.Write("Polecenia/polecenia.txt", "35==Choose the right answers.\n");
+    // Each story kind has its instruction text and its spoken instruction.
+    std::string instructions;
+    for (int code = 35; code <= 39; ++code) {
+        instructions += std::to_string(code) + "==Instruction " + std::to_string(code) + ".\n";
+        builder.Folder().WriteBytes("course/Polecenia/" + std::to_string(code) + ".wav", "RIFF");
+    }
+    builder.Write("Polecenia/polecenia.txt", instructions);
     WritePicture("gfx/blank_tlo.bmp", 800, 600);
     WritePicture("gfx/statystyka.bmp", 277, 134);
     WritePicture("gfx/polecenie.bmp", 448, 225);
@@ -43,7 +49,7 @@ void StoryCourse::WriteFiles() const {
     WritePicture("Teksty_wav/kot.bmp", 352, 288);
     for (const char* sound :
          {"Teksty_wav/roz_kuchnia.wav", "Teksty_wav/kot.mpg", "Teksty_wav/pies.wav",
-          "Polecenia/rozumienie/help1.wav", "Polecenia/35.wav", "wav/Ok_1.wav", "wav/No_1.wav"}) {
+          "Polecenia/rozumienie/help1.wav", "wav/Ok_1.wav", "wav/No_1.wav"}) {
         builder.Folder().WriteBytes(std::string("course/") + sound, "RIFF");
     }
 }
@@ -56,7 +62,6 @@ void StoryCourse::WritePicture(const std::string& relative, int width, int heigh
 }
 
 void StoryCourse::UseLesson(const Lesson& lesson) {
-    code_ = lesson.code;
     builder.Write("Steruj.t", "kuchnia=1=" + std::to_string(lesson.code) + "=" + lesson.background +
                                   "=Story=x=" + lesson.layout + "==\n");
     builder.Write("St.t", lesson.head + "\n" + lesson.body + "\nthe record's note\n");
@@ -80,7 +85,8 @@ std::string StoryCourse::CourseFile(const std::string& relative) const {
         return ::testing::AssertionFailure() << saved.size() << " records";
     }
     const PointsRow& row = saved[0];
-    if (row.Name != "1" || row.Number != code_ || row.Points != points || !row.Done) {
+    if (row.Name != "1" || row.Number != Course().CurrentCode || row.Points != points ||
+        !row.Done) {
         return ::testing::AssertionFailure() << "lesson " << row.Name << ", code " << row.Number
                                              << ", " << row.Points << " points, done " << row.Done;
     }

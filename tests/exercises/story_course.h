@@ -1,10 +1,11 @@
 #pragma once
-// A course with one story lesson, multiple choice unless the test says
-// otherwise (topic "kuchnia", steering row 1, St.t record 1), made the program's course while the
+// A course with one story lesson (topic "kuchnia", steering row 1, St.t
+// record 1; multiple choice unless the test says otherwise), made the program's course while the
 // fixture lives, with a learner whose points file is written into the test's folder, a sound
 // service on fake players whose plays end when the test says so, a test
 // clock for the timers and a recorder for messages.
 #include "course_builder.h"
+#include "exercises/lesson_context.h"
 #include "fake_media_player.h"
 #include "platform/message_box.h"
 #include "platform/ui/timer.h"
@@ -52,6 +53,9 @@ class StoryCourse : public WidgetTest {
     FakeMediaPlayer player;
     FakeMediaPlayer side;
     SoundService sound{player, side};
+    // What the screens of the test work with: the program's course and
+    // points table, which the fixture fills, and the sound service above.
+    LessonContext context{Course(), CurrentPoints(), sound};
 
   private:
     void WriteFiles() const;
@@ -60,7 +64,6 @@ class StoryCourse : public WidgetTest {
     CourseData savedCourse_;
     PointsTable savedPoints_;
     SoundService* savedSound_;
-    int code_ = 35;
 };
 
 } // namespace lumora::test

@@ -88,7 +88,6 @@ class ProgramScreens : public test::ScreenCourse {
 };
 
 TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
-    RegisterProgramExerciseScreens();
     Start();
     EXPECT_EQ(screens->CreationOrder,
               (std::vector<std::string>{

@@ -40,7 +40,7 @@ CourseBuilder::CourseBuilder() {
                       "kuchnia=1=35==Story=x===\n");
     Write("data.t", "kuchnia=Kuchnia_1=spoon==łyżka=spoon.bmp=0=spoon.wav=====\n"
                     "kuchnia=kuchnia_1=fork==widelec=fork.bmp=0=fork.wav=====\n");
-    Write("St.t", "1#A story#\nbody line\ntail line\n");
+    Write("St.t", "1#roz_kuchnia#help1.wav#Choose.#\n35#Who sings?=Ann=T_Bob#\ntail line\n");
     Write("Polecenia/polecenia.txt", "35==Posłuchaj i wybierz.\n");
     Write("odkrywanki/idx.t", "kot=cat.bmp\npies=dog.bmp\n");
     dir_.MakeFolder("user");

@@ -16,11 +16,11 @@ class FakeMediaPlayer final : public MediaPlayer {
     std::string open_error = "Cannot open the file.";
     std::int64_t length = 10000;
 
-    const std::string& FileName() const override { return file_name_; }
-    void SetFileName(const std::string& path) override { file_name_ = path; }
+    const std::string& FileName() const override { return fileName_; }
+    void SetFileName(const std::string& path) override { fileName_ = path; }
     bool Open() override {
         ++opens;
-        if (unopenable.count(file_name_) > 0) {
+        if (unopenable.count(fileName_) > 0) {
             mode_ = PlayerMode::NotReady;
             return false;
         }
@@ -35,7 +35,7 @@ class FakeMediaPlayer final : public MediaPlayer {
     std::string ErrorText() const override { return open_error; }
 
     void Play() override {
-        plays.push_back(file_name_);
+        plays.push_back(fileName_);
         last_wait = wait_;
         wait_ = false;
         mode_ = PlayerMode::Playing;
@@ -74,7 +74,7 @@ class FakeMediaPlayer final : public MediaPlayer {
     bool last_wait = false;
 
   private:
-    std::string file_name_;
+    std::string fileName_;
     PlayerMode mode_ = PlayerMode::NotReady;
     std::int64_t position_ = 0;
     bool wait_ = false;

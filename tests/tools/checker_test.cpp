@@ -50,7 +50,21 @@ TEST(LumoraCheck, ReportsEveryFaultOfEveryFile) {
                        "Steruj.t:1: 'x' is not a valid integer value\n"
                        "Steruj.t:3: '' is not a valid integer value\n"
                        "odkrywanki/idx.t: Cannot open file \"" +
-                           idx + "\". No such file or directory\n" + b.DataRoot() + ": 5 faults\n");
+                           idx + "\". No such file or directory\n" +
+                           "St.t: record b for lesson \"\" of dom (code 35): 'b' is not a valid "
+                           "integer value\n" +
+                           b.DataRoot() + ": 6 faults\n");
+}
+
+TEST(LumoraCheck, ABrokenMultipleChoiceRecordIsFoundOnItsLine) {
+    test::CourseBuilder b;
+    b.Write("St.t", "1#roz_kuchnia#help1.wav#Choose.#\n35#Who sings?=Ann=T_Bob#\nnote\n\n"
+                    "2#roz_kuchnia#help1.wav#Choose.#\n35#Who sings?=Ann=Bob#\nnote\n");
+    b.Write("Steruj.t", "kuchnia=1=35==Story=x===\nkuchnia=2=35==More=x===\n");
+    const CheckRun run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "St.t:6: record 2: Question 1: no answer is marked \"T_\".\n" +
+                           b.DataRoot() + ": 1 fault\n");
 }
 
 TEST(LumoraCheck, NeverWritesUserFiles) {

@@ -2,8 +2,7 @@
 // and reports every fault of every file. It never writes anything.
 #include "course/startup_loading.h"
 #include "course_dump.h"
-#include "exercises/true_false/true_false_check.h"
-#include "exercises/typing/typing_check.h"
+#include "exercises/lesson_checks.h"
 #include "platform/text_file.h"
 #include "users/points_table.h"
 
@@ -60,11 +59,8 @@ int CheckCourse(const Arguments& args) {
         [&](const lumora::LoadFault& f, lumora::FaultKind) { faults.push_back(f); }, false);
     lumora::CourseData scratch;
     lumora::LoadCourse(scratch, options, collectAll);
-    // The story lessons' content, read as their screens read it.
-    for (auto&& lessons :
-         {lumora::CheckTrueFalseLessons(scratch), lumora::CheckTypingLessons(scratch)}) {
-        faults.insert(faults.end(), lessons.begin(), lessons.end());
-    }
+    // Every lesson's content, read as its screen reads it.
+    lumora::CheckLessons(scratch, collectAll);
 
     if (args.dump) {
         // The tables as the program holds them: loading stops at the first

@@ -147,22 +147,24 @@ QImage BestScores() {
 } // namespace
 
 void MakeDialogBackgrounds(Output& out) {
-    MakePicture(out, "gfx/question1.bmp", PictureForm::Bmp24, kRecipe, Question);
-    MakePicture(out, "gfx/informacja.bmp", PictureForm::Bmp24, kRecipe, Message);
+    MakePicture(out, CourseName(lumora::kQuestionPicture), PictureForm::Bmp24, kRecipe, Question);
+    MakePicture(out, CourseName(lumora::kMessagePicture), PictureForm::Bmp24, kRecipe, Message);
     // The program picks the result picture by the score: gold, silver, bronze,
     // and below half a sign to keep going.
-    const std::pair<const char*, const char*> results[] = {{"gfx/statystyka.bmp", "💪"},
-                                                           {"gfx/statystyka1.bmp", "🥇"},
-                                                           {"gfx/statystyka2.bmp", "🥈"},
-                                                           {"gfx/statystyka3.bmp", "🥉"}};
+    const std::pair<const char*, const char*> results[] = {{lumora::kResultBoxPicture, "💪"},
+                                                           {"gfx\\statystyka1.bmp", "🥇"},
+                                                           {"gfx\\statystyka2.bmp", "🥈"},
+                                                           {"gfx\\statystyka3.bmp", "🥉"}};
     for (const auto& [file, picture] : results) {
-        MakePicture(out, file, PictureForm::Bmp24, QByteArray(kRecipe) + " " + picture,
+        MakePicture(out, CourseName(file), PictureForm::Bmp24, QByteArray(kRecipe) + " " + picture,
                     [picture] { return Result(picture); });
     }
-    MakePicture(out, "gfx/polecenie.bmp", PictureForm::Bmp24, kRecipe, Information);
-    MakePicture(out, "gfx/logowanie.bmp", PictureForm::Bmp24, kRecipe, Login);
-    MakePicture(out, "gfx/nowy_user.bmp", PictureForm::Bmp24, kRecipe, NewUser);
-    MakePicture(out, "gfx/topten_tlo.bmp", PictureForm::Bmp8, kRecipe, BestScores);
+    MakePicture(out, CourseName(lumora::kInformationPicture), PictureForm::Bmp24, kRecipe,
+                Information);
+    MakePicture(out, CourseName(lumora::kLoginPicture), PictureForm::Bmp24, kRecipe, Login);
+    MakePicture(out, CourseName(lumora::kNewUserPicture), PictureForm::Bmp24, kRecipe, NewUser);
+    MakePicture(out, CourseName(lumora::kBestScoresPicture), PictureForm::Bmp8, kRecipe,
+                BestScores);
 }
 
 } // namespace coursegen

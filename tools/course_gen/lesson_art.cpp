@@ -113,7 +113,7 @@ void MakeLessonBackgrounds(Output& out, const lumora::CourseData& course) {
         MakePicture(out, path, PictureForm::Png8, QByteArray(kRecipe) + " " + t.folder.toUtf8(),
                     [&] { return LessonPage(t); });
     }
-    MakePicture(out, "gfx/blank_tlo.bmp", PictureForm::Bmp8, kRecipe, BlankPage);
+    MakePicture(out, CourseName(lumora::kBlankBackground), PictureForm::Bmp8, kRecipe, BlankPage);
 }
 
 } // namespace coursegen

@@ -2,6 +2,7 @@
 
 #include "speech.h"
 
+#include "course/lesson_kinds.h"
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
 #include "platform/text_helpers.h"
@@ -147,7 +148,7 @@ class Planner {
         int sentence = 0;
         for (const auto& row : c_.DataTable) {
             const QString topic = Q(row.TopicKey);
-            if (row.KindCode == 30) {
+            if (row.KindCode == lumora::kVocabularyCode) {
                 Picture("obrazki/" + topic + "/sl/" + Slashed(row.PictureFile), kWordPictureSize,
                         topic, true);
                 Speech("sample/" + topic + "/sl/" + Slashed(row.SoundFile),
@@ -175,7 +176,7 @@ class Planner {
         QMap<QString, QString> mediaTopic;
         for (const auto& row : c_.SteeringTable) {
             const QString topic = Q(row.TopicFolder);
-            if (row.Code >= 35 && row.Code <= 39) {
+            if (lumora::IsStoryCode(row.Code)) {
                 const lumora::StRecord* record = c_.St(lumora::TrimmedInt(row.Content));
                 if (record == nullptr) {
                     problems_ << "no St.t record " + Q(row.Content);
@@ -190,7 +191,7 @@ class Planner {
                 if (!help.isEmpty()) {
                     SpeechFromManifest("polecenia/rozumienie/" + help);
                 }
-                if (row.Code == 37) {
+                if (row.Code == lumora::kTypingCode) {
                     const std::string stem =
                         record->StBody.substr(std::min<std::size_t>(3, record->StBody.size()));
                     const auto lines =
@@ -201,7 +202,7 @@ class Planner {
                         narration.insert(media, FcsNarration(*lines));
                     }
                 }
-            } else if (row.Code == 42) {
+            } else if (row.Code == lumora::kCrosswordCode) {
                 Crossword(topic);
             }
         }

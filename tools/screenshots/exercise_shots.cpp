@@ -1,9 +1,11 @@
 #include "exercise_shots.h"
 
 #include "course/course_data.h"
-#include "exercises/choice_screen.h"
-#include "exercises/true_false_screen.h"
-#include "exercises/typing_screen.h"
+#include "course/lesson_kinds.h"
+#include "exercises/lesson_context.h"
+#include "exercises/multiple_choice/choice_screen.h"
+#include "exercises/true_false/true_false_screen.h"
+#include "exercises/typing/typing_screen.h"
 #include "platform/text_file.h"
 
 namespace lumora::shots {
@@ -52,6 +54,13 @@ void UseSampleLesson(CourseData& course, int code, const char* head, const char*
     course.CurrentCode = row.Code;
 }
 
+// The screens work with the program's context; the shots outlive the
+// functions that make them.
+LessonContext& ShotContext() {
+    static LessonContext context = ProgramLessonContext();
+    return context;
+}
+
 // Clicks the n-th answer (0-based) of question q where it was painted.
 void ChooseAnswer(TC_MC_Form& screen, int q, int n) {
     for (const AnswerArea& area : screen.AnswerAreas()) {
@@ -64,8 +73,8 @@ void ChooseAnswer(TC_MC_Form& screen, int q, int n) {
 
 std::unique_ptr<QWidget> MultipleChoiceShot() {
     UseSampleLesson(Course(), kMultipleChoiceCode, kChoiceHead, kChoiceBody);
-    auto screen = std::make_unique<TC_MC_Form>();
-    screen->Load(Course());
+    auto screen = std::make_unique<TC_MC_Form>(ShotContext());
+    screen->Load();
     // The first paint lays the answers out.
     screen->grab();
     const ChoiceContent& content = screen->Content();
@@ -78,9 +87,9 @@ std::unique_ptr<QWidget> MultipleChoiceShot() {
 // Ticks the first statement right, the second wrong, leaves the third and
 // ticks the rest "true".
 std::unique_ptr<QWidget> TrueFalseShot(bool marked) {
-    UseSampleLesson(Course(), kTrueFalseScreenCode, kTrueFalseHead, kTrueFalseBody);
-    auto screen = std::make_unique<TC_TF_Form>();
-    screen->Load(Course());
+    UseSampleLesson(Course(), kTrueFalseCode, kTrueFalseHead, kTrueFalseBody);
+    auto screen = std::make_unique<TC_TF_Form>(ShotContext());
+    screen->Load();
     // The first paint places the boxes.
     screen->grab();
     const auto& statements = screen->Content().statements;
@@ -102,9 +111,9 @@ std::unique_ptr<QWidget> TypingShot(bool marked) {
     std::vector<std::string> lines(std::begin(kTypingText), std::end(kTypingText));
     CreateFolder(Course().DataPath("wpisywania"));
     WriteFileAtomic(Course().DataPath("wpisywania\\sample.fcs"), JoinCp1250Lines(lines));
-    UseSampleLesson(Course(), kTypingScreenCode, kTypingHead, "37#sample");
-    auto screen = std::make_unique<TCW_Wpisywanie1Form>();
-    if (!screen->Load(Course())) {
+    UseSampleLesson(Course(), kTypingCode, kTypingHead, "37#sample");
+    auto screen = std::make_unique<TCW_Wpisywanie1Form>(ShotContext());
+    if (!screen->Load()) {
         return screen;
     }
     screen->grab();

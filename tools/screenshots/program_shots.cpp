@@ -1,5 +1,6 @@
 #include "program_shots.h"
 
+#include "course/lesson_kinds.h"
 #include "course/startup_loading.h"
 #include "shell/main_menu.h"
 #include "shell/topic_screen.h"
@@ -67,7 +68,8 @@ std::unique_ptr<QWidget> TopicShot() {
     points.InitPointsFromSteering(Course());
     for (int row : TopicLessons(Course(), "kuchnia")) {
         const SteeringRow& r = *Course().Steering(row);
-        if (r.Code == 30 || r.Code == 31 || r.Code == 35) {
+        if (r.Code == kVocabularyCode || r.Code == kVocabularyCode + 1 ||
+            r.Code == kMultipleChoiceCode) {
             points.Apply(r.Content, r.Code, 20);
         }
     }

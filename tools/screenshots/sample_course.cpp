@@ -1,6 +1,7 @@
 #include "sample_course.h"
 
 #include "course/course_data.h"
+#include "course/course_file_names.h"
 #include "course/startup_loading.h"
 #include "elements/button_strips.h"
 #include "platform/path_resolver.h"
@@ -40,11 +41,11 @@ struct SampleBackground {
 };
 
 const SampleBackground kBackgrounds[] = {
-    {"gfx\\statystyka.bmp", 277, 134, false, "", QRect(248, 8, 21, 29)},
-    {"gfx\\polecenie.bmp", 448, 225, true, "Informacja", QRect(416, 8, 25, 29)},
-    {"gfx\\question1.bmp", 246, 138, false, "", QRect()},
-    {"gfx\\informacja.bmp", 455, 101, true, "Uwaga", QRect(428, 4, 25, 29)},
-    {"gfx\\blank_tlo.bmp", 800, 600, true, "", QRect()},
+    {kResultBoxPicture, 277, 134, false, "", QRect(248, 8, 21, 29)},
+    {kInformationPicture, 448, 225, true, "Informacja", QRect(416, 8, 25, 29)},
+    {kQuestionPicture, 246, 138, false, "", QRect()},
+    {kMessagePicture, 455, 101, true, "Uwaga", QRect(428, 4, 25, 29)},
+    {kBlankBackground, 800, 600, true, "", QRect()},
 };
 
 // What each of the 24 stand-in strips shows, in list order.

@@ -3,13 +3,12 @@
 // authors: the list must open, hold a word of 4 to 12 letters A..Z, fit in
 // 100 lines and name pictures that exist.
 #include "course/course_data.h"
+#include "course/lesson_kinds.h"
 #include "course/load_report.h"
 
 #include <vector>
 
 namespace lumora {
-
-inline constexpr int kCrosswordCode = 42;
 
 std::vector<LoadFault> CheckCrosswords(const CourseData& course);
 

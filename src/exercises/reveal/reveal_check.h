@@ -3,13 +3,12 @@
 // reveal lesson needs fourteen words with a sound to draw from, and every
 // picture of the reveal index must exist.
 #include "course/course_data.h"
+#include "course/lesson_kinds.h"
 #include "course/load_report.h"
 
 #include <vector>
 
 namespace lumora {
-
-inline constexpr int kRevealCode = 41;
 
 std::vector<LoadFault> CheckRevealGames(const CourseData& course);
 

@@ -1,5 +1,6 @@
 #include "reveal_draw.h"
 
+#include "course/lesson_kinds.h"
 #include "platform/random.h"
 
 namespace lumora {
@@ -8,7 +9,7 @@ std::vector<int> RevealCandidates(const CourseData& course, const std::string& t
     std::vector<int> rows;
     for (std::size_t i = 0; i < course.DataTable.size(); ++i) {
         const DataRow& row = course.DataTable[i];
-        if (row.TopicKey == topic && row.KindCode == kRevealKindCode && !row.SoundFile.empty()) {
+        if (row.TopicKey == topic && row.KindCode == kVocabularyCode && !row.SoundFile.empty()) {
             rows.push_back(static_cast<int>(i + 1));
             if (static_cast<int>(rows.size()) == kMaxRevealCandidates) {
                 break;

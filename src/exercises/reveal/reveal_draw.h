@@ -11,7 +11,6 @@ namespace lumora {
 inline constexpr int kRevealWords = 14;
 inline constexpr int kRevealTiles = 16;
 inline constexpr int kMaxRevealCandidates = 200;
-inline constexpr int kRevealKindCode = 30;
 
 // DataTable row numbers (1-based, in table order) of the topic's words: the
 // rows whose TopicKey is the topic exactly, of kind 30, with a sound.

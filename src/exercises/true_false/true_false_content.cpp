@@ -1,6 +1,7 @@
 #include "true_false_content.h"
 
-#include "exercises/swap_shuffle.h"
+#include "exercises/common/swap_shuffle.h"
+#include "platform/random.h"
 #include "platform/text_helpers.h"
 
 #include <utility>

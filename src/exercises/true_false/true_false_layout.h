@@ -3,7 +3,7 @@
 // box columns at the left, ruled off below the headings and between the
 // columns, and each statement wrapped to the right of the block. Each
 // statement's pair of boxes sits level with the middle of its lines.
-#include "exercises/text_measure.h"
+#include "exercises/common/text_measure.h"
 #include "true_false_content.h"
 
 #include <string>

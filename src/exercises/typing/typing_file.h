@@ -1,6 +1,7 @@
 #pragma once
 // The ".fcs" file of a typing lesson, read from the course folder.
 #include "course/course_data.h"
+#include "course/lesson_kinds.h"
 #include "course/load_report.h"
 #include "typing_text.h"
 
@@ -8,8 +9,6 @@
 #include <variant>
 
 namespace lumora {
-
-inline constexpr int kTypingCode = 37;
 
 // Reads the file that the lesson's St.t body names. A fault names the file
 // (relative to the course folder) and, where it can, the line.

@@ -4,7 +4,7 @@
 // starts a line; glue, raised words, line breaks and bold and italic marks;
 // gaps as wide as the gap width while empty, and after marking an
 // exclamation picture before every gap that was not right.
-#include "exercises/text_measure.h"
+#include "exercises/common/text_measure.h"
 #include "typing_state.h"
 
 #include <string>

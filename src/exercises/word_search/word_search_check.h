@@ -3,14 +3,13 @@
 // read (sizes of at most 15, whole grid rows, as many lines as announced) and
 // hide every word of its list where a learner can mark it.
 #include "course/course_data.h"
+#include "course/lesson_kinds.h"
 #include "course/load_report.h"
 #include "word_search_file.h"
 
 #include <vector>
 
 namespace lumora {
-
-inline constexpr int kWordSearchCode = 40;
 
 // Whether the word can be marked: left to right in a row or top to bottom in
 // a column, letter case aside.

@@ -13,7 +13,7 @@ extern "C" {
 
 namespace lumora {
 
-AudioConverter::AudioConverter(int out_rate) : out_rate_(out_rate) {}
+AudioConverter::AudioConverter(int out_rate) : outRate_(out_rate) {}
 
 AudioConverter::~AudioConverter() {
     swr_free(&swr_);
@@ -21,12 +21,12 @@ AudioConverter::~AudioConverter() {
 
 void AudioConverter::Reset() {
     swr_free(&swr_);
-    in_format_ = -1;
+    inFormat_ = -1;
 }
 
 bool AudioConverter::Configure(const AVFrame& frame) {
-    if (swr_ != nullptr && frame.sample_rate == in_rate_ && frame.format == in_format_ &&
-        frame.ch_layout.nb_channels == in_channels_) {
+    if (swr_ != nullptr && frame.sample_rate == inRate_ && frame.format == inFormat_ &&
+        frame.ch_layout.nb_channels == inChannels_) {
         return true;
     }
     swr_free(&swr_);
@@ -38,7 +38,7 @@ bool AudioConverter::Configure(const AVFrame& frame) {
     }
     AVChannelLayout out_layout{};
     av_channel_layout_default(&out_layout, AudioOutput::kChannels);
-    const int result = swr_alloc_set_opts2(&swr_, &out_layout, AV_SAMPLE_FMT_FLT, out_rate_,
+    const int result = swr_alloc_set_opts2(&swr_, &out_layout, AV_SAMPLE_FMT_FLT, outRate_,
                                            &in_layout, static_cast<AVSampleFormat>(frame.format),
                                            frame.sample_rate, 0, nullptr);
     av_channel_layout_uninit(&in_layout);
@@ -47,9 +47,9 @@ bool AudioConverter::Configure(const AVFrame& frame) {
         swr_free(&swr_);
         return false;
     }
-    in_rate_ = frame.sample_rate;
-    in_format_ = frame.format;
-    in_channels_ = frame.ch_layout.nb_channels;
+    inRate_ = frame.sample_rate;
+    inFormat_ = frame.format;
+    inChannels_ = frame.ch_layout.nb_channels;
     return true;
 }
 

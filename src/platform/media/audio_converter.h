@@ -27,11 +27,11 @@ class AudioConverter {
     bool Configure(const AVFrame& frame);
     void Run(const unsigned char** input, int in_count, std::vector<float>& out);
 
-    int out_rate_;
+    int outRate_;
     SwrContext* swr_ = nullptr;
-    int in_rate_ = 0;
-    int in_format_ = -1;
-    int in_channels_ = 0;
+    int inRate_ = 0;
+    int inFormat_ = -1;
+    int inChannels_ = 0;
 };
 
 } // namespace lumora

@@ -42,11 +42,11 @@ std::size_t AudioStream::MixInto(float* out, std::size_t count) {
         const std::int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
                                      std::chrono::steady_clock::now().time_since_epoch())
                                      .count();
-        if (first_frame_ns_.load(std::memory_order_relaxed) == 0) {
-            first_frame_ns_.store(now, std::memory_order_release);
+        if (firstFrameNs_.load(std::memory_order_relaxed) == 0) {
+            firstFrameNs_.store(now, std::memory_order_release);
         }
-        last_mix_frames_.store(static_cast<std::int64_t>(n), std::memory_order_release);
-        last_mix_ns_.store(now, std::memory_order_release);
+        lastMixFrames_.store(static_cast<std::int64_t>(n), std::memory_order_release);
+        lastMixNs_.store(now, std::memory_order_release);
         played_.fetch_add(static_cast<std::int64_t>(n), std::memory_order_acq_rel);
     }
     return n;
@@ -56,9 +56,9 @@ void AudioStream::Reset() {
     read_.store(0);
     write_.store(0);
     played_.store(0);
-    first_frame_ns_.store(0);
-    last_mix_ns_.store(0);
-    last_mix_frames_.store(0);
+    firstFrameNs_.store(0);
+    lastMixNs_.store(0);
+    lastMixFrames_.store(0);
 }
 
 } // namespace lumora

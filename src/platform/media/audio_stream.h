@@ -25,10 +25,10 @@ class AudioStream {
     // Frames handed to the output since the last Reset.
     std::int64_t PlayedFrames() const { return played_.load(std::memory_order_acquire); }
     // steady_clock nanoseconds when the first frame was handed out, 0 before.
-    std::int64_t FirstFrameNanos() const { return first_frame_ns_.load(std::memory_order_acquire); }
+    std::int64_t FirstFrameNanos() const { return firstFrameNs_.load(std::memory_order_acquire); }
     // The last hand-out: when, and how many frames.
-    std::int64_t LastMixNanos() const { return last_mix_ns_.load(std::memory_order_acquire); }
-    std::int64_t LastMixFrames() const { return last_mix_frames_.load(std::memory_order_acquire); }
+    std::int64_t LastMixNanos() const { return lastMixNs_.load(std::memory_order_acquire); }
+    std::int64_t LastMixFrames() const { return lastMixFrames_.load(std::memory_order_acquire); }
 
     // Empties the ring; only while the output does not read it.
     void Reset();
@@ -40,9 +40,9 @@ class AudioStream {
     std::atomic<std::size_t> read_{0};  // frames read, ever
     std::atomic<std::size_t> write_{0}; // frames written, ever
     std::atomic<std::int64_t> played_{0};
-    std::atomic<std::int64_t> first_frame_ns_{0};
-    std::atomic<std::int64_t> last_mix_ns_{0};
-    std::atomic<std::int64_t> last_mix_frames_{0};
+    std::atomic<std::int64_t> firstFrameNs_{0};
+    std::atomic<std::int64_t> lastMixNs_{0};
+    std::atomic<std::int64_t> lastMixFrames_{0};
 };
 
 } // namespace lumora

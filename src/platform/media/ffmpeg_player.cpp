@@ -26,7 +26,7 @@ FfmpegPlayer::~FfmpegPlayer() {
 
 bool FfmpegPlayer::Open() {
     Close();
-    if (auto error = decoder_.Open(MediaFileOnDisk(file_name_))) {
+    if (auto error = decoder_.Open(MediaFileOnDisk(fileName_))) {
         error_ = *error;
         return false;
     }
@@ -34,10 +34,10 @@ bool FfmpegPlayer::Open() {
     if (!output_) {
         output_ = AudioOutput::Shared();
     }
-    decoder_at_position_ = true;
+    decoderAtPosition_ = true;
     std::lock_guard lock(mutex_);
     mode_ = PlayerMode::Stopped;
-    position_ms_ = 0;
+    positionMs_ = 0;
     return true;
 }
 
@@ -45,7 +45,7 @@ void FfmpegPlayer::Close() {
     EndPlayback(PlayerMode::NotReady, NotifyValue::Aborted);
     decoder_.Close();
     std::lock_guard lock(mutex_);
-    position_ms_ = 0;
+    positionMs_ = 0;
 }
 
 void FfmpegPlayer::Play() {
@@ -60,11 +60,11 @@ void FfmpegPlayer::Play() {
     {
         std::lock_guard lock(mutex_);
         // Playing from the end starts the file again.
-        if (position_ms_ >= Length()) {
-            position_ms_ = 0;
-            decoder_at_position_ = false;
+        if (positionMs_ >= Length()) {
+            positionMs_ = 0;
+            decoderAtPosition_ = false;
         }
-        notify_pending_ = true;
+        notifyPending_ = true;
     }
     StartPlayback();
     if (wait) {
@@ -97,9 +97,9 @@ void FfmpegPlayer::Seek(std::int64_t ms) {
         std::lock_guard lock(mutex_);
         // A play that reached its end meanwhile has been reported; it stays ended.
         playing = playing && mode_ == PlayerMode::Playing;
-        position_ms_ = std::clamp<std::int64_t>(ms, 0, Length());
+        positionMs_ = std::clamp<std::int64_t>(ms, 0, Length());
     }
-    decoder_at_position_ = false;
+    decoderAtPosition_ = false;
     if (playing) {
         // The play goes on from the new place; its notification stays due.
         StartPlayback();
@@ -116,11 +116,11 @@ std::int64_t FfmpegPlayer::Position() const {
     if (mode_ == PlayerMode::Playing && playback_) {
         return std::clamp<std::int64_t>(playback_->Clock(), 0, Length());
     }
-    return position_ms_;
+    return positionMs_;
 }
 
 void FfmpegPlayer::SetDisplay(VideoSurface* surface) {
-    std::lock_guard lock(surface_mutex_);
+    std::lock_guard lock(surfaceMutex_);
     surface_ = surface;
 }
 
@@ -144,13 +144,13 @@ void FfmpegPlayer::StartPlayback() {
     std::int64_t start = 0;
     {
         std::lock_guard lock(mutex_);
-        start = position_ms_;
+        start = positionMs_;
         mode_ = PlayerMode::Playing;
     }
-    if (!decoder_at_position_) {
+    if (!decoderAtPosition_) {
         decoder_.SeekTo(start);
     }
-    decoder_at_position_ = false;
+    decoderAtPosition_ = false;
     stream_.Reset();
     Playback::Target target;
     target.decoder = &decoder_;
@@ -190,14 +190,14 @@ void FfmpegPlayer::EndPlayback(PlayerMode mode, NotifyValue value) {
     const std::int64_t clock = JoinPlayback();
     std::lock_guard lock(mutex_);
     if (mode_ == PlayerMode::Playing) {
-        position_ms_ = std::clamp<std::int64_t>(clock, 0, Length());
+        positionMs_ = std::clamp<std::int64_t>(clock, 0, Length());
     }
     if (mode == PlayerMode::NotReady || mode_ == PlayerMode::Playing ||
         mode_ == PlayerMode::Paused) {
         mode_ = mode;
     }
-    if (notify_pending_) {
-        notify_pending_ = false;
+    if (notifyPending_) {
+        notifyPending_ = false;
         poster_->Post(value);
     }
 }
@@ -205,15 +205,15 @@ void FfmpegPlayer::EndPlayback(PlayerMode mode, NotifyValue value) {
 void FfmpegPlayer::Finished(NotifyValue value, std::int64_t end_ms) {
     std::lock_guard lock(mutex_);
     mode_ = PlayerMode::Stopped;
-    position_ms_ = end_ms;
-    if (notify_pending_) {
-        notify_pending_ = false;
+    positionMs_ = end_ms;
+    if (notifyPending_) {
+        notifyPending_ = false;
         poster_->Post(value);
     }
 }
 
 void FfmpegPlayer::Present(const AVFrame& frame) {
-    std::lock_guard lock(surface_mutex_);
+    std::lock_guard lock(surfaceMutex_);
     if (surface_ == nullptr) {
         return;
     }

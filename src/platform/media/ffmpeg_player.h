@@ -27,8 +27,8 @@ class FfmpegPlayer final : public BackendPlayer {
     FfmpegPlayer();
     ~FfmpegPlayer() override;
 
-    const std::string& FileName() const override { return file_name_; }
-    void SetFileName(const std::string& path) override { file_name_ = path; }
+    const std::string& FileName() const override { return fileName_; }
+    void SetFileName(const std::string& path) override { fileName_ = path; }
     bool Open() override;
     void Close() override;
     std::string ErrorText() const override { return error_; }
@@ -58,7 +58,7 @@ class FfmpegPlayer final : public BackendPlayer {
     void Finished(NotifyValue value, std::int64_t end_ms);
     void Present(const AVFrame& frame);
 
-    std::string file_name_;
+    std::string fileName_;
     std::string error_;
     MediaDecoder decoder_;
     std::shared_ptr<AudioOutput> output_;
@@ -66,15 +66,15 @@ class FfmpegPlayer final : public BackendPlayer {
     std::unique_ptr<NotifyPoster> poster_;
     std::unique_ptr<Playback> playback_;
     bool wait_ = false;
-    bool decoder_at_position_ = false;
+    bool decoderAtPosition_ = false;
 
     // Shared with the playback thread.
     mutable std::mutex mutex_;
     PlayerMode mode_ = PlayerMode::NotReady;
-    std::int64_t position_ms_ = 0;
-    bool notify_pending_ = false;
+    std::int64_t positionMs_ = 0;
+    bool notifyPending_ = false;
 
-    std::mutex surface_mutex_;
+    std::mutex surfaceMutex_;
     VideoSurface* surface_ = nullptr;
     FrameScaler scaler_;
     std::vector<std::uint8_t> pixels_;

@@ -48,18 +48,18 @@ std::optional<std::string> MediaDecoder::Open(const std::string& path) {
         Close();
         return AvText(result);
     }
-    audio_stream_ = av_find_best_stream(format_, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    video_stream_ = av_find_best_stream(format_, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    audio_ = OpenCodec(audio_stream_);
-    video_ = OpenCodec(video_stream_);
+    audioStream_ = av_find_best_stream(format_, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    videoStream_ = av_find_best_stream(format_, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    audio_ = OpenCodec(audioStream_);
+    video_ = OpenCodec(videoStream_);
     if (audio_ == nullptr && video_ == nullptr) {
         Close();
         return AvText(AVERROR_DECODER_NOT_FOUND);
     }
-    start_ms_ = format_->start_time == AV_NOPTS_VALUE ? 0 : format_->start_time / kMsPerSecond;
-    length_ms_ = format_->duration == AV_NOPTS_VALUE ? 0 : format_->duration / kMsPerSecond;
-    next_audio_ms_ = 0;
-    next_video_ms_ = 0;
+    startMs_ = format_->start_time == AV_NOPTS_VALUE ? 0 : format_->start_time / kMsPerSecond;
+    lengthMs_ = format_->duration == AV_NOPTS_VALUE ? 0 : format_->duration / kMsPerSecond;
+    nextAudioMs_ = 0;
+    nextVideoMs_ = 0;
     return std::nullopt;
 }
 
@@ -84,9 +84,9 @@ void MediaDecoder::Close() {
     avcodec_free_context(&audio_);
     avcodec_free_context(&video_);
     avformat_close_input(&format_);
-    audio_stream_ = -1;
-    video_stream_ = -1;
-    length_ms_ = 0;
+    audioStream_ = -1;
+    videoStream_ = -1;
+    lengthMs_ = 0;
 }
 
 int MediaDecoder::PictureWidth() const {
@@ -101,7 +101,7 @@ void MediaDecoder::SeekTo(std::int64_t ms) {
     if (format_ == nullptr) {
         return;
     }
-    const std::int64_t target = (std::max<std::int64_t>(ms, 0) + start_ms_) * kMsPerSecond;
+    const std::int64_t target = (std::max<std::int64_t>(ms, 0) + startMs_) * kMsPerSecond;
     avformat_seek_file(format_, -1, INT64_MIN, target, target, 0);
     if (audio_ != nullptr) {
         avcodec_flush_buffers(audio_);
@@ -109,8 +109,8 @@ void MediaDecoder::SeekTo(std::int64_t ms) {
     if (video_ != nullptr) {
         avcodec_flush_buffers(video_);
     }
-    next_audio_ms_ = ms;
-    next_video_ms_ = ms;
+    nextAudioMs_ = ms;
+    nextVideoMs_ = ms;
 }
 
 MediaDecoder::Step MediaDecoder::DecodeNext(FrameSink& sink, std::string& error) {
@@ -124,9 +124,9 @@ MediaDecoder::Step MediaDecoder::DecodeNext(FrameSink& sink, std::string& error)
         return Step::Error;
     }
     AVCodecContext* codec = nullptr;
-    if (packet_->stream_index == audio_stream_) {
+    if (packet_->stream_index == audioStream_) {
         codec = audio_;
-    } else if (packet_->stream_index == video_stream_ && decode_video_) {
+    } else if (packet_->stream_index == videoStream_ && decodeVideo_) {
         codec = video_;
     }
     // A damaged packet is skipped, as players do, rather than ending the play.
@@ -139,10 +139,10 @@ MediaDecoder::Step MediaDecoder::DecodeNext(FrameSink& sink, std::string& error)
 
 void MediaDecoder::Drain(FrameSink& sink) {
     if (audio_ != nullptr && avcodec_send_packet(audio_, nullptr) >= 0) {
-        Receive(audio_, audio_stream_, sink);
+        Receive(audio_, audioStream_, sink);
     }
-    if (video_ != nullptr && decode_video_ && avcodec_send_packet(video_, nullptr) >= 0) {
-        Receive(video_, video_stream_, sink);
+    if (video_ != nullptr && decodeVideo_ && avcodec_send_packet(video_, nullptr) >= 0) {
+        Receive(video_, videoStream_, sink);
     }
 }
 
@@ -160,11 +160,11 @@ void MediaDecoder::Receive(AVCodecContext* codec, int stream, FrameSink& sink) {
 
 std::int64_t MediaDecoder::FrameMs(const AVFrame& frame, int stream) {
     const AVStream* s = format_->streams[stream];
-    const bool audio = stream == audio_stream_;
-    std::int64_t& next = audio ? next_audio_ms_ : next_video_ms_;
+    const bool audio = stream == audioStream_;
+    std::int64_t& next = audio ? nextAudioMs_ : nextVideoMs_;
     std::int64_t ms = next;
     if (frame.best_effort_timestamp != AV_NOPTS_VALUE) {
-        ms = ToMs(frame.best_effort_timestamp, s->time_base) - start_ms_;
+        ms = ToMs(frame.best_effort_timestamp, s->time_base) - startMs_;
     }
     if (audio && frame.sample_rate > 0) {
         next = ms + frame.nb_samples * kMsPerSecond / frame.sample_rate;

@@ -34,7 +34,7 @@ class MediaDecoder {
     void Close();
     bool IsOpen() const { return format_ != nullptr; }
 
-    std::int64_t LengthMs() const { return length_ms_; }
+    std::int64_t LengthMs() const { return lengthMs_; }
     bool HasAudio() const { return audio_ != nullptr; }
     bool HasVideo() const { return video_ != nullptr; }
     // The film's picture size, 0 x 0 without one.
@@ -42,7 +42,7 @@ class MediaDecoder {
     int PictureHeight() const;
 
     // Video packets are skipped while nobody looks at the picture.
-    void SetDecodeVideo(bool on) { decode_video_ = on; }
+    void SetDecodeVideo(bool on) { decodeVideo_ = on; }
 
     // Positions the file at or before ms and forgets buffered frames.
     void SeekTo(std::int64_t ms);
@@ -61,15 +61,15 @@ class MediaDecoder {
     AVFormatContext* format_ = nullptr;
     AVCodecContext* audio_ = nullptr;
     AVCodecContext* video_ = nullptr;
-    int audio_stream_ = -1;
-    int video_stream_ = -1;
+    int audioStream_ = -1;
+    int videoStream_ = -1;
     AVPacket* packet_ = nullptr;
     AVFrame* frame_ = nullptr;
-    std::int64_t length_ms_ = 0;
-    std::int64_t start_ms_ = 0;
-    std::int64_t next_audio_ms_ = 0;
-    std::int64_t next_video_ms_ = 0;
-    bool decode_video_ = true;
+    std::int64_t lengthMs_ = 0;
+    std::int64_t startMs_ = 0;
+    std::int64_t nextAudioMs_ = 0;
+    std::int64_t nextVideoMs_ = 0;
+    bool decodeVideo_ = true;
 };
 
 } // namespace lumora

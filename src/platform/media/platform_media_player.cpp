@@ -24,10 +24,10 @@ PlatformMediaPlayer::PlatformMediaPlayer() : poster_(std::make_unique<NotifyPost
 PlatformMediaPlayer::~PlatformMediaPlayer() = default;
 
 BackendPlayer* PlatformMediaPlayer::Engine() {
-    if (!engine_tried_) {
-        engine_tried_ = true;
-        if (load_timer_) {
-            load_timer_->stop();
+    if (!engineTried_) {
+        engineTried_ = true;
+        if (loadTimer_) {
+            loadTimer_->stop();
         }
         if (MediaBackend* backend = WaitForMediaBackend()) {
             engine_ = backend->CreatePlayer();
@@ -40,32 +40,32 @@ BackendPlayer* PlatformMediaPlayer::Engine() {
 }
 
 bool PlatformMediaPlayer::Queueing() const {
-    return queue_while_loading_ && !engine_tried_ && !MediaBackendLoadEnded();
+    return queueWhileLoading_ && !engineTried_ && !MediaBackendLoadEnded();
 }
 
 void PlatformMediaPlayer::EndQueuedPlay(NotifyValue value) {
-    if (std::exchange(queued_play_, false)) {
+    if (std::exchange(queuedPlay_, false)) {
         poster_->Post(value);
     }
 }
 
 void PlatformMediaPlayer::ApplyQueued() {
-    if (!queued_open_) {
+    if (!queuedOpen_) {
         return;
     }
-    queued_open_ = false;
+    queuedOpen_ = false;
     if (!engine_) {
         error_ = MediaBackendError();
         EndQueuedPlay(NotifyValue::Failure);
         return;
     }
-    engine_->SetFileName(queued_file_);
+    engine_->SetFileName(queuedFile_);
     // A file that does not open fails the queued play through the player's
     // own Play, which reports Failure.
-    if (engine_->Open() && queued_position_ > 0) {
-        engine_->Seek(queued_position_);
+    if (engine_->Open() && queuedPosition_ > 0) {
+        engine_->Seek(queuedPosition_);
     }
-    if (std::exchange(queued_play_, false)) {
+    if (std::exchange(queuedPlay_, false)) {
         engine_->Play();
     }
 }
@@ -73,23 +73,23 @@ void PlatformMediaPlayer::ApplyQueued() {
 bool PlatformMediaPlayer::Open() {
     if (Queueing()) {
         EndQueuedPlay(NotifyValue::Aborted);
-        queued_open_ = true;
-        queued_file_ = file_name_;
-        queued_mode_ = PlayerMode::Stopped;
-        queued_position_ = 0;
-        if (!load_timer_) {
-            load_timer_ = std::make_unique<QTimer>();
+        queuedOpen_ = true;
+        queuedFile_ = fileName_;
+        queuedMode_ = PlayerMode::Stopped;
+        queuedPosition_ = 0;
+        if (!loadTimer_) {
+            loadTimer_ = std::make_unique<QTimer>();
             // The first tick comes a little after the event loop runs, once
             // the window that asked for the sound has appeared: the load keeps
             // a core busy, which would otherwise hold up the window's drawing.
-            QObject::connect(load_timer_.get(), &QTimer::timeout, [this] {
+            QObject::connect(loadTimer_.get(), &QTimer::timeout, [this] {
                 StartLoadingMediaBackend();
-                load_timer_->setInterval(kLoadPollMs);
+                loadTimer_->setInterval(kLoadPollMs);
                 if (MediaBackendLoadEnded()) {
                     Engine();
                 }
             });
-            load_timer_->start(kLoadDelayMs);
+            loadTimer_->start(kLoadDelayMs);
         }
         return true;
     }
@@ -98,16 +98,16 @@ bool PlatformMediaPlayer::Open() {
         error_ = MediaBackendError();
         return false;
     }
-    engine->SetFileName(file_name_);
+    engine->SetFileName(fileName_);
     return engine->Open();
 }
 
 void PlatformMediaPlayer::Close() {
-    if (queued_open_) {
+    if (queuedOpen_) {
         EndQueuedPlay(NotifyValue::Aborted);
-        queued_mode_ = PlayerMode::NotReady;
-        queued_open_ = false;
-        queued_position_ = 0;
+        queuedMode_ = PlayerMode::NotReady;
+        queuedOpen_ = false;
+        queuedPosition_ = 0;
     }
     if (engine_) {
         engine_->Close();
@@ -120,15 +120,15 @@ std::string PlatformMediaPlayer::ErrorText() const {
 
 void PlatformMediaPlayer::Play() {
     if (Queueing() && !wait_) {
-        if (!queued_open_) {
+        if (!queuedOpen_) {
             error_ = kNotOpen;
             poster_->Post(NotifyValue::Failure);
             return;
         }
         // A new play supersedes the queued one.
         EndQueuedPlay(NotifyValue::Superseded);
-        queued_play_ = true;
-        queued_mode_ = PlayerMode::Playing;
+        queuedPlay_ = true;
+        queuedMode_ = PlayerMode::Playing;
         return;
     }
     BackendPlayer* engine = Engine();
@@ -143,9 +143,9 @@ void PlatformMediaPlayer::Play() {
 }
 
 void PlatformMediaPlayer::Pause() {
-    if (queued_open_ && queued_mode_ == PlayerMode::Playing) {
+    if (queuedOpen_ && queuedMode_ == PlayerMode::Playing) {
         EndQueuedPlay(NotifyValue::Aborted);
-        queued_mode_ = PlayerMode::Paused;
+        queuedMode_ = PlayerMode::Paused;
     }
     if (engine_) {
         engine_->Pause();
@@ -153,10 +153,9 @@ void PlatformMediaPlayer::Pause() {
 }
 
 void PlatformMediaPlayer::Stop() {
-    if (queued_open_ &&
-        (queued_mode_ == PlayerMode::Playing || queued_mode_ == PlayerMode::Paused)) {
+    if (queuedOpen_ && (queuedMode_ == PlayerMode::Playing || queuedMode_ == PlayerMode::Paused)) {
         EndQueuedPlay(NotifyValue::Aborted);
-        queued_mode_ = PlayerMode::Stopped;
+        queuedMode_ = PlayerMode::Stopped;
     }
     if (engine_) {
         engine_->Stop();
@@ -164,8 +163,8 @@ void PlatformMediaPlayer::Stop() {
 }
 
 void PlatformMediaPlayer::Seek(std::int64_t ms) {
-    if (queued_open_) {
-        queued_position_ = std::max<std::int64_t>(ms, 0);
+    if (queuedOpen_) {
+        queuedPosition_ = std::max<std::int64_t>(ms, 0);
     }
     if (engine_) {
         engine_->Seek(ms);
@@ -177,15 +176,15 @@ void PlatformMediaPlayer::SetWait(bool wait) {
 }
 
 PlayerMode PlatformMediaPlayer::Mode() const {
-    if (queued_open_) {
-        return queued_mode_;
+    if (queuedOpen_) {
+        return queuedMode_;
     }
     return engine_ ? engine_->Mode() : PlayerMode::NotReady;
 }
 
 std::int64_t PlatformMediaPlayer::Position() const {
-    if (queued_open_) {
-        return queued_position_;
+    if (queuedOpen_) {
+        return queuedPosition_;
     }
     return engine_ ? engine_->Position() : 0;
 }

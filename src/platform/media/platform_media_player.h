@@ -29,8 +29,8 @@ class PlatformMediaPlayer final : public MediaPlayer {
     PlatformMediaPlayer();
     ~PlatformMediaPlayer() override;
 
-    const std::string& FileName() const override { return file_name_; }
-    void SetFileName(const std::string& path) override { file_name_ = path; }
+    const std::string& FileName() const override { return fileName_; }
+    void SetFileName(const std::string& path) override { fileName_ = path; }
     bool Open() override;
     void Close() override;
     std::string ErrorText() const override;
@@ -56,7 +56,7 @@ class PlatformMediaPlayer final : public MediaPlayer {
 
     // Open and play calls made before the backend has loaded are queued
     // instead of waiting for it (they need a running event loop to go on).
-    void QueueWhileLoading() { queue_while_loading_ = true; }
+    void QueueWhileLoading() { queueWhileLoading_ = true; }
 
   private:
     // The backend's player, created on the first call and given what was
@@ -68,21 +68,21 @@ class PlatformMediaPlayer final : public MediaPlayer {
     void EndQueuedPlay(NotifyValue value);
     void ApplyQueued();
 
-    std::string file_name_;
+    std::string fileName_;
     std::string error_;
     bool wait_ = false;
     VideoSurface* surface_ = nullptr;
     NotifyHandler handler_;
-    bool engine_tried_ = false;
-    bool queue_while_loading_ = false;
+    bool engineTried_ = false;
+    bool queueWhileLoading_ = false;
     // What was done before the backend loaded.
-    bool queued_open_ = false;
-    bool queued_play_ = false;
-    PlayerMode queued_mode_ = PlayerMode::NotReady;
-    std::int64_t queued_position_ = 0;
-    std::string queued_file_;
+    bool queuedOpen_ = false;
+    bool queuedPlay_ = false;
+    PlayerMode queuedMode_ = PlayerMode::NotReady;
+    std::int64_t queuedPosition_ = 0;
+    std::string queuedFile_;
     // Polls for the end of the load while calls are queued.
-    std::unique_ptr<QTimer> load_timer_;
+    std::unique_ptr<QTimer> loadTimer_;
     std::unique_ptr<BackendPlayer> engine_;
     // Reports failed plays when there is no backend.
     std::unique_ptr<NotifyPoster> poster_;

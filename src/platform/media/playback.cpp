@@ -29,7 +29,7 @@ std::int64_t NowNanos() {
 } // namespace
 
 Playback::Playback(Target target, std::int64_t start_ms, std::int64_t length_ms)
-    : target_(std::move(target)), start_ms_(start_ms), length_ms_(length_ms),
+    : target_(std::move(target)), startMs_(start_ms), lengthMs_(length_ms),
       started_(WallClock::now()), converter_(target_.out_rate) {
     if (!target_.decoder->HasAudio()) {
         target_.stream = nullptr;
@@ -59,9 +59,9 @@ void Playback::WaitForEnd() {
 }
 
 std::int64_t Playback::Clock() const {
-    if (sound_done_.load(std::memory_order_acquire)) {
-        const std::int64_t since = (NowNanos() - sound_done_wall_ns_.load()) / 1'000'000;
-        return sound_done_ms_.load() + since;
+    if (soundDone_.load(std::memory_order_acquire)) {
+        const std::int64_t since = (NowNanos() - soundDoneWallNs_.load()) / 1'000'000;
+        return soundDoneMs_.load() + since;
     }
     if (target_.stream != nullptr) {
         // The output takes sound a period at a time and plays it during the
@@ -72,11 +72,11 @@ std::int64_t Playback::Clock() const {
         const std::int64_t before_last = stream.PlayedFrames() - last;
         const std::int64_t into_last = std::clamp<std::int64_t>(
             (NowNanos() - stream.LastMixNanos()) * target_.out_rate / 1'000'000'000, 0, last);
-        return start_ms_ + (before_last + into_last) * kMsPerSecond / target_.out_rate;
+        return startMs_ + (before_last + into_last) * kMsPerSecond / target_.out_rate;
     }
     const auto since =
         std::chrono::duration_cast<std::chrono::milliseconds>(WallClock::now() - started_);
-    return start_ms_ + since.count();
+    return startMs_ + since.count();
 }
 
 void Playback::Run() {
@@ -84,10 +84,10 @@ void Playback::Run() {
     for (;;) {
         FeedStream();
         PresentDue();
-        if (!end_of_file_ && WantsData()) {
+        if (!endOfFile_ && WantsData()) {
             switch (target_.decoder->DecodeNext(*this, error)) {
             case MediaDecoder::Step::End:
-                end_of_file_ = true;
+                endOfFile_ = true;
                 if (target_.stream != nullptr) {
                     converter_.Flush(pending_);
                 }
@@ -98,7 +98,7 @@ void Playback::Run() {
             case MediaDecoder::Step::Decoded:
                 break;
             }
-        } else if (end_of_file_ && Done()) {
+        } else if (endOfFile_ && Done()) {
             Finish(NotifyValue::Successful);
             return;
         } else {
@@ -113,7 +113,7 @@ void Playback::Run() {
 }
 
 std::size_t Playback::PendingFrames() const {
-    return (pending_.size() - pending_read_) / AudioOutput::kChannels;
+    return (pending_.size() - pendingRead_) / AudioOutput::kChannels;
 }
 
 bool Playback::WantsData() const {
@@ -133,30 +133,30 @@ bool Playback::WantsData() const {
 }
 
 bool Playback::Done() {
-    if (target_.stream != nullptr && !sound_done_.load()) {
+    if (target_.stream != nullptr && !soundDone_.load()) {
         if (PendingFrames() > 0 || target_.stream->BufferedFrames() > 0) {
             return false;
         }
-        sound_done_ms_ = Clock();
-        sound_done_wall_ns_ = NowNanos();
-        sound_done_.store(true, std::memory_order_release);
+        soundDoneMs_ = Clock();
+        soundDoneWallNs_ = NowNanos();
+        soundDone_.store(true, std::memory_order_release);
     }
     if (!frames_.empty()) {
         return false;
     }
     // A play without sound output still takes the file's time.
-    return target_.stream != nullptr || Clock() >= length_ms_;
+    return target_.stream != nullptr || Clock() >= lengthMs_;
 }
 
 void Playback::FeedStream() {
     if (target_.stream == nullptr || PendingFrames() == 0) {
         return;
     }
-    const float* from = pending_.data() + pending_read_;
-    pending_read_ += target_.stream->Write(from, PendingFrames()) * AudioOutput::kChannels;
-    if (pending_read_ == pending_.size()) {
+    const float* from = pending_.data() + pendingRead_;
+    pendingRead_ += target_.stream->Write(from, PendingFrames()) * AudioOutput::kChannels;
+    if (pendingRead_ == pending_.size()) {
         pending_.clear();
-        pending_read_ = 0;
+        pendingRead_ = 0;
     }
 }
 
@@ -180,12 +180,12 @@ void Playback::OnAudioFrame(const AVFrame& frame, std::int64_t pts_ms) {
         return;
     }
     const std::size_t before = pending_.size();
-    if (!converter_.Convert(frame, pending_) || pts_ms >= start_ms_) {
+    if (!converter_.Convert(frame, pending_) || pts_ms >= startMs_) {
         return;
     }
     // Sound before the start position (after a seek) is cut off.
     const auto skip =
-        static_cast<std::size_t>((start_ms_ - pts_ms) * target_.out_rate / kMsPerSecond) *
+        static_cast<std::size_t>((startMs_ - pts_ms) * target_.out_rate / kMsPerSecond) *
         AudioOutput::kChannels;
     const std::size_t added = pending_.size() - before;
     pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(before),
@@ -193,15 +193,15 @@ void Playback::OnAudioFrame(const AVFrame& frame, std::int64_t pts_ms) {
 }
 
 void Playback::OnVideoFrame(const AVFrame& frame, std::int64_t pts_ms) {
-    if (!target_.present || pts_ms + kFrameSlackMs < start_ms_) {
+    if (!target_.present || pts_ms + kFrameSlackMs < startMs_) {
         return;
     }
     frames_.push_back({av_frame_clone(&frame), pts_ms});
 }
 
 void Playback::Finish(NotifyValue value) {
-    const std::int64_t end_ms = value == NotifyValue::Successful ? length_ms_ : Clock();
-    target_.finished(value, std::min(end_ms, length_ms_));
+    const std::int64_t end_ms = value == NotifyValue::Successful ? lengthMs_ : Clock();
+    target_.finished(value, std::min(end_ms, lengthMs_));
 }
 
 } // namespace lumora

@@ -62,22 +62,22 @@ class Playback final : public FrameSink {
     std::size_t PendingFrames() const;
 
     Target target_;
-    const std::int64_t start_ms_;
-    const std::int64_t length_ms_;
+    const std::int64_t startMs_;
+    const std::int64_t lengthMs_;
     const WallClock::time_point started_;
     AudioConverter converter_;
     std::vector<float> pending_; // converted sound not yet in the stream
-    std::size_t pending_read_ = 0;
+    std::size_t pendingRead_ = 0;
     struct TimedFrame {
         AVFrame* frame;
         std::int64_t ms;
     };
     std::deque<TimedFrame> frames_;
-    bool end_of_file_ = false;
+    bool endOfFile_ = false;
     // Once the sound has all been played, the clock goes on from there.
-    std::atomic<bool> sound_done_{false};
-    std::atomic<std::int64_t> sound_done_ms_{0};
-    std::atomic<std::int64_t> sound_done_wall_ns_{0};
+    std::atomic<bool> soundDone_{false};
+    std::atomic<std::int64_t> soundDoneMs_{0};
+    std::atomic<std::int64_t> soundDoneWallNs_{0};
 
     std::mutex mutex_;
     std::condition_variable wake_;

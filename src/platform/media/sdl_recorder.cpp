@@ -13,8 +13,8 @@ constexpr int kNoBackend = 1;
 SdlRecorder::~SdlRecorder() = default;
 
 RecorderDevice* SdlRecorder::Device() {
-    if (!device_tried_) {
-        device_tried_ = true;
+    if (!deviceTried_) {
+        deviceTried_ = true;
         if (MediaBackend* backend = WaitForMediaBackend()) {
             device_ = backend->CreateRecorder();
         }

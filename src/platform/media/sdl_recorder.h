@@ -27,7 +27,7 @@ class SdlRecorder final : public RecorderDevice {
     // backend.
     RecorderDevice* Device();
 
-    bool device_tried_ = false;
+    bool deviceTried_ = false;
     std::unique_ptr<RecorderDevice> device_;
 };
 

@@ -40,9 +40,9 @@ void WidgetSurface::Present(const std::uint8_t* pixels, int width, int height) {
                         static_cast<std::size_t>(width) * 4);
         }
     }
-    ++frames_presented_;
+    ++framesPresented_;
     // Painting happens on the widget's own thread; one request at a time.
-    if (!update_pending_.exchange(true)) {
+    if (!updatePending_.exchange(true)) {
         QCoreApplication::postEvent(this, new QEvent(kFrameReady));
     }
 }
@@ -56,7 +56,7 @@ bool WidgetSurface::event(QEvent* event) {
     if (event->type() != kFrameReady) {
         return QObject::event(event);
     }
-    update_pending_ = false;
+    updatePending_ = false;
     if (widget_) {
         widget_->update();
     }

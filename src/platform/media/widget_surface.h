@@ -23,7 +23,7 @@ class WidgetSurface final : public QObject, public VideoSurface {
 
     // The last frame shown and how many were shown, for tests and benchmarks.
     QImage LastFrame() const;
-    int FramesPresented() const { return frames_presented_.load(); }
+    int FramesPresented() const { return framesPresented_.load(); }
 
   protected:
     bool event(QEvent* event) override;
@@ -33,8 +33,8 @@ class WidgetSurface final : public QObject, public VideoSurface {
     QPointer<QWidget> widget_; // the panel may go first
     std::atomic<int> width_;
     std::atomic<int> height_;
-    std::atomic<bool> update_pending_{false};
-    std::atomic<int> frames_presented_{0};
+    std::atomic<bool> updatePending_{false};
+    std::atomic<int> framesPresented_{0};
     mutable std::mutex mutex_;
     QImage frame_;
 };

@@ -1,7 +1,6 @@
 // The true/false exercise without a window: its content, the shuffle, the
 // ticks and their marking, the painted layout and the course check.
-#include "exercises/swap_shuffle.h"
-#include "exercises/true_false/true_false_check.h"
+#include "exercises/common/swap_shuffle.h"
 #include "exercises/true_false/true_false_content.h"
 #include "exercises/true_false/true_false_layout.h"
 #include "exercises/true_false/true_false_state.h"
@@ -185,31 +184,6 @@ TEST(TrueFalseLayout, AWrappedStatementHasItsBoxesLevelWithItsMiddle) {
     EXPECT_EQ(layout.words[6].y, 84);
     EXPECT_EQ(layout.boxTops[1], 84 + 12 - 10 - 5);
     EXPECT_EQ(layout.dividerBottom, 84 + 24 + 5);
-}
-
-TEST(TrueFalseCheck, FaultsNameTheStatementsLineInSt) {
-    CourseData course;
-    for (const auto& [topic, content, code] :
-         std::vector<std::tuple<std::string, std::string, int>>{{"kuchnia", "5", 39},
-                                                                {"kuchnia", "6", 39},
-                                                                {"kuchnia", "7", 35},
-                                                                {"sport", "9", 39}}) {
-        SteeringRow row;
-        row.TopicFolder = topic;
-        row.Content = content;
-        row.Code = code;
-        course.SteeringTable.push_back(row);
-    }
-    course.StTable[5] = StRecord{"5#a#b#c#", "39# # #T_a#b#", "", 10};
-    course.StTable[6] = StRecord{"6#a#b#c#", "39# # #T_a#b", "", 14};
-    course.StTable[7] = StRecord{"7#a#b#c#", "35#nothing a true/false lesson reads", "", 18};
-    const auto faults = CheckTrueFalseLessons(course);
-    ASSERT_EQ(faults.size(), 2u);
-    EXPECT_EQ(faults[0].file, "St.t");
-    EXPECT_EQ(faults[0].line, 15);
-    EXPECT_EQ(faults[0].message, "Statement 2 does not end with \"#\".");
-    EXPECT_EQ(faults[1].file, "Steruj.t");
-    EXPECT_EQ(faults[1].message, "lesson 9 of sport (code 39) names no St.t record.");
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "choice_layout.h"
 
-#include "elements/markup_painter.h"
-#include "platform/text_helpers.h"
+#include "elements/word_flow.h"
 
 #include <algorithm>
 
@@ -13,54 +12,10 @@ constexpr int kMarkRaise = 2;
 constexpr int kAreaDepth = 25;
 constexpr int kScrollDivisor = 25;
 
-struct Pen {
-    int x = 0;
-    int y = 0;
-    int widest = 0;
-};
-
-bool IsMark(std::string_view word) {
-    return word.starts_with('<') && word.find('>') != std::string_view::npos;
-}
-
-// Bold switches are found in any letter case; the other marks only as the
-// instruction painter knows them, and "<br>" in lower case is not a break.
-void LayOutWord(Canvas& canvas, std::string_view word, Pen& pen, ChoiceLayout& out) {
-    const std::string folded = Trim(LowerAZ(word));
-    if (folded == "<b>" || folded == "</b>") {
-        canvas.Font.bold = folded == "<b>";
-        return;
-    }
-    pen.widest = std::max(pen.widest, pen.x);
-    if (IsMark(word)) {
-        if (word == "<BR>") {
-            pen.y += kChoiceBreakStep;
-            pen.x = kAnswerIndent;
-        } else {
-            ApplyStyleMark(canvas, word);
-        }
-        return;
-    }
-    std::string spaced(word);
-    spaced += ' ';
-    const int width = canvas.TextWidth(spaced);
-    if (pen.x + width > canvas.Width()) {
-        pen.y += kChoiceRowStep;
-        pen.x = kAnswerIndent;
-    }
-    if (pen.y >= 0) {
-        out.words.push_back({pen.x, pen.y, spaced, canvas.Font.bold, canvas.Font.italic});
-    }
-    pen.x += width;
-}
-
-void LayOutText(Canvas& canvas, std::string_view text, Pen& pen, ChoiceLayout& out) {
-    while (!text.empty()) {
-        const std::string_view word = NextWord(text);
-        text.remove_prefix(std::min(word.size() + 1, text.size()));
-        LayOutWord(canvas, word, pen, out);
-    }
-}
+// Rows 24 pixels apart, 18 at a break; wrapped and broken lines start
+// after the mark pictures. Bold switches are found in any letter case; a
+// break only as "<BR>".
+const WordFlowRules kChoiceFlow{kChoiceRowStep, kChoiceBreakStep, kAnswerIndent, false, true};
 
 AnswerMark MarkOf(const ChoiceState& state, int q, int option) {
     if (state.Wrong(q, option)) {
@@ -79,14 +34,18 @@ ChoiceLayout LayOutChoices(Canvas& canvas, const ChoiceContent& content, const C
         const auto& options = content.questions[q].options;
         for (std::size_t i = 0; i < options.size(); ++i) {
             canvas.Font.colour = kBlack;
-            Pen pen{0, y, 0};
+            FlowPen pen{0, y, 0};
             const bool answer = i > 0;
             const AnswerArea area{static_cast<int>(q), static_cast<int>(i), 0, y, 0, 0};
             if (answer) {
                 out.marks.push_back({0, y - kMarkRaise, MarkOf(state, area.question, area.option)});
                 pen.x = kAnswerIndent;
             }
-            LayOutText(canvas, options[i], pen, out);
+            FlowWords(canvas, options[i], kChoiceFlow, pen, [&out](const FlowWord& word) {
+                if (word.y >= 0) { // words above the top edge are scrolled away
+                    out.words.push_back({word.x, word.y, word.text, word.bold, word.italic});
+                }
+            });
             y = pen.y;
             if (answer) {
                 AnswerArea placed = area;

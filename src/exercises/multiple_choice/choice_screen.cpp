@@ -1,7 +1,7 @@
 #include "choice_screen.h"
 
-#include "exercise_art.h"
-#include "platform/text_file.h"
+#include "exercises/common/verdict.h"
+#include "exercises/exercise_art.h"
 
 namespace lumora {
 namespace {
@@ -24,7 +24,7 @@ Picture* MarkPicture(QWidget* parent, const QImage& image) {
 
 } // namespace
 
-TC_MC_Form::TC_MC_Form() : ExerciseFrame(ChoiceFrame()) {
+TC_MC_Form::TC_MC_Form(LessonContext& context) : ExerciseFrame(context, ChoiceFrame()) {
     pb_tresc = new PaintBox(this);
     pb_tresc->SetBounds(20, 156, 729, 381);
     pb_tresc->OnPaint = [this](Canvas& canvas) { pb_trescPaint(canvas); };
@@ -35,8 +35,6 @@ TC_MC_Form::TC_MC_Form() : ExerciseFrame(ChoiceFrame()) {
     img_normal = MarkPicture(this, UncheckedMarkArt());
     img_checked = MarkPicture(this, CheckedMarkArt());
     img_bad = MarkPicture(this, CrossedMarkArt());
-    btn_up->OnClick = [this] { btn_upClick(); };
-    btn_dn->OnClick = [this] { btn_dnClick(); };
 }
 
 std::optional<std::string> TC_MC_Form::ReadContent(const StRecord& record) {
@@ -52,10 +50,6 @@ void TC_MC_Form::ResetExercise() {
     ShuffleAnswers(content_);
     state_ = ChoiceState(content_);
     areas_.clear();
-    scroll_ = 0;
-    scrollLimit_ = 0;
-    btn_up->hide();
-    firstPaint_ = true;
     // A new lesson starts in the regular style, whatever the last one left.
     bold_ = false;
     italic_ = false;
@@ -86,7 +80,7 @@ void TC_MC_Form::pb_trescPaint(Canvas& canvas) {
     canvas.Font.bold = bold_;
     canvas.Font.italic = italic_;
     canvas.Brush.style = BrushStyle::Clear;
-    const ChoiceLayout layout = LayOutChoices(canvas, content_, state_, scroll_);
+    const ChoiceLayout layout = LayOutChoices(canvas, content_, state_, ScrollPosition());
     bold_ = canvas.Font.bold;
     italic_ = canvas.Font.italic;
     for (const ChoiceMarkPlace& place : layout.marks) {
@@ -99,10 +93,8 @@ void TC_MC_Form::pb_trescPaint(Canvas& canvas) {
         canvas.TextOut(word.x, word.y, word.text);
     }
     areas_ = layout.areas;
-    if (firstPaint_) {
-        scrollLimit_ = ChoiceScrollLimit(layout.end, pb_tresc->height());
-        btn_dn->setVisible(scrollLimit_ > 0);
-        firstPaint_ = false;
+    if (!ScrollMeasured()) {
+        SetScrollLimit(ChoiceScrollLimit(layout.end, pb_tresc->height()));
     }
 }
 
@@ -126,36 +118,10 @@ void TC_MC_Form::pb_trescMouseMove(int x, int y) {
 void TC_MC_Form::btn_okClick() {
     state_.Mark();
     btn_ok->hide();
-    StopMedia();
+    Sounds().StopMedia();
     lbl_jeszcze_raz->show();
-    PauseMedia();
-    const bool allRight = state_.Right() == state_.Questions();
-    const std::string sound =
-        CurrentCourse().DataPath("wav\\" + (allRight ? PraiseSoundName() : FailureSoundName()));
-    // A missing feedback sound plays nothing and is not reported.
-    if (FileExists(sound)) {
-        PlaySideSound(sound);
-    }
-    Repaint();
-}
-
-void TC_MC_Form::btn_upClick() {
-    if (scroll_ > 0) {
-        --scroll_;
-    }
-    btn_up->setVisible(scroll_ > 0);
-    btn_dn->show();
-    Repaint();
-}
-
-void TC_MC_Form::btn_dnClick() {
-    if (scroll_ < scrollLimit_) {
-        ++scroll_;
-    }
-    if (scroll_ >= scrollLimit_) {
-        btn_dn->hide();
-    }
-    btn_up->show();
+    Sounds().PauseMedia();
+    PlayVerdict(CurrentCourse(), Sounds(), state_.Right() == state_.Questions());
     Repaint();
 }
 

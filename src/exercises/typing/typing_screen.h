@@ -4,7 +4,7 @@
 // Enter), types the missing word into the small edit box laid over it, and
 // presses the check button: right gaps stay as typed, the others show their
 // answer after an exclamation picture whose hint is what had been typed.
-#include "exercise_frame.h"
+#include "exercises/exercise_frame.h"
 #include "exercises/typing/typing_layout.h"
 #include "exercises/typing/typing_state.h"
 #include "platform/ui/edit_box.h"
@@ -13,11 +13,9 @@
 
 namespace lumora {
 
-inline constexpr int kTypingScreenCode = 37;
-
 class TCW_Wpisywanie1Form : public ExerciseFrame {
   public:
-    TCW_Wpisywanie1Form();
+    explicit TCW_Wpisywanie1Form(LessonContext& context);
 
     PaintBox* DXRamka;
     EditBox* Edit1;
@@ -28,14 +26,10 @@ class TCW_Wpisywanie1Form : public ExerciseFrame {
     void DXRamkaMouseDown(int x, int y);
     void DXRamkaMouseMove(int x, int y);
     void btn_sprawdzClick();
-    void btn_upClick();
-    void btn_dnClick();
     // Opens the gap in word slot w for typing, when it is in view.
     void OpenGap(int w);
 
     const TypingState& State() const { return state_; }
-    int ScrollPosition() const { return scroll_; }
-    int ScrollLimit() const { return scrollLimit_; }
     // The gaps' areas as last painted.
     const std::vector<GapArea>& GapAreas() const { return gaps_; }
 
@@ -45,6 +39,8 @@ class TCW_Wpisywanie1Form : public ExerciseFrame {
     ExerciseScore Score() const override;
     void CheckClick() override { btn_sprawdzClick(); }
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers) override;
+    // Scrolling closes the open gap first, keeping what was typed.
+    void ContentScrolled() override;
 
   private:
     // Closes the edit box; the open gap keeps what was typed.
@@ -55,9 +51,6 @@ class TCW_Wpisywanie1Form : public ExerciseFrame {
     TypingText read_; // as read by the last load, before any typing
     TypingState state_;
     std::vector<GapArea> gaps_;
-    int scroll_ = 0;
-    int scrollLimit_ = 0;
-    bool firstPaint_ = true;
 };
 
 } // namespace lumora

@@ -1,6 +1,8 @@
 #include "true_false_screen.h"
 
-#include "exercise_art.h"
+#include "exercises/common/exclamation_mark.h"
+#include "exercises/common/verdict.h"
+#include "exercises/exercise_art.h"
 #include "exercises/true_false/true_false_layout.h"
 
 namespace lumora {
@@ -31,7 +33,7 @@ std::size_t At(int n) {
 
 } // namespace
 
-TC_TF_Form::TC_TF_Form() : ExerciseFrame(TrueFalseFrame()) {
+TC_TF_Form::TC_TF_Form(LessonContext& context) : ExerciseFrame(context, TrueFalseFrame()) {
     pb_tresc = new PaintBox(this);
     pb_tresc->SetBounds(16, 160, 641, 381);
     pb_tresc->OnPaint = [this](Canvas& canvas) { pb_trescPaint(canvas); };
@@ -41,7 +43,8 @@ TC_TF_Form::TC_TF_Form() : ExerciseFrame(TrueFalseFrame()) {
     img_normal = HiddenPicture(this, UncheckedMarkArt());
     img_checked = HiddenPicture(this, CheckedMarkArt());
     img_bad = HiddenPicture(this, CrossedMarkArt());
-    tmp_wykrzykniczek = HiddenPicture(this, ExclamationArt(kExclamationWidth, kExclamationHeight));
+    tmp_wykrzykniczek =
+        HiddenPicture(this, ExclamationBarArt(kExclamationWidth, kExclamationHeight));
     for (int n = 0; n < kMaxStatements; ++n) {
         L[At(n)] = HiddenPicture(this, img_normal->Image());
         R[At(n)] = HiddenPicture(this, img_normal->Image());
@@ -156,7 +159,7 @@ void TC_TF_Form::R_1Click(int tag) {
 void TC_TF_Form::btn_okClick() {
     state_.Mark();
     btn_ok->hide();
-    StopMedia();
+    Sounds().StopMedia();
     for (int n = 0; n < state_.Statements(); ++n) {
         SetCursor(*L[At(n)], Cursor::Arrow);
         SetCursor(*R[At(n)], Cursor::Arrow);
@@ -169,7 +172,8 @@ void TC_TF_Form::btn_okClick() {
     ShowBoxStates();
     pb_tresc->update();
     lbl_jeszcze_raz->show();
-    PlayVerdictSound(state_.Right() == state_.Statements());
+    Sounds().PauseMedia();
+    PlayVerdict(CurrentCourse(), Sounds(), state_.Right() == state_.Statements());
 }
 
 } // namespace lumora

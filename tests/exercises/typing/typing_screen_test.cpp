@@ -2,7 +2,7 @@
 // marking with the answers filled in, the hint over the exclamation picture,
 // scrolling, and the points it leaves with.
 #include "elements/result_box.h"
-#include "exercises/typing_screen.h"
+#include "exercises/typing/typing_screen.h"
 #include "story_course.h"
 
 namespace lumora {
@@ -23,7 +23,7 @@ class TypingScreenTest : public test::StoryCourse {
         Course().TextTable[15] = "Punkty:";
     }
     void Open() {
-        ASSERT_TRUE(screen.Load(Course()));
+        ASSERT_TRUE(screen.Load());
         test::ShowAndWait(screen);
         screen.DXRamka->repaint();
     }
@@ -45,7 +45,7 @@ class TypingScreenTest : public test::StoryCourse {
         return caption.substr(0, caption.find('\r'));
     }
 
-    TCW_Wpisywanie1Form screen;
+    TCW_Wpisywanie1Form screen{context};
     TWynik_Form result;
 };
 
@@ -173,9 +173,9 @@ TEST_F(TypingScreenTest, LeavingTheNextRoundUnmarkedGivesNothing) {
 
 TEST_F(TypingScreenTest, AMissingOrFaultyFileIsReportedAndTheScreenStaysClosed) {
     UseLesson({.code = 37, .body = "37#nothing"});
-    EXPECT_FALSE(screen.Load(Course()));
+    EXPECT_FALSE(screen.Load());
     Use("szer_px=sixty\nt\np\nA &cat.\n");
-    EXPECT_FALSE(screen.Load(Course()));
+    EXPECT_FALSE(screen.Load());
     EXPECT_EQ(messages.Messages(),
               (std::vector<std::string>{
                   "St.t record 1: wpisywania\\nothing.fcs: the file cannot be read.",

@@ -1,6 +1,8 @@
 #include "typing_screen.h"
 
-#include "exercise_art.h"
+#include "exercises/common/exclamation_mark.h"
+#include "exercises/common/verdict.h"
+#include "exercises/exercise_art.h"
 #include "exercises/typing/typing_file.h"
 #include "platform/ui/fonts.h"
 
@@ -49,7 +51,8 @@ FontSpec EditFont() {
 
 } // namespace
 
-TCW_Wpisywanie1Form::TCW_Wpisywanie1Form() : ExerciseFrame(TypingFrame()) {
+TCW_Wpisywanie1Form::TCW_Wpisywanie1Form(LessonContext& context)
+    : ExerciseFrame(context, TypingFrame()) {
     DXRamka = new PaintBox(this);
     DXRamka->SetBounds(20, 156, 729, 377);
     DXRamka->OnPaint = [this](Canvas& canvas) { DXRamkaPaint(canvas); };
@@ -62,12 +65,10 @@ TCW_Wpisywanie1Form::TCW_Wpisywanie1Form() : ExerciseFrame(TypingFrame()) {
     Edit1->SetMaxLength(kEditMaxLength);
     Edit1->hide();
     tmp_wykrzykniczek = new Picture(this);
-    tmp_wykrzykniczek->SetImage(ExclamationArt(kExclamationHeight, kExclamationHeight));
+    tmp_wykrzykniczek->SetImage(ExclamationArt());
     tmp_wykrzykniczek->resize(kExclamationHeight, kExclamationHeight);
     tmp_wykrzykniczek->hide();
     btn_sprawdz = CheckButton;
-    btn_up->OnClick = [this] { btn_upClick(); };
-    btn_dn->OnClick = [this] { btn_dnClick(); };
 }
 
 std::optional<std::string> TCW_Wpisywanie1Form::ReadContent(const StRecord& record) {
@@ -82,9 +83,6 @@ std::optional<std::string> TCW_Wpisywanie1Form::ReadContent(const StRecord& reco
 void TCW_Wpisywanie1Form::ResetExercise() {
     state_ = TypingState(read_);
     gaps_.clear();
-    firstPaint_ = true;
-    scroll_ = 0;
-    scrollLimit_ = 0;
     btn_up->hide();
     Edit1->SetText("");
     Edit1->hide();
@@ -105,7 +103,7 @@ void TCW_Wpisywanie1Form::DXRamkaPaint(Canvas& canvas) {
         canvas.Font.italic = style.italic;
         return canvas.TextWidth(text);
     };
-    const TypingLayout layout = LayOutTyping(measure, state_, DXRamka->width(), scroll_);
+    const TypingLayout layout = LayOutTyping(measure, state_, DXRamka->width(), ScrollPosition());
     for (const GapArea& mark : layout.exclamations) {
         canvas.DrawPicture(mark.left, mark.top, tmp_wykrzykniczek->Image());
     }
@@ -116,10 +114,8 @@ void TCW_Wpisywanie1Form::DXRamkaPaint(Canvas& canvas) {
         canvas.TextOut(piece.x, piece.y, piece.text);
     }
     gaps_ = layout.gaps;
-    if (firstPaint_) {
-        scrollLimit_ = TypingScrollLimit(layout.end, DXRamka->height());
-        btn_dn->setVisible(scrollLimit_ > 0);
-        firstPaint_ = false;
+    if (!ScrollMeasured()) {
+        SetScrollLimit(TypingScrollLimit(layout.end, DXRamka->height()));
     }
 }
 
@@ -142,7 +138,7 @@ void TCW_Wpisywanie1Form::OpenGap(int w) {
     Edit1->SetText(state_.OpenAt(w, Edit1->Text()));
     // The gap where the text now puts it, standing empty; the paint that
     // follows lays it out the same way.
-    gaps_ = LayOutTyping(FontWidth, state_, DXRamka->width(), scroll_).gaps;
+    gaps_ = LayOutTyping(FontWidth, state_, DXRamka->width(), ScrollPosition()).gaps;
     if (const GapArea* now = AreaOf(w)) {
         place = *now;
     }
@@ -196,36 +192,25 @@ void TCW_Wpisywanie1Form::CloseEditor() {
     }
 }
 
-void TCW_Wpisywanie1Form::btn_upClick() {
+void TCW_Wpisywanie1Form::ContentScrolled() {
     CloseEditor();
-    scroll_ = std::max(0, scroll_ - 1);
-    btn_up->setVisible(scroll_ > 0);
-    btn_dn->show();
-    Repaint();
-}
-
-void TCW_Wpisywanie1Form::btn_dnClick() {
-    CloseEditor();
-    scroll_ = std::min(scrollLimit_, scroll_ + 1);
-    btn_dn->setVisible(scroll_ < scrollLimit_);
-    btn_up->show();
     Repaint();
 }
 
 void TCW_Wpisywanie1Form::btn_sprawdzClick() {
-    StopMedia();
+    Sounds().StopMedia();
     btn_sprawdz->hide();
     state_.Mark(Edit1->Text());
     Edit1->hide();
     lbl_jeszcze_raz->show();
     const bool allRight = state_.RightCount() == state_.Gaps();
-    PlayVerdictSound(allRight);
+    Sounds().PauseMedia();
+    PlayVerdict(CurrentCourse(), Sounds(), allRight);
     if (!allRight) {
         state_.FillAnswers();
     }
-    scroll_ = 0;
-    firstPaint_ = true;
-    btn_up->hide();
+    // The filled text is laid out again from the top.
+    ResetScroll();
     Repaint();
 }
 

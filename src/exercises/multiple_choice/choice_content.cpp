@@ -1,10 +1,13 @@
 #include "choice_content.h"
 
+#include "exercises/common/swap_shuffle.h"
+#include "platform/random.h"
 #include "platform/text_helpers.h"
-#include "swap_shuffle.h"
 
 namespace lumora {
 namespace {
+
+constexpr int kAnswerSwaps = 4;
 
 // Removes the right-answer mark and tells whether it was there.
 bool TakeRightMark(std::string& option) {
@@ -80,17 +83,12 @@ std::variant<ChoiceContent, std::string> ParseChoiceContent(const std::string& b
 void ShuffleAnswers(ChoiceContent& content) {
     Randomize();
     for (auto& q : content.questions) {
-        // The stem stays first: only the answers, positions 1 on, change places.
-        SwapShuffle(static_cast<int>(q.options.size()) - 1, 4, [&q](int a, int b) {
-            ++a;
-            ++b;
-            std::swap(q.options[static_cast<std::size_t>(a)],
-                      q.options[static_cast<std::size_t>(b)]);
-            if (q.right == a) {
-                q.right = b;
-            } else if (q.right == b) {
-                q.right = a;
-            }
+        // The stem stays first: only the answers, from index 1, change places.
+        const int answers = static_cast<int>(q.options.size()) - 1;
+        SwapShuffle(answers, kAnswerSwaps, [&q](int a, int b) {
+            std::swap(q.options[static_cast<std::size_t>(a + 1)],
+                      q.options[static_cast<std::size_t>(b + 1)]);
+            q.right = FollowSwap(q.right, a + 1, b + 1);
         });
     }
 }

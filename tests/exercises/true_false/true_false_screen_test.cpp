@@ -2,7 +2,7 @@
 // and exclamation marks, the boxes beside their statements, and the points
 // it leaves with.
 #include "elements/result_box.h"
-#include "exercises/true_false_screen.h"
+#include "exercises/true_false/true_false_screen.h"
 #include "platform/random.h"
 #include "story_course.h"
 
@@ -23,7 +23,7 @@ class TrueFalseScreenTest : public test::StoryCourse {
     ~TrueFalseScreenTest() override { ReleaseRandomSeed(); }
 
     void Open() {
-        screen.Load(Course());
+        screen.Load();
         test::ShowAndWait(screen);
         screen.pb_tresc->repaint();
     }
@@ -57,7 +57,7 @@ class TrueFalseScreenTest : public test::StoryCourse {
         return caption.substr(0, caption.find('\r'));
     }
 
-    TC_TF_Form screen;
+    TC_TF_Form screen{context};
     TWynik_Form result;
 };
 
@@ -141,7 +141,7 @@ TEST_F(TrueFalseScreenTest, FaultyContentIsRefusedNamingTheRecord) {
     Open();
     Tick("Tom", true);
     UseLesson({.code = 39, .body = "39# # #T_only one#"});
-    EXPECT_FALSE(screen.Load(Course()));
+    EXPECT_FALSE(screen.Load());
     EXPECT_EQ(messages.Messages(),
               std::vector<std::string>{"St.t record 1: At least 2 statements are needed."});
     // The screen keeps what it had.

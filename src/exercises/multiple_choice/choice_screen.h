@@ -5,17 +5,15 @@
 // ticked, and a praise or failure sound plays over the paused recording.
 #include "choice_content.h"
 #include "choice_layout.h"
-#include "exercise_frame.h"
+#include "exercises/exercise_frame.h"
 
 #include <vector>
 
 namespace lumora {
 
-inline constexpr int kMultipleChoiceCode = 35;
-
 class TC_MC_Form : public ExerciseFrame {
   public:
-    TC_MC_Form();
+    explicit TC_MC_Form(LessonContext& context);
 
     PaintBox* pb_tresc;
     TTransparentButton* btn_ok; // the frame's check button
@@ -27,14 +25,10 @@ class TC_MC_Form : public ExerciseFrame {
     void pb_trescMouseDown(int x, int y);
     void pb_trescMouseMove(int x, int y);
     void btn_okClick();
-    void btn_upClick();
-    void btn_dnClick();
 
     // The questions as shuffled for this load, and the learner's answers.
     const ChoiceContent& Content() const { return content_; }
     const ChoiceState& State() const { return state_; }
-    int ScrollPosition() const { return scroll_; }
-    int ScrollLimit() const { return scrollLimit_; }
     // The answers' click areas as last painted.
     const std::vector<AnswerArea>& AnswerAreas() const { return areas_; }
 
@@ -51,9 +45,6 @@ class TC_MC_Form : public ExerciseFrame {
     ChoiceContent content_;
     ChoiceState state_{content_};
     std::vector<AnswerArea> areas_;
-    int scroll_ = 0;
-    int scrollLimit_ = 0;
-    bool firstPaint_ = true;
     // Bold and italic as the last paint left them.
     bool bold_ = false;
     bool italic_ = false;

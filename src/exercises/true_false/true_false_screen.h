@@ -5,7 +5,7 @@
 // shows its right box ticked, a wrong tick crossed, and an exclamation mark
 // where nothing was ticked.
 #include "elements/hover_controls.h"
-#include "exercise_frame.h"
+#include "exercises/exercise_frame.h"
 #include "exercises/true_false/true_false_content.h"
 #include "exercises/true_false/true_false_state.h"
 
@@ -13,11 +13,9 @@
 
 namespace lumora {
 
-inline constexpr int kTrueFalseScreenCode = 39;
-
 class TC_TF_Form : public ExerciseFrame {
   public:
-    TC_TF_Form();
+    explicit TC_TF_Form(LessonContext& context);
 
     PaintBox* pb_tresc;
     TTransparentButton* btn_ok;   // the frame's check button

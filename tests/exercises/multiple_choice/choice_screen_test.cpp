@@ -1,7 +1,7 @@
 // The multiple-choice screen: choosing with the mouse, marking, scrolling,
 // trying again and the points it leaves with.
 #include "elements/result_box.h"
-#include "exercises/choice_screen.h"
+#include "exercises/multiple_choice/choice_screen.h"
 #include "platform/random.h"
 #include "platform/ui/recording_canvas.h"
 #include "story_course.h"
@@ -17,7 +17,7 @@ class ChoiceScreenTest : public test::StoryCourse {
     ~ChoiceScreenTest() override { ReleaseRandomSeed(); }
 
     void Open() {
-        screen.Load(Course());
+        screen.Load();
         test::ShowAndWait(screen);
         Paint();
     }
@@ -55,7 +55,7 @@ class ChoiceScreenTest : public test::StoryCourse {
                           [&](const DrawnPicture& p) { return p.imageKey == mark.cacheKey(); }));
     }
 
-    TC_MC_Form screen;
+    TC_MC_Form screen{context};
 };
 
 TEST_F(ChoiceScreenTest, ClicksChooseOneAnswerPerQuestionAndMarkingJudgesThem) {
@@ -158,6 +158,27 @@ TEST_F(ChoiceScreenTest, ContentAreaDefaultsAreKeptInTheRow) {
     const SteeringRow& row = *Course().Steering(1);
     EXPECT_EQ(row.LayoutX[2], 20);
     EXPECT_EQ(row.LayoutY[3], 729);
+}
+
+TEST_F(ChoiceScreenTest, FaultyContentIsRefusedWithTheRecordNamed) {
+    struct Case {
+        std::string body;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"35#Where?=at home=at school#", "St.t record 1: Question 1: no answer is marked \"T_\"."},
+        {"35#Where?=T_at home#", "St.t record 1: Question 1: it needs at least two answers."},
+        {"35#Where?=T_a=b=c=d=e#", "St.t record 1: Question 1: it has more than 4 answers."},
+        {"35#Where?=T_a=b", "St.t record 1: Question 1: it does not end with \"#\"."},
+    };
+    for (const Case& c : cases) {
+        UseLesson({.body = c.body});
+        messages.Clear();
+        EXPECT_FALSE(screen.Load());
+        EXPECT_EQ(messages.Messages(), std::vector<std::string>{c.message});
+        EXPECT_FALSE(screen.isVisible());
+        EXPECT_TRUE(player.plays.empty());
+    }
 }
 
 } // namespace

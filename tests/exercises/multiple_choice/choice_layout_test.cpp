@@ -1,4 +1,4 @@
-#include "exercises/choice_layout.h"
+#include "exercises/multiple_choice/choice_layout.h"
 #include "platform/ui/recording_canvas.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,66 @@
+#include "catalogue.h"
+
+#include "course/exercise_start.h"
+#include "course/lesson_kinds.h"
+#include "multiple_choice/choice_screen.h"
+#include "true_false/true_false_screen.h"
+#include "typing/typing_screen.h"
+
+#include <algorithm>
+
+namespace lumora {
+namespace {
+
+template <class Screen> std::unique_ptr<LessonScreen> Make(LessonContext& context) {
+    return std::make_unique<Screen>(context);
+}
+
+// Roster places: 2 sentence exercise, 3 presentation, 5 word search, 6 typing,
+// 7 drag and drop, 14 multiple choice, 17 reveal game, 18 crossword,
+// 19 definitions, 20 true/false.
+const std::vector<ScreenEntry>& Rows() {
+    static const std::vector<ScreenEntry> rows{
+        {"TCW_Wpisywanie1Form", 6, {kTypingCode}, true, Make<TCW_Wpisywanie1Form>},
+        {"TC_MC_Form", 14, {kMultipleChoiceCode}, true, Make<TC_MC_Form>},
+        {"TC_TF_Form", 20, {kTrueFalseCode}, true, Make<TC_TF_Form>},
+    };
+    return rows;
+}
+
+} // namespace
+
+std::span<const ScreenEntry> ScreenCatalogue() {
+    return Rows();
+}
+
+const ScreenEntry* ScreenFor(int code) {
+    const auto& rows = Rows();
+    const auto it = std::find_if(rows.begin(), rows.end(), [code](const ScreenEntry& e) {
+        return std::find(e.codes.begin(), e.codes.end(), code) != e.codes.end();
+    });
+    return it != rows.end() ? &*it : nullptr;
+}
+
+void RegisterLessonScreen(const ScreenEntry& entry, LessonScreen& screen) {
+    for (int code : entry.codes) {
+        RegisterExerciseScreen(code, [&screen](CourseData&) { screen.Load(); });
+    }
+}
+
+std::vector<std::unique_ptr<LessonScreen>> MakeLessonScreens(LessonContext& context,
+                                                             int rosterPlace) {
+    std::vector<std::unique_ptr<LessonScreen>> screens;
+    for (const ScreenEntry& entry : Rows()) {
+        if (entry.rosterPlace != rosterPlace) {
+            continue;
+        }
+        auto screen = entry.make(context);
+        screen->setObjectName(
+            QString::fromUtf8(entry.name.data(), static_cast<int>(entry.name.size())));
+        RegisterLessonScreen(entry, *screen);
+        screens.push_back(std::move(screen));
+    }
+    return screens;
+}
+
+} // namespace lumora

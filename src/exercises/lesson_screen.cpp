@@ -1,0 +1,105 @@
+#include "lesson_screen.h"
+
+#include "course/exercise_start.h"
+#include "elements/result_box.h"
+#include "platform/message_box.h"
+#include "platform/text_file.h"
+#include "show_instruction.h"
+
+namespace lumora {
+
+LessonScreen::LessonScreen(LessonContext& context, const LessonScreenOptions& options)
+    : Form(800, 600), context_(context), options_(options) {
+    SetKeyPreview(true);
+    SwallowAltF4();
+    img_tlo = new Picture(this);
+    img_tlo->SetBounds(0, 0, 800, 600);
+    img_tlo->SetStretch(true);
+    const CourseData& course = context_.course;
+    btn_help = MakeButton(10, kButtonTop, 3, course.GetHint(37));
+    btn_help->OnClick = [this] { btn_helpClick(); };
+    btn_polecenie = MakeButton(336, kButtonTop, 20, course.GetHint(36));
+    btn_polecenie->OnClick = [this] { btn_polecenieClick(); };
+    btn_exit = MakeButton(options_.exitLeft, kButtonTop, 2, course.GetHint(40));
+    btn_exit->OnClick = [this] { btn_exitClick(); };
+}
+
+TTransparentButton* LessonScreen::MakeButton(int left, int top, int picture,
+                                             const std::string& hint) {
+    auto* button = new TTransparentButton(this);
+    button->move(left, top);
+    button->SetBitmapNormal(picture);
+    SetCursor(*button, Cursor::HandPoint);
+    SetHint(*button, hint);
+    return button;
+}
+
+bool LessonScreen::Load() {
+    if (const std::optional<std::string> fault = ReadLesson()) {
+        ShowMessage(*fault);
+        return false;
+    }
+    PrepareLesson();
+    Show();
+    return true;
+}
+
+void LessonScreen::FormShow() {
+    LoadBackground();
+}
+
+// The row's background from "tla" when it names one (nothing when that file
+// is missing); otherwise the screen's default.
+void LessonScreen::LoadBackground() {
+    const CourseData& course = context_.course;
+    const SteeringRow* row = course.Steering(course.CurrentRow);
+    if (row != nullptr && !row->Background.empty()) {
+        const std::string named = course.DataPath("tla\\" + row->Background);
+        if (FileExists(named)) {
+            img_tlo->LoadFromFile(named);
+        }
+        return;
+    }
+    const std::string blank = course.DataPath(options_.background.file);
+    if (!options_.background.onlyIfPresent || FileExists(blank)) {
+        img_tlo->LoadFromFile(blank);
+    }
+}
+
+void LessonScreen::FormClose() {
+    context_.sound.StopMedia();
+    context_.sound.CloseSideSound();
+    img_tlo->Clear();
+    NotifyLessonClosed();
+}
+
+void LessonScreen::btn_helpClick() {
+    context_.sound.StopMedia();
+    PlayHelp();
+}
+
+void LessonScreen::PlayHelp() {
+    context_.sound.PlayInstruction(context_.course.CurrentCode);
+}
+
+void LessonScreen::btn_polecenieClick() {
+    ShowInstruction(context_.course.CurrentCode);
+}
+
+void LessonScreen::btn_exitClick() {
+    BeforeLeaving();
+    FinishLesson(Score());
+}
+
+void LessonScreen::FinishLesson(const ExerciseScore& score) {
+    CourseData& course = context_.course;
+    AddPoints(course, context_.points, course.CurrentContent, course.CurrentCode, score.points);
+    ShowResult(score.points, score.right, score.wrong, score.actions, score.items);
+    const TWynik_Form* box = TWynik_Form::Instance();
+    if (options_.stayOnResultEsc && box != nullptr && box->Tag == 0) {
+        return;
+    }
+    Close();
+}
+
+} // namespace lumora

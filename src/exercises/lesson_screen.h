@@ -1,0 +1,92 @@
+#pragma once
+// The base of every lesson screen: the full-screen background with its
+// fallbacks, the help, instruction and exit buttons with their hints, the
+// load sequence (check the lesson, prepare, show), finishing a lesson with
+// points and the result box, stopping sounds and telling the topic screen
+// when it closes. The exercise frame derives from it; so do the screens that
+// lay themselves out (crossword, reveal game, word search, presentation,
+// sentence exercise).
+#include "elements/transparent_button.h"
+#include "frame_options.h"
+#include "lesson_context.h"
+#include "platform/ui/form.h"
+#include "platform/ui/picture.h"
+
+#include <optional>
+#include <string>
+
+namespace lumora {
+
+// What a screen passes on when it is left.
+struct ExerciseScore {
+    int points = 0;
+    int right = 0;
+    int wrong = 0;
+    int actions = 0;
+    int items = 0;
+};
+
+struct LessonScreenOptions {
+    int exitLeft = 718;
+    DefaultBackground background;
+    // Leaving the result box with Esc keeps the screen open (the games and the
+    // presentation); otherwise the screen closes however the box was left.
+    bool stayOnResultEsc = false;
+};
+
+class LessonScreen : public Form {
+  public:
+    static constexpr int kButtonTop = 547;
+
+    LessonScreen(LessonContext& context, const LessonScreenOptions& options);
+
+    // Opens the current lesson, run by the lesson start and by "again": reads
+    // it (a lesson that does not follow its format is refused with a message
+    // naming it, and the screen stays as it was), prepares the screen and
+    // shows it. False when refused.
+    bool Load();
+
+    Picture* img_tlo;
+    TTransparentButton* btn_help;
+    TTransparentButton* btn_polecenie;
+    TTransparentButton* btn_exit;
+
+    void btn_helpClick();
+    void btn_polecenieClick();
+    void btn_exitClick();
+
+  protected:
+    // Reads the current lesson's content; on a fault returns the message to
+    // show and leaves the screen unchanged.
+    virtual std::optional<std::string> ReadLesson() = 0;
+    // Resets the screen for the lesson just read and lays it out; runs
+    // before the screen is shown.
+    virtual void PrepareLesson() = 0;
+    // Points and counters when the lesson is left.
+    virtual ExerciseScore Score() const = 0;
+    // The help button's sound; by default the spoken instruction of the kind.
+    virtual void PlayHelp();
+    // What the exit button does before the points are recorded.
+    virtual void BeforeLeaving() {}
+
+    // Records the points with AddPoints, shows the result box and closes the
+    // screen (unless the box was left with Esc and the screen stays then).
+    void FinishLesson(const ExerciseScore& score);
+
+    TTransparentButton* MakeButton(int left, int top, int picture, const std::string& hint);
+
+    LessonContext& Context() const { return context_; }
+    const CourseData& CurrentCourse() const { return context_.course; }
+    SoundService& Sounds() const { return context_.sound; }
+
+    void FormShow() override;
+    void FormClose() override;
+
+  private:
+    void LoadBackground();
+
+    LessonContext& context_;
+    LessonScreenOptions options_;
+};
+
+} // namespace lumora

@@ -1,0 +1,81 @@
+// The course checker's look at the lessons, on tables built in memory.
+#include "course/lesson_kinds.h"
+#include "exercises/lesson_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace lumora {
+namespace {
+
+class LessonChecks : public ::testing::Test {
+  protected:
+    void Lesson(int code, const std::string& content) {
+        SteeringRow row;
+        row.TopicFolder = "dom";
+        row.Content = content;
+        row.Code = code;
+        row.Title = "Story";
+        course.SteeringTable.push_back(row);
+    }
+    void Record(int number, int line, const std::string& head, const std::string& body) {
+        course.StTable[static_cast<std::size_t>(number)] = StRecord{head, body, "", line};
+    }
+    std::vector<std::string> Faults() {
+        std::vector<std::string> out;
+        LoadReport report(
+            [&out](const LoadFault& f, FaultKind) {
+                out.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message);
+            },
+            false);
+        CheckLessons(course, report);
+        return out;
+    }
+
+    CourseData course;
+};
+
+TEST_F(LessonChecks, AGoodMultipleChoiceRecordHasNoFaults) {
+    Lesson(kMultipleChoiceCode, "1");
+    Record(1, 4, "1#roz#help.wav#Listen.#", "35#Who?=Ann=T_Bob#");
+    EXPECT_TRUE(Faults().empty());
+}
+
+TEST_F(LessonChecks, FaultsNameTheLineOfTheHeadOrOfTheContent) {
+    Lesson(kMultipleChoiceCode, "1");
+    Lesson(kMultipleChoiceCode, "2");
+    Lesson(kMultipleChoiceCode, "3");
+    Lesson(kMultipleChoiceCode, "x");
+    Record(1, 4, "1#roz#help.wav#Listen.#", "35#Who?=Ann=Bob#");
+    Record(2, 7, "2#roz#help.wav", "35#Who?=Ann=T_Bob#");
+    EXPECT_EQ(Faults(), (std::vector<std::string>{
+                            "St.t:5: record 1: Question 1: no answer is marked \"T_\".",
+                            "St.t:7: record 2: its first line needs at least four \"#\".",
+                            "St.t:0: record 3 for lesson \"Story\" of dom (code 35): the course "
+                            "has no such record.",
+                            "St.t:0: record x for lesson \"Story\" of dom (code 35): 'x' is not a "
+                            "valid integer value",
+                        }));
+}
+
+TEST_F(LessonChecks, KindsWithoutAContentCheckHaveTheirHeaderChecked) {
+    Lesson(kDragAndDropCode, "1");
+    Lesson(30, "1"); // vocabulary reads data rows, not St.t
+    Record(1, 1, "1#roz", "36#anything#");
+    EXPECT_EQ(Faults(), (std::vector<std::string>{
+                            "St.t:1: record 1: its first line needs at least four \"#\"."}));
+}
+
+TEST_F(LessonChecks, TrueFalseContentIsReadAsItsScreenReadsIt) {
+    Lesson(kTrueFalseCode, "5");
+    Lesson(kTrueFalseCode, "6");
+    Record(5, 10, "5#roz#help.wav#Listen.#", "39# # #T_a#b#");
+    Record(6, 14, "6#roz#help.wav#Listen.#", "39# # #T_a#b");
+    EXPECT_EQ(Faults(), (std::vector<std::string>{
+                            "St.t:15: record 6: Statement 2 does not end with \"#\".",
+                        }));
+}
+
+} // namespace
+} // namespace lumora
