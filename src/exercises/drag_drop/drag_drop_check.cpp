@@ -1,0 +1,95 @@
+#include "drag_drop_check.h"
+
+#include "course/course_loaders.h"
+#include "drag_drop_content.h"
+#include "platform/text_helpers.h"
+
+namespace lumora {
+namespace {
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+
+std::string Lesson(const SteeringRow& row, int index) {
+    return "Lesson " + std::to_string(index) + " (" + row.TopicFolder + ", record " + row.Content +
+           "): ";
+}
+
+// The record of the lesson, or what is wrong with its number.
+const StRecord* RecordOf(const CourseData& course, const SteeringRow& row, std::string& fault) {
+    try {
+        if (const StRecord* record = course.St(StrictInt(row.Content))) {
+            return record;
+        }
+        fault = "the course has no such record.";
+    } catch (const ConversionError& e) {
+        fault = e.what();
+    }
+    return nullptr;
+}
+
+// The screen's layout of the content with these label sizes; the row is a
+// copy, so the course keeps its zeros.
+void WarnAboutLayout(const DragDropContent& content, SteeringRow row, const LabelMeasure& measure,
+                     const std::string& lesson, std::vector<LessonFinding>& out) {
+    std::vector<int> widths;
+    for (const auto& h : content.headers) {
+        widths.push_back(measure(h).width);
+    }
+    std::vector<LabelSize> labels;
+    for (const auto& w : content.words) {
+        labels.push_back(measure(w.text));
+        widths.push_back(labels.back().width);
+    }
+    const int width = ColumnWidth(widths);
+    const DragDropLayout layout = ApplyDragDropDefaults(row, width, content.columns);
+    const TableGeometry table{layout.table.left, layout.table.top, width, content.columns,
+                              content.rows};
+    const Edges frame = table.Frame();
+    if (frame.left < 0 || frame.right > kScreenWidth || frame.bottom > kScreenHeight) {
+        out.push_back({ReportName(kStFile), 0,
+                       lesson + "the table (" + std::to_string(frame.left) + ".." +
+                           std::to_string(frame.right) + " x " + std::to_string(frame.top) + ".." +
+                           std::to_string(frame.bottom) + ") does not fit on the screen.",
+                       true});
+    }
+    const auto homes = LayOutPool(labels, layout.pool, layout.poolWidth);
+    for (std::size_t i = 0; i < homes.size(); ++i) {
+        if (homes[i].top + labels[i].height > kScreenHeight) {
+            out.push_back({ReportName(kStFile), 0,
+                           lesson + "the pool runs below the screen from \"" +
+                               content.words[i].text + "\" on.",
+                           true});
+            break;
+        }
+    }
+}
+
+} // namespace
+
+std::vector<LessonFinding> CheckDragDropLessons(const CourseData& course,
+                                                const LabelMeasure& measure) {
+    std::vector<LessonFinding> out;
+    for (std::size_t i = 0; i < course.SteeringTable.size(); ++i) {
+        const SteeringRow& row = course.SteeringTable[i];
+        if (row.Code != kDragDropCode) {
+            continue;
+        }
+        const std::string lesson = Lesson(row, static_cast<int>(i + 1));
+        std::string fault;
+        const StRecord* record = RecordOf(course, row, fault);
+        if (record == nullptr) {
+            out.push_back({ReportName(kSteeringFile), 0, lesson + fault});
+            continue;
+        }
+        auto parsed = ParseDragDropContent(record->StBody);
+        if (auto* error = std::get_if<std::string>(&parsed)) {
+            out.push_back({ReportName(kStFile), 0, lesson + *error});
+        } else if (measure) {
+            WarnAboutLayout(std::get<DragDropContent>(parsed), row, measure, lesson, out);
+        }
+    }
+    return out;
+}
+
+} // namespace lumora
