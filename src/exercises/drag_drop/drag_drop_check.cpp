@@ -31,7 +31,7 @@ const StRecord* RecordOf(const CourseData& course, const SteeringRow& row, std::
 // The screen's layout of the content with these label sizes; the row is a
 // copy, so the course keeps its zeros.
 void WarnAboutLayout(const DragDropContent& content, SteeringRow row, const LabelMeasure& measure,
-                     const std::string& lesson, std::vector<LessonFinding>& out) {
+                     const std::string& lesson, LoadReport& report) {
     std::vector<int> widths;
     for (const auto& h : content.headers) {
         widths.push_back(measure(h).width);
@@ -47,19 +47,19 @@ void WarnAboutLayout(const DragDropContent& content, SteeringRow row, const Labe
                               content.rows};
     const Edges frame = table.Frame();
     if (frame.left < 0 || frame.right > kScreenWidth || frame.bottom > kScreenHeight) {
-        out.push_back({ReportName(kStFile), 0,
-                       lesson + "the table (" + std::to_string(frame.left) + ".." +
-                           std::to_string(frame.right) + " x " + std::to_string(frame.top) + ".." +
-                           std::to_string(frame.bottom) + ") does not fit on the screen.",
-                       true});
+        report.Fault(ReportName(kStFile), 0,
+                     lesson + "the table (" + std::to_string(frame.left) + ".." +
+                         std::to_string(frame.right) + " x " + std::to_string(frame.top) + ".." +
+                         std::to_string(frame.bottom) + ") does not fit on the screen.",
+                     FaultKind::CheckOnly);
     }
     const auto homes = LayOutPool(labels, layout.pool, layout.poolWidth);
     for (std::size_t i = 0; i < homes.size(); ++i) {
         if (homes[i].top + labels[i].height > kScreenHeight) {
-            out.push_back({ReportName(kStFile), 0,
-                           lesson + "the pool runs below the screen from \"" +
-                               content.words[i].text + "\" on.",
-                           true});
+            report.Fault(ReportName(kStFile), 0,
+                         lesson + "the pool runs below the screen from \"" + content.words[i].text +
+                             "\" on.",
+                         FaultKind::CheckOnly);
             break;
         }
     }
@@ -67,9 +67,8 @@ void WarnAboutLayout(const DragDropContent& content, SteeringRow row, const Labe
 
 } // namespace
 
-std::vector<LessonFinding> CheckDragDropLessons(const CourseData& course,
-                                                const LabelMeasure& measure) {
-    std::vector<LessonFinding> out;
+void CheckDragDropLessons(const CourseData& course, LoadReport& report,
+                          const LabelMeasure& measure) {
     for (std::size_t i = 0; i < course.SteeringTable.size(); ++i) {
         const SteeringRow& row = course.SteeringTable[i];
         if (row.Code != kDragDropCode) {
@@ -79,17 +78,16 @@ std::vector<LessonFinding> CheckDragDropLessons(const CourseData& course,
         std::string fault;
         const StRecord* record = RecordOf(course, row, fault);
         if (record == nullptr) {
-            out.push_back({ReportName(kSteeringFile), 0, lesson + fault});
+            report.Fault(ReportName(kSteeringFile), 0, lesson + fault, FaultKind::Message);
             continue;
         }
         auto parsed = ParseDragDropContent(record->StBody);
         if (auto* error = std::get_if<std::string>(&parsed)) {
-            out.push_back({ReportName(kStFile), 0, lesson + *error});
+            report.Fault(ReportName(kStFile), 0, lesson + *error, FaultKind::Message);
         } else if (measure) {
-            WarnAboutLayout(std::get<DragDropContent>(parsed), row, measure, lesson, out);
+            WarnAboutLayout(std::get<DragDropContent>(parsed), row, measure, lesson, report);
         }
     }
-    return out;
 }
 
 } // namespace lumora

@@ -4,28 +4,24 @@
 // sizes at hand the table and the pool are laid out as the screen lays them
 // out, to warn about a table wider than the screen or a pool below it.
 #include "course/course_data.h"
+#include "course/load_report.h"
 #include "drag_drop_table.h"
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace lumora {
 
 inline constexpr int kDragDropCode = 36;
 
-struct LessonFinding {
-    std::string file; // course-relative
-    int line = 0;     // 0 when the line is not known
-    std::string message;
-    bool warning = false; // the lesson opens, but something will not be seen
-};
-
 // The size of a word's label on the screen (Arial 10 pt).
 using LabelMeasure = std::function<LabelSize(const std::string& text)>;
 
-// Every steering row of code 36. Without a measure only the content is checked.
-std::vector<LessonFinding> CheckDragDropLessons(const CourseData& course,
-                                                const LabelMeasure& measure = {});
+// Every steering row of code 36. A content the screen refuses is a Message
+// fault (the lesson does not open); a table or pool off the screen is
+// CheckOnly (it opens, but not all of it is seen). Without a measure only the
+// content is checked. Lines are not known (0).
+void CheckDragDropLessons(const CourseData& course, LoadReport& report,
+                          const LabelMeasure& measure = {});
 
 } // namespace lumora

@@ -84,6 +84,18 @@ TEST(DragDropContent, ShuffleExchangesWholeWordsInAFixedOrderForASeed) {
     EXPECT_EQ(one, (std::vector<TableWord>{{"only", 1}}));
 }
 
+struct Finding {
+    LoadFault fault;
+    FaultKind kind;
+};
+
+std::vector<Finding> Check(const CourseData& course, const LabelMeasure& measure = {}) {
+    std::vector<Finding> found;
+    LoadReport report([&](const LoadFault& f, FaultKind k) { found.push_back({f, k}); }, false);
+    CheckDragDropLessons(course, report, measure);
+    return found;
+}
+
 // A course in memory with one lesson row per body.
 CourseData CourseWith(const std::vector<std::string>& bodies) {
     CourseData course;
@@ -107,14 +119,14 @@ TEST(DragDropCheck, NamesEveryFaultyLessonAndItsRecord) {
     course.SteeringTable.push_back(course.SteeringTable[0]);
     course.SteeringTable.back().Code = 35; // another kind: not looked at
     course.SteeringTable.back().Content = "x";
-    const auto found = CheckDragDropLessons(course);
+    const auto found = Check(course);
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0].file, "St.t");
-    EXPECT_EQ(found[0].message,
+    EXPECT_EQ(found[0].fault.file, "St.t");
+    EXPECT_EQ(found[0].fault.message,
               "Lesson 2 (dom, record 11): Word 1: its column 3 is not one of the 2 columns.");
-    EXPECT_FALSE(found[0].warning);
-    EXPECT_EQ(found[1].file, "Steruj.t");
-    EXPECT_EQ(found[1].message, "Lesson 3 (dom, record 99): the course has no such record.");
+    EXPECT_EQ(found[0].kind, FaultKind::Message);
+    EXPECT_EQ(found[1].fault.file, "Steruj.t");
+    EXPECT_EQ(found[1].fault.message, "Lesson 3 (dom, record 99): the course has no such record.");
 }
 
 TEST(DragDropCheck, WarnsAboutATableWiderThanTheScreenAndAPoolBelowIt) {
@@ -122,16 +134,15 @@ TEST(DragDropCheck, WarnsAboutATableWiderThanTheScreenAndAPoolBelowIt) {
     CourseData course = CourseWith({"36#8#3#1#2#3#4#5#6#7#8#" + Words(8), "36#1#3#A#" + Words(30)});
     course.SteeringTable[1].LayoutY[3] = 500; // the pool starts low
     course.SteeringTable[1].LayoutX[4] = 240; // two words a row
-    const auto found = CheckDragDropLessons(course, [](const std::string&) {
-        return LabelSize{100, 16};
-    });
+    const auto found = Check(course, [](const std::string&) { return LabelSize{100, 16}; });
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_TRUE(found[0].warning);
-    EXPECT_EQ(found[0].message,
+    EXPECT_EQ(found[0].kind, FaultKind::CheckOnly);
+    EXPECT_EQ(found[0].fault.message,
               "Lesson 1 (dom, record 10): the table (-142..802 x 240..320) does not fit on the "
               "screen.");
-    EXPECT_EQ(found[1].message, "Lesson 2 (dom, record 11): the pool runs below the screen from "
-                                "\"w12\" on.");
+    EXPECT_EQ(found[1].fault.message,
+              "Lesson 2 (dom, record 11): the pool runs below the screen from "
+              "\"w12\" on.");
     // The course's own rows keep their zeros.
     EXPECT_EQ(course.SteeringTable[0].LayoutX[2], 0);
 }
