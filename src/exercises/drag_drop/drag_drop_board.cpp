@@ -126,4 +126,23 @@ std::string DragDropBoard::WarningAt(Place pointer) const {
     return {};
 }
 
+DragDropBoard SetUpBoard(const DragDropContent& content, SteeringRow& row,
+                         const LabelMeasure& measure) {
+    std::vector<int> widths;
+    for (const auto& h : content.headers) {
+        widths.push_back(measure(h).width);
+    }
+    std::vector<LabelSize> labels;
+    for (const auto& w : content.words) {
+        labels.push_back(measure(w.text));
+        widths.push_back(labels.back().width);
+    }
+    const int width = ColumnWidth(widths);
+    const DragDropLayout layout = ApplyDragDropDefaults(row, width, content.columns);
+    auto homes = LayOutPool(labels, layout.pool, layout.poolWidth);
+    return DragDropBoard(
+        content.words, std::move(labels), std::move(homes),
+        {layout.table.left, layout.table.top, width, content.columns, content.rows});
+}
+
 } // namespace lumora

@@ -8,6 +8,7 @@
 #include "drag_drop_table.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,7 @@ class DragDropBoard {
     const TableWord& Word(int w) const { return words_.at(static_cast<std::size_t>(w)); }
     Place Position(int w) const { return places_.at(static_cast<std::size_t>(w)); }
     Place Home(int w) const { return homes_.at(static_cast<std::size_t>(w)); }
+    LabelSize Label(int w) const { return labels_.at(static_cast<std::size_t>(w)); }
     // The column word w lies in; 0 in the pool.
     int ColumnOf(int w) const { return columnOf_.at(static_cast<std::size_t>(w)); }
     // The word in column c, body row k, or -1.
@@ -79,5 +81,14 @@ class DragDropBoard {
     int rightCount_ = 0;
     int wrongCount_ = 0;
 };
+
+// The size of a word's label on the screen (Arial 10 pt).
+using LabelMeasure = std::function<LabelSize(const std::string& text)>;
+
+// A fresh exercise from the content, its words in the order given (the screen
+// shuffles them first): the column width from every header and word label,
+// the lesson row's defaults (written into the row), and the pool.
+DragDropBoard SetUpBoard(const DragDropContent& content, SteeringRow& row,
+                         const LabelMeasure& measure);
 
 } // namespace lumora

@@ -32,20 +32,8 @@ const StRecord* RecordOf(const CourseData& course, const SteeringRow& row, std::
 // copy, so the course keeps its zeros.
 void WarnAboutLayout(const DragDropContent& content, SteeringRow row, const LabelMeasure& measure,
                      const std::string& lesson, LoadReport& report) {
-    std::vector<int> widths;
-    for (const auto& h : content.headers) {
-        widths.push_back(measure(h).width);
-    }
-    std::vector<LabelSize> labels;
-    for (const auto& w : content.words) {
-        labels.push_back(measure(w.text));
-        widths.push_back(labels.back().width);
-    }
-    const int width = ColumnWidth(widths);
-    const DragDropLayout layout = ApplyDragDropDefaults(row, width, content.columns);
-    const TableGeometry table{layout.table.left, layout.table.top, width, content.columns,
-                              content.rows};
-    const Edges frame = table.Frame();
+    const DragDropBoard board = SetUpBoard(content, row, measure);
+    const Edges frame = board.Table().Frame();
     if (frame.left < 0 || frame.right > kScreenWidth || frame.bottom > kScreenHeight) {
         report.Fault(ReportName(kStFile), 0,
                      lesson + "the table (" + std::to_string(frame.left) + ".." +
@@ -53,11 +41,10 @@ void WarnAboutLayout(const DragDropContent& content, SteeringRow row, const Labe
                          std::to_string(frame.bottom) + ") does not fit on the screen.",
                      FaultKind::CheckOnly);
     }
-    const auto homes = LayOutPool(labels, layout.pool, layout.poolWidth);
-    for (std::size_t i = 0; i < homes.size(); ++i) {
-        if (homes[i].top + labels[i].height > kScreenHeight) {
+    for (int w = 0; w < board.Count(); ++w) {
+        if (board.Home(w).top + board.Label(w).height > kScreenHeight) {
             report.Fault(ReportName(kStFile), 0,
-                         lesson + "the pool runs below the screen from \"" + content.words[i].text +
+                         lesson + "the pool runs below the screen from \"" + board.Word(w).text +
                              "\" on.",
                          FaultKind::CheckOnly);
             break;

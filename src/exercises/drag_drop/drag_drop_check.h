@@ -5,17 +5,11 @@
 // out, to warn about a table wider than the screen or a pool below it.
 #include "course/course_data.h"
 #include "course/load_report.h"
-#include "drag_drop_table.h"
-
-#include <functional>
-#include <string>
+#include "drag_drop_board.h"
 
 namespace lumora {
 
 inline constexpr int kDragDropCode = 36;
-
-// The size of a word's label on the screen (Arial 10 pt).
-using LabelMeasure = std::function<LabelSize(const std::string& text)>;
 
 // Every steering row of code 36. A content the screen refuses is a Message
 // fault (the lesson does not open); a table or pool off the screen is

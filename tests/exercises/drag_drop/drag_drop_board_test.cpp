@@ -49,6 +49,26 @@ TEST(DragDropTable, ZerosInTheLessonRowBecomeDefaultsThatStay) {
     EXPECT_EQ(ApplyDragDropDefaults(wide, 101, 7).table.left, -23);
 }
 
+TEST(DragDropTable, SetUpMeasuresHeadersAndWordsAndFillsTheRowDefaults) {
+    const DragDropContent content{
+        2, 4, {"People", "Things in the house"}, {{"Kate", 1}, {"TV", 2}}};
+    SteeringRow row;
+    row.LayoutX[4] = 100;
+    // Seven pixels a character, 16 high.
+    const DragDropBoard board = SetUpBoard(content, row, [](const std::string& text) {
+        return LabelSize{7 * static_cast<int>(text.size()), 16};
+    });
+    const TableGeometry& t = board.Table();
+    EXPECT_EQ(t.columnWidth, 7 * 19 + 18);
+    EXPECT_EQ((Place{t.left, t.top}), (Place{(660 - 151 * 2) / 2, 240}));
+    EXPECT_EQ(t.rows, 4);
+    EXPECT_EQ(row.LayoutX[2], 179);
+    EXPECT_EQ(board.Home(0), (Place{30, 140}));
+    EXPECT_EQ(board.Home(1), (Place{78, 140})); // 28 + 20, and 14 more fit in 100
+    EXPECT_EQ(board.Label(1).width, 14);
+    EXPECT_EQ(board.Position(1), board.Home(1));
+}
+
 // Two columns of three rows, 60 pixels wide, at (100, 200); five words of
 // 30 x 16 in the pool. Column 1 spans x 97..157, column 2 157..217.
 class Board : public ::testing::Test {
