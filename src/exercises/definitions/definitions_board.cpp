@@ -2,6 +2,7 @@
 
 #include "exercises/common/swap_shuffle.h"
 
+#include <algorithm>
 #include <numeric>
 #include <stdexcept>
 
@@ -123,6 +124,29 @@ WordPlace DefinitionsBoard::WarningPicture() const {
     }
     const SlotBox& first = slots_.front();
     return {first.left + first.width - 6, first.top + (first.height - kWarningPictureSize) / 2};
+}
+
+DefinitionsExercise SetUpDefinitions(const std::vector<DefinitionItem>& items,
+                                     std::vector<int> labelItems, SteeringRow& row,
+                                     const WordMeasure& label, const StyledMeasure& text) {
+    std::vector<WordSize> sizes;
+    std::vector<int> widths;
+    int widest = 0;
+    for (const int item : labelItems) {
+        sizes.push_back(label(items.at(static_cast<std::size_t>(item)).word));
+        widths.push_back(sizes.back().width);
+        widest = std::max(widest, widths.back());
+    }
+    const DefinitionsFrame frame = ApplyDefinitionsDefaults(row, widest);
+    DefinitionsPaint paint = LayOutDefinitions(items, frame, text);
+    std::vector<SlotBox> slots;
+    for (const auto& r : paint.rows) {
+        slots.push_back({frame.slotLeft, r.slotTop, frame.slotWidth, r.slotHeight});
+    }
+    auto homes = LayOutWordPool(widths, frame.pool);
+    return {frame, std::move(paint),
+            DefinitionsBoard(items, std::move(labelItems), std::move(sizes), std::move(homes),
+                             std::move(slots))};
 }
 
 } // namespace lumora

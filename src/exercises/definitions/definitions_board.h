@@ -6,6 +6,7 @@
 #include "definitions_content.h"
 #include "definitions_layout.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -79,5 +80,22 @@ class DefinitionsBoard {
     int rightCount_ = 0;
     int wrongCount_ = 0;
 };
+
+// The size of a word's label on the screen (Arial 10 pt).
+using WordMeasure = std::function<WordSize(const std::string& word)>;
+
+struct DefinitionsExercise {
+    DefinitionsFrame frame;
+    DefinitionsPaint paint;
+    DefinitionsBoard board;
+};
+
+// A fresh exercise: label j shows item labelItems[j] (ShuffleLabels); the
+// widest label sets the slot column and the box (the row's defaults are
+// written into the row), the pool is laid out and the definitions painted,
+// which places the slots.
+DefinitionsExercise SetUpDefinitions(const std::vector<DefinitionItem>& items,
+                                     std::vector<int> labelItems, SteeringRow& row,
+                                     const WordMeasure& label, const StyledMeasure& text);
 
 } // namespace lumora

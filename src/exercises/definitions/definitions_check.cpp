@@ -1,9 +1,11 @@
 #include "definitions_check.h"
 
+#include "definitions_board.h"
+
 #include "course/course_loaders.h"
 #include "platform/text_helpers.h"
 
-#include <algorithm>
+#include <numeric>
 
 namespace lumora {
 namespace {
@@ -29,24 +31,20 @@ const StRecord* RecordOf(const CourseData& course, const SteeringRow& row, std::
 // keeps its zeros.
 void WarnAboutLayout(const std::vector<DefinitionItem>& items, SteeringRow row,
                      const StyledMeasure& measure, const std::string& lesson, LoadReport& report) {
-    std::vector<int> widths;
-    for (const auto& item : items) {
-        widths.push_back(measure(item.word, {}));
-    }
-    const DefinitionsFrame frame =
-        ApplyDefinitionsDefaults(row, *std::max_element(widths.begin(), widths.end()));
-    const auto pool = LayOutWordPool(widths, frame.pool);
-    if (pool.back().top + kWordPoolRowStep > frame.boxTop) {
+    std::vector<int> order(items.size());
+    std::iota(order.begin(), order.end(), 0);
+    const auto label = [&](const std::string& word) { return WordSize{measure(word, {}), 0}; };
+    const DefinitionsExercise e = SetUpDefinitions(items, order, row, label, measure);
+    if (e.board.Home(e.board.Count() - 1).top + kWordPoolRowStep > e.frame.boxTop) {
         report.Fault(ReportName(kStFile), 0,
                      lesson + "the word pool reaches down to the definitions.",
                      FaultKind::CheckOnly);
     }
-    const DefinitionsPaint paint = LayOutDefinitions(items, frame, measure);
-    const DefinitionRow& last = paint.rows.back();
-    if (last.slotTop + last.slotHeight > frame.boxTop + kDefinitionsBoxHeight) {
+    const DefinitionRow& last = e.paint.rows.back();
+    if (last.slotTop + last.slotHeight > e.frame.boxTop + kDefinitionsBoxHeight) {
         report.Fault(ReportName(kStFile), 0,
                      lesson + "the definitions run below their box (" +
-                         std::to_string(last.slotTop + last.slotHeight - frame.boxTop) + " of " +
+                         std::to_string(last.slotTop + last.slotHeight - e.frame.boxTop) + " of " +
                          std::to_string(kDefinitionsBoxHeight) + " pixels).",
                      FaultKind::CheckOnly);
     }

@@ -73,6 +73,26 @@ TEST(DefinitionsLayout, LongDefinitionsWrapAndPushTheRowsBelowDown) {
     EXPECT_EQ(p.end, italic);
 }
 
+TEST(DefinitionsLayout, SetUpPlacesSlotsWhereTheDefinitionsArePainted) {
+    const std::vector<DefinitionItem> items{{"tea", "a hot drink"}, {"bread", "food"}};
+    SteeringRow row;
+    const auto e = SetUpDefinitions(
+        items, {1, 0}, row,
+        [](const std::string& w) {
+            return WordSize{10 * static_cast<int>(w.size()), 16};
+        },
+        Measure);
+    EXPECT_EQ(e.frame.slotWidth, 56);
+    EXPECT_EQ(e.frame.boxWidth, 590 - 15 - 50);
+    EXPECT_EQ(e.board.ItemOf(0), 1);
+    EXPECT_EQ(e.board.Home(1), (WordPlace{85, 180}));
+    // Label 1 (tea) dropped on the first definition's slot lands centred in it.
+    EXPECT_EQ(e.board.Count(), 2);
+    DefinitionsBoard board = e.board;
+    EXPECT_EQ(board.Drop(1, {20, 250}), (WordPlace{15 + (56 - 30) / 2, 242}));
+    EXPECT_EQ(board.Drop(0, {20, 270}), (WordPlace{15 + 3, 266}));
+}
+
 // Three items; label j shows item (j + 1) % 3. Slots of 60 x 17 at x 15,
 // one under the other from y 242, 24 pixels apart.
 class Board : public ::testing::Test {
