@@ -1,0 +1,22 @@
+#pragma once
+// What lumora-check says about the definitions lessons of a course: each
+// lesson's St.t record is read with the screen's own parser, and with a text
+// measure the pool and the definitions are laid out as the screen lays them
+// out, to warn about definitions running below their box or a pool reaching
+// into it.
+#include "course/course_data.h"
+#include "course/load_report.h"
+#include "definitions_layout.h"
+
+namespace lumora {
+
+inline constexpr int kDefinitionsCode = 38;
+
+// Every steering row of code 38. A content the screen refuses is a Message
+// fault (the lesson does not open); a layout that hides part of it is
+// CheckOnly. Without a measure only the content is checked. Lines are not
+// known (0).
+void CheckDefinitionsLessons(const CourseData& course, LoadReport& report,
+                             const StyledMeasure& measure = {});
+
+} // namespace lumora
