@@ -46,6 +46,10 @@ PicturePlaces PlacePictures(int code, const SteeringRow& row) {
     return places;
 }
 
+ScreenRect FrameAround(const ScreenRect& picture) {
+    return {picture.left - 1, picture.top - 1, picture.width + 2, picture.height + 2};
+}
+
 GapFramePlace PlaceGapFrame(const SteeringRow& row) {
     GapFramePlace place;
     if (row.LayoutCount < kGapFramePairs) {

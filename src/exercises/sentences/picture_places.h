@@ -41,6 +41,9 @@ struct PicturePlaces {
 // place of the fixed layout.
 PicturePlaces PlacePictures(int code, const SteeringRow& row);
 
+// The frame drawn one pixel outside a picture, at the picture's own size.
+ScreenRect FrameAround(const ScreenRect& picture);
+
 struct GapFramePlace {
     ScreenRect rect;
     std::optional<std::string> message;

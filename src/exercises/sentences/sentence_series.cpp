@@ -37,6 +37,8 @@ std::optional<std::string> SentenceSeries::Start() {
         return "The " + LessonName() + " has no sentences in data.t.";
     }
     asked_ = total_ = correct_ = wrong_ = 0;
+    answering_ = false;
+    controls_ = SentenceControls{};
     seriesLength_ = kLongestSeries;
     memory_.Clear();
     course_.SelectedDone.resize(course_.SelectedRows.size(), 0);
@@ -208,6 +210,13 @@ SentenceStep SentenceSeries::Wrong() {
     controls_.ok = true;
     controls_.check = false;
     return {{}, {SentenceCue::Failure}, false};
+}
+
+EnterAction SentenceSeries::OnEnter() const {
+    if (controls_.check) {
+        return EnterAction::Check;
+    }
+    return controls_.ok ? EnterAction::Next : EnterAction::Nothing;
 }
 
 int SentenceSeries::ProgressAfter(int sentences) const {

@@ -50,6 +50,10 @@ struct SentenceControls {
     int progress = 0;         // progress bar width, 0 to kProgressWidth
 };
 
+// What Enter does: check the gaps while that can be done, else move on while
+// that can be done; it is never passed to a control.
+enum class EnterAction { Check, Next, Nothing };
+
 struct SentenceResult {
     int points = 0;
     int correct = 0;
@@ -86,6 +90,8 @@ class SentenceSeries {
     // The texts of the three entry fields checked against the gaps. Ignored
     // unless a gap sentence is being answered.
     SentenceStep Check(const std::array<std::string, 3>& entries);
+
+    EnterAction OnEnter() const;
 
     int Code() const { return code_; }
     int SeriesLength() const { return seriesLength_; }

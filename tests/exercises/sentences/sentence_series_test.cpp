@@ -237,6 +237,22 @@ TEST(SentenceSeries, GapFillingChecksTheFieldsWithASecondTry) {
     }
 }
 
+TEST(SentenceSeries, EnterChecksWhileItCanElseMovesOn) {
+    Running gaps(9, 2);
+    gaps.Next();
+    EXPECT_EQ(gaps.series.OnEnter(), EnterAction::Check);
+    gaps.series.Check({"wrong"});
+    EXPECT_EQ(gaps.series.OnEnter(), EnterAction::Check);
+    gaps.series.Check(gaps.RightEntries());
+    EXPECT_EQ(gaps.series.OnEnter(), EnterAction::Next);
+
+    Running choice(3, 2);
+    choice.Next();
+    EXPECT_EQ(choice.series.OnEnter(), EnterAction::Nothing);
+    choice.series.Choose(choice.series.ExpectedAnswer());
+    EXPECT_EQ(choice.series.OnEnter(), EnterAction::Next);
+}
+
 TEST(SentenceSeries, FaultyGapSentenceIsShownWithoutItsSurplusGaps) {
     CourseData c = test::SentenceCourse(9, 1);
     c.DataTable[0].EnglishText = "<a> <b> <c> <d> e";
