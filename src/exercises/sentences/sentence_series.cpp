@@ -71,7 +71,7 @@ std::optional<SentenceStep> SentenceSeries::Next() {
     explanation_ = Row().Field14;
     course_.SelectedDone[position] = 1;
     if (code_ == 1) {
-        BuildYesNo(step);
+        BuildYesNo();
     } else if (code_ == 9) {
         BuildGaps(step);
     } else {
@@ -102,7 +102,7 @@ void SentenceSeries::BuildPlaces(SentenceStep& step) {
     }
 }
 
-void SentenceSeries::BuildYesNo(SentenceStep&) {
+void SentenceSeries::BuildYesNo() {
     controls_.yesNo = true;
     const int n = Random(kYesNoDraw) + 1;
     if (n < kYesBelow) {

@@ -134,7 +134,7 @@ class SentenceSeries {
     std::string SoundPath(const std::string& file) const;
     std::string LessonName() const;
     void BuildPlaces(SentenceStep& step);
-    void BuildYesNo(SentenceStep& step);
+    void BuildYesNo();
     void BuildChoice(SentenceStep& step);
     void BuildGaps(SentenceStep& step);
     SentenceStep Right();
