@@ -89,7 +89,7 @@ TForm2::TForm2(LessonContext& context)
     FontSpec promptFont = SentenceFont();
     promptFont.bold = true;
     promptFont.colour = kPromptColour;
-    l_tmp = MakeLabel(this, {100, 24, 600, 30}, promptFont);
+    l_tmp = MakeLabel(this, {100, 504, 600, 28}, promptFont);
     l_tmp->SetAlignment(Alignment::Center);
     FontSpec pointsFont = SentenceFont();
     pointsFont.size = 12;
