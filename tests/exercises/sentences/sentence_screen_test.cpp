@@ -38,12 +38,14 @@ class SentenceScreenTest : public test::StoryCourse {
 
     // Writes the sentences, their pictures and sounds, and starts the lesson
     // of that code as the topic screen does.
-    void Open(int code, const std::string& layout = "") {
+    void Open(int code, const std::string& layout = "",
+              const std::vector<std::string>& sentences = {std::begin(kSentences),
+                                                           std::end(kSentences)}) {
         std::string rows;
-        for (int i = 1; i <= 4; ++i) {
+        for (int i = 1; i <= static_cast<int>(sentences.size()); ++i) {
             const std::string n = std::to_string(i);
-            rows += "kuchnia=1=" + std::string(kSentences[i - 1]) + "==Zdanie " + n + "=p" + n +
-                    ".bmp=0=s" + n + ".wav=n" + n + ".wav=1=0=a" + n + ".bmp/b" + n +
+            rows += "kuchnia=1=" + sentences[static_cast<std::size_t>(i - 1)] + "==Zdanie " + n +
+                    "=p" + n + ".bmp=0=s" + n + ".wav=n" + n + ".wav=1=0=a" + n + ".bmp/b" + n +
                     ".bmp=0=Explanation " + n + "=Other " + n + "=\n";
             for (const std::string& picture : {"p" + n, "a" + n, "b" + n}) {
                 WritePicture("obrazki/kuchnia/zd/" + picture + ".bmp");
@@ -245,6 +247,23 @@ TEST_F(SentenceScreenTest, GapFillingChecksTheFieldsAndShowsTheSentence) {
 
     AfterLast([this] { screen.K_ok->Click(); });
     EXPECT_EQ(RecordedPoints(9), 35);
+}
+
+TEST_F(SentenceScreenTest, ASentenceWithTooManyGapsIsNamedAndShownWithThreeFields) {
+    Open(9, kGapFrameLayout, {"<a> <b> <c> <d> e"});
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0],
+              "Sentence \"<a> <b> <c> <d> e\" of the lesson \"1\": more than three gaps; the words "
+              "of the later gaps are shown as text.\n(data.t, line 1)");
+    for (EditBox* field : screen.E_Wpis) {
+        EXPECT_FALSE(field->isHidden());
+    }
+    EXPECT_EQ(screen.Gaps().words.size(), 2u); // "d" and "e" as text
+    screen.E_Wpis[0]->SetText("a");
+    screen.E_Wpis[1]->SetText("b");
+    screen.E_Wpis[2]->SetText("c");
+    screen.K_sprawdz->Click();
+    EXPECT_EQ(screen.L_lektor->Caption(), "10");
 }
 
 TEST_F(SentenceScreenTest, KeysTypedWithCtrlDoNotReachTheFields) {
