@@ -150,6 +150,13 @@ ExerciseScore TForm2::Score() const {
     return {r.points, r.correct, r.wrong, r.answered, r.items};
 }
 
+void TForm2::FormClose() {
+    LessonScreen::FormClose();
+    for (TMImage* picture : MImage) {
+        picture->Clear();
+    }
+}
+
 void TForm2::NextSentence() {
     const std::optional<SentenceStep> step = series_.Next();
     if (!step) {

@@ -61,6 +61,8 @@ class TForm2 : public LessonScreen {
     void PrepareLesson() override;
     ExerciseScore Score() const override;
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
+    // Releases the pictures with the background.
+    void FormClose() override;
 
   private:
     void NextSentence();

@@ -148,6 +148,7 @@ TEST_F(SentenceScreenTest, YesNoSeriesToTheEnd) {
     }
     AfterLast([this] { screen.K_ok->Click(); });
     EXPECT_FALSE(screen.isVisible());
+    EXPECT_FALSE(screen.MImage[0]->HasImage()); // released with the screen
     EXPECT_EQ(RecordedPoints(1), 30);
     EXPECT_TRUE(messages.Messages().empty());
 }
