@@ -60,6 +60,7 @@ struct DataRow {
     int Field13 = 0;
     std::string Field14;
     std::string Field15;
+    int Line = 0; // the line of data.t the row was read from
 };
 
 struct StRecord {

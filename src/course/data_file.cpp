@@ -58,8 +58,10 @@ void LoadData(CourseData& course, LoadReport& report) {
                          "The line has no \"=\"; every field of the row is empty.",
                          FaultKind::CheckOnly);
         }
-        Converted(report, kDataFile, lineNo,
-                  [&] { course.DataTable.push_back(ParseDataRow(line)); });
+        Converted(report, kDataFile, lineNo, [&] {
+            course.DataTable.push_back(ParseDataRow(line));
+            course.DataTable.back().Line = lineNo;
+        });
     }
 }
 

@@ -29,7 +29,7 @@ std::string LoadReport::Describe(const LoadFault& fault) {
 LoadReport LoadReport::ForProgram() {
     return LoadReport(
         [](const LoadFault& fault, FaultKind kind) {
-            if (kind != FaultKind::CheckOnly) {
+            if (kind != FaultKind::CheckOnly && kind != FaultKind::Warning) {
                 ShowMessage(Describe(fault));
             }
         },

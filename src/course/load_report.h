@@ -22,6 +22,7 @@ enum class FaultKind {
     Fatal,     // ends start-up loading in the program
     Message,   // shown, loading goes on
     CheckOnly, // the program stays silent; the checker reports it
+    Warning,   // as CheckOnly, but the course still passes the check
 };
 
 // Thrown by LoadReport::Fault for a fatal fault when loading stops at one.

@@ -3,6 +3,7 @@
 #include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
 #include "multiple_choice/choice_screen.h"
+#include "sentences/sentence_screen.h"
 #include "true_false/true_false_screen.h"
 #include "typing/typing_screen.h"
 
@@ -20,6 +21,7 @@ template <class Screen> std::unique_ptr<LessonScreen> Make(LessonContext& contex
 // 19 definitions, 20 true/false.
 const std::vector<ScreenEntry>& Rows() {
     static const std::vector<ScreenEntry> rows{
+        {"TForm2", 2, {1, 2, 3, 4, 9}, false, Make<TForm2>},
         {"TCW_Wpisywanie1Form", 6, {kTypingCode}, true, Make<TCW_Wpisywanie1Form>},
         {"TC_MC_Form", 14, {kMultipleChoiceCode}, true, Make<TC_MC_Form>},
         {"TC_TF_Form", 20, {kTrueFalseCode}, true, Make<TC_TF_Form>},

@@ -6,6 +6,7 @@
 #include "exercise_header.h"
 #include "multiple_choice/choice_content.h"
 #include "reveal/reveal_check.h"
+#include "sentences/sentence_check.h"
 #include "true_false/true_false_content.h"
 #include "typing/typing_check.h"
 #include "word_search/word_search_check.h"
@@ -95,6 +96,12 @@ void CheckLessons(const CourseData& course, LoadReport& report) {
         for (const LoadFault& fault : check(course)) {
             report.Fault(fault.file, fault.line, fault.message, FaultKind::CheckOnly);
         }
+    }
+    // The sentence lessons' faults, each at its data.t line or its lesson's;
+    // some only warn, as the lesson still runs.
+    for (const SentenceFault& fault : CheckSentenceLessons(course)) {
+        report.Fault(fault.where.file, fault.where.line, fault.where.message,
+                     fault.warning ? FaultKind::Warning : FaultKind::CheckOnly);
     }
 }
 

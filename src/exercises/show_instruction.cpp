@@ -20,13 +20,17 @@ void SetInstructionScreen(TInformacjaForm* screen) {
 }
 
 void ShowInstruction(int number) {
+    ShowInformationText(Course().InstructionText(number));
+}
+
+void ShowInformationText(const std::string& text) {
     std::unique_ptr<TInformacjaForm> own;
     TInformacjaForm* screen = InstructionScreen();
     if (screen == nullptr) {
         own = std::make_unique<TInformacjaForm>();
         screen = own.get();
     }
-    screen->HelpText = Course().InstructionText(number);
+    screen->HelpText = text;
     screen->ShowModal();
 }
 

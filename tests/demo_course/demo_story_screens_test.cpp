@@ -1,16 +1,21 @@
-// Every true/false and typing lesson of the demo course opens on its screen,
-// headless, without a message, and leaves with the points of a full round.
+// Every true/false, typing and sentence lesson of the demo course opens on
+// its screen, headless, without a message, and can be done right.
+#include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
 #include "demo_course.h"
+#include "elements/result_box.h"
 #include "exercises/lesson_context.h"
+#include "exercises/sentences/sentence_screen.h"
 #include "exercises/true_false/true_false_screen.h"
 #include "exercises/typing/typing_screen.h"
 #include "fake_media_player.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "platform/ui/timer.h"
 #include "qt_test_app.h"
 #include "sound/sound_service.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace lumora::test {
@@ -102,6 +107,63 @@ TEST_F(DemoStoryScreens, TypingLessonsOpenAndCanBeDoneRight) {
         EXPECT_EQ(screen.State().RightCount(), static_cast<int>(answers.size()));
         screen.Close();
     });
+}
+
+// Answers the current sentence right on the screen.
+void AnswerRight(TForm2& screen) {
+    const SentenceSeries& series = screen.Series();
+    if (series.Code() == 9) {
+        for (std::size_t g = 0; g < screen.E_Wpis.size(); ++g) {
+            screen.E_Wpis[g]->SetText(screen.Gaps().fields[g].answer);
+        }
+        screen.K_sprawdz->Click();
+    } else if (series.Code() == 1) {
+        (series.ExpectedAnswer() == 1 ? screen.K_tak : screen.K_nie)->Click();
+    } else {
+        screen.MImage.at(static_cast<std::size_t>(series.ExpectedAnswer() - 1))->Click();
+    }
+}
+
+TEST_F(DemoStoryScreens, SentenceLessonsOpenAndCanBeDoneRight) {
+    QTemporaryDir user;
+    const PointsTable savedPoints = CurrentPoints();
+    Course().CurrentUserFolder = user.path().toStdString() + "/";
+    CurrentPoints().InitPointsFromSteering(Course());
+    TestClock clock;
+    TForm2 screen{context};
+    int lessons = 0;
+    for (int row = 1; row <= static_cast<int>(Course().SteeringTable.size()); ++row) {
+        const SteeringRow& r = *Course().Steering(row);
+        if (!SentenceSeries::RunsCode(r.Code)) {
+            continue;
+        }
+        SCOPED_TRACE(r.TopicFolder + " " + r.Content + " code " + std::to_string(r.Code));
+        ++lessons;
+        Course().CurrentRow = row;
+        Course().CurrentContent = r.Content;
+        Course().CurrentCode = r.Code;
+        Course().CurrentTopic = r.TopicFolder;
+        SelectDataRows(Course(), r.Content);
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        while (screen.isVisible()) {
+            for (std::size_t i = 0; i < screen.Series().PictureFiles().size(); ++i) {
+                EXPECT_TRUE(screen.MImage[i]->HasImage()) << screen.Series().PictureFiles()[i];
+            }
+            AnswerRight(screen);
+            ASSERT_FALSE(screen.K_ok->isHidden());
+            if (screen.Series().AskedCount() == screen.Series().SeriesLength()) {
+                test::WhenIdle([&clock] { clock.Advance(TWynik_Form::kCloseAfter); });
+            }
+            screen.K_ok->Click();
+        }
+        const int items = screen.Series().SeriesLength();
+        EXPECT_GE(items, 8);
+        EXPECT_EQ(CurrentPoints().Rows().at(static_cast<std::size_t>(row - 1)).Points, 10 * items);
+    }
+    CurrentPoints() = savedPoints;
+    EXPECT_EQ(lessons, 8 * static_cast<int>(Course().TopicTable.size()));
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Messages().front();
 }
 
 } // namespace

@@ -25,8 +25,9 @@ class LessonChecks : public ::testing::Test {
     std::vector<std::string> Faults() {
         std::vector<std::string> out;
         LoadReport report(
-            [&out](const LoadFault& f, FaultKind) {
-                out.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message);
+            [&out](const LoadFault& f, FaultKind kind) {
+                out.push_back((kind == FaultKind::Warning ? "warning " : "") + f.file + ":" +
+                              std::to_string(f.line) + ": " + f.message);
             },
             false);
         CheckLessons(course, report);
@@ -75,6 +76,29 @@ TEST_F(LessonChecks, TrueFalseContentIsReadAsItsScreenReadsIt) {
     EXPECT_EQ(Faults(), (std::vector<std::string>{
                             "St.t:15: record 6: Statement 2 does not end with \"#\".",
                         }));
+}
+
+TEST_F(LessonChecks, SentenceFaultsNameTheirDataLineAndOnlyWarnWhereTheLessonRuns) {
+    Lesson(9, "zdania");
+    course.SteeringTable.back().LayoutCount = 6;
+    Lesson(1, "puste");
+    DataRow row;
+    row.GroupKey = "zdania";
+    row.EnglishText = "A <b> <c> <d> <e>.";
+    row.Line = 12;
+    course.DataTable.push_back(row);
+    row.EnglishText = "No gap.";
+    row.Line = 14;
+    course.DataTable.push_back(row);
+    EXPECT_EQ(Faults(),
+              (std::vector<std::string>{
+                  "data.t:12: \"A <b> <c> <d> <e>.\": more than three gaps; the words of the "
+                  "later gaps are shown as text",
+                  "warning data.t:14: \"No gap.\": no gap marked with \"<\" and \">\"; the "
+                  "learner is asked to type \"wyraz\"",
+                  "Steruj.t:0: lesson puste (code 1, topic dom): no data.t row has this content "
+                  "key; the lesson does not open",
+              }));
 }
 
 } // namespace

@@ -67,6 +67,27 @@ TEST(LumoraCheck, ABrokenMultipleChoiceRecordIsFoundOnItsLine) {
                            b.DataRoot() + ": 1 fault\n");
 }
 
+TEST(LumoraCheck, SentenceFaultsNameTheirDataLineAndWarningsAlonePass) {
+    test::CourseBuilder b;
+    b.Write("Steruj.t", "dom=zd=9==Gaps=x=1,1==\n");
+    b.Write("data.t", "dom=zd=It is <cold>.==Zimno=p.png=0=s.wav==\n");
+    const std::string warning =
+        "Steruj.t: warning: lesson zd (code 9, topic dom): gap filling needs six layout pairs (5 "
+        "and 6 place the text frame); the screen shows \"Brak wspol. do ramki z tekstem w cw "
+        "uzupelnianie!\"\n";
+    CheckRun run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, warning + b.DataRoot() + ": no faults, 1 warning\n");
+
+    b.Write("data.t", "dom=zd=It is <cold>.==Zimno=p.png=0=s.wav==\n// note\n"
+                      "dom=zd=A <b> <c> <d> <e>.==Zimno=p.png=0=s.wav==\n");
+    run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "data.t:3: \"A <b> <c> <d> <e>.\": more than three gaps; the words of the "
+                       "later gaps are shown as text\n" +
+                           warning + b.DataRoot() + ": 1 fault, 1 warning\n");
+}
+
 TEST(LumoraCheck, NeverWritesUserFiles) {
     test::CourseBuilder b;
     const std::string home = b.Folder() / "xdg";

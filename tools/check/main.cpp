@@ -54,9 +54,14 @@ int CheckCourse(const Arguments& args) {
     options.userFiles = false;
 
     // Every fault of every file: each loader goes on past a faulty line.
+    // Warnings are listed too, but a course with only warnings passes.
     std::vector<lumora::LoadFault> faults;
+    std::vector<lumora::LoadFault> warnings;
     lumora::LoadReport collectAll(
-        [&](const lumora::LoadFault& f, lumora::FaultKind) { faults.push_back(f); }, false);
+        [&](const lumora::LoadFault& f, lumora::FaultKind kind) {
+            (kind == lumora::FaultKind::Warning ? warnings : faults).push_back(f);
+        },
+        false);
     lumora::CourseData scratch;
     lumora::LoadCourse(scratch, options, collectAll);
     // Every lesson's content, read as its screen reads it.
@@ -73,12 +78,17 @@ int CheckCourse(const Arguments& args) {
         for (const auto& f : faults) {
             std::printf("%s: %s\n", Where(f).c_str(), f.message.c_str());
         }
-        if (faults.empty()) {
-            std::printf("%s: no faults\n", options.dataRoot.c_str());
-        } else {
-            std::printf("%s: %zu fault%s\n", options.dataRoot.c_str(), faults.size(),
-                        faults.size() == 1 ? "" : "s");
+        for (const auto& w : warnings) {
+            std::printf("%s: warning: %s\n", Where(w).c_str(), w.message.c_str());
         }
+        std::string summary = faults.empty() ? std::string("no faults")
+                                             : std::to_string(faults.size()) +
+                                                   (faults.size() == 1 ? " fault" : " faults");
+        if (!warnings.empty()) {
+            summary += ", " + std::to_string(warnings.size()) +
+                       (warnings.size() == 1 ? " warning" : " warnings");
+        }
+        std::printf("%s: %s\n", options.dataRoot.c_str(), summary.c_str());
     }
     return faults.empty() ? 0 : 1;
 }

@@ -1,12 +1,16 @@
 #include "exercise_shots.h"
 
 #include "course/course_data.h"
+#include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
 #include "exercises/lesson_context.h"
 #include "exercises/multiple_choice/choice_screen.h"
+#include "exercises/sentences/sentence_screen.h"
 #include "exercises/true_false/true_false_screen.h"
 #include "exercises/typing/typing_screen.h"
+#include "platform/random.h"
 #include "platform/text_file.h"
+#include "sample_course.h"
 
 namespace lumora::shots {
 namespace {
@@ -130,6 +134,44 @@ std::unique_ptr<QWidget> TypingShot(bool marked) {
     return screen;
 }
 
+// The first sentence lesson of that code in the sample topic, opened with a
+// fixed draw. Answered: a wrong choice first (the learner may try again),
+// or the gaps filled right (the whole sentence and the explanation button).
+std::unique_ptr<QWidget> SentenceShot(int code, bool answered) {
+    CourseData& course = Course();
+    auto screen = std::make_unique<TForm2>(ShotContext());
+    for (int row = 1; row <= static_cast<int>(course.SteeringTable.size()); ++row) {
+        const SteeringRow& lesson = *course.Steering(row);
+        if (lesson.TopicFolder != kSentenceTopic || lesson.Code != code) {
+            continue;
+        }
+        course.CurrentTopic = lesson.TopicFolder;
+        course.CurrentRow = row;
+        course.CurrentContent = lesson.Content;
+        course.CurrentCode = code;
+        SelectDataRows(course, lesson.Content);
+        break;
+    }
+    FixRandomSeed(4);
+    if (screen->Load() && answered) {
+        const SentenceSeries& series = screen->Series();
+        if (code == 9) {
+            for (std::size_t g = 0; g < screen->E_Wpis.size(); ++g) {
+                screen->E_Wpis[g]->SetText(screen->Gaps().fields[g].answer);
+            }
+            screen->K_sprawdzClick();
+        } else if (code == 1) {
+            (series.ExpectedAnswer() == 1 ? screen->K_nie : screen->K_tak)->Click();
+        } else {
+            screen->MImageClick(series.ExpectedAnswer() % code + 1);
+        }
+    } else if (code == 9) {
+        screen->E_Wpis[0]->SetText("bred");
+    }
+    ReleaseRandomSeed();
+    return screen;
+}
+
 } // namespace
 
 std::vector<ScreenShot> ExerciseScreenShots() {
@@ -137,7 +179,13 @@ std::vector<ScreenShot> ExerciseScreenShots() {
             {"true_false", [] { return TrueFalseShot(false); }},
             {"true_false_marked", [] { return TrueFalseShot(true); }},
             {"typing", [] { return TypingShot(false); }},
-            {"typing_marked", [] { return TypingShot(true); }}};
+            {"typing_marked", [] { return TypingShot(true); }},
+            {"sentence_yes_no", [] { return SentenceShot(1, true); }},
+            {"sentence_choice_of_two", [] { return SentenceShot(2, false); }},
+            {"sentence_choice_of_three", [] { return SentenceShot(3, true); }},
+            {"sentence_choice_of_four", [] { return SentenceShot(4, false); }},
+            {"sentence_gaps", [] { return SentenceShot(9, false); }},
+            {"sentence_gaps_answered", [] { return SentenceShot(9, true); }}};
 }
 
 } // namespace lumora::shots

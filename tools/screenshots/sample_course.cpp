@@ -4,8 +4,10 @@
 #include "course/course_file_names.h"
 #include "course/startup_loading.h"
 #include "elements/button_strips.h"
+#include "exercises/sentences/picture_choice.h"
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
+#include "platform/text_helpers.h"
 #include "sample_pictures.h"
 
 #include <filesystem>
@@ -62,7 +64,7 @@ SampleCourse::SampleCourse(const std::string& demoRoot)
     }
     LoadTables();
     FillMissingTexts();
-    ready_ = MakePictures() && MakeButtonStrips();
+    ready_ = MakePictures() && MakeSentencePictures() && MakeButtonStrips();
 }
 
 void SampleCourse::LoadTables() {
@@ -113,6 +115,39 @@ bool SampleCourse::MakePictures() {
                                                       b.closeMark);
                      }) &&
              ok;
+    }
+    return ok;
+}
+
+// The backgrounds of the topic's sentence lessons and the pictures of their
+// rows, alternatives included.
+bool SampleCourse::MakeSentencePictures() {
+    const CourseData& course = Course();
+    const auto standIn = [](int width, int height) {
+        return [width, height](const std::string& path) {
+            return WriteSampleBackground(path, width, height, true, "", QRect());
+        };
+    };
+    const std::string folder = std::string("obrazki/") + kSentenceTopic + "/zd/";
+    bool ok = true;
+    for (const SteeringRow& lesson : course.SteeringTable) {
+        if (lesson.TopicFolder != kSentenceTopic || lesson.Code < 1 || lesson.Code > 4) {
+            continue;
+        }
+        if (!lesson.Background.empty()) {
+            ok = Provide("tla/" + lesson.Background, standIn(800, 600)) && ok;
+        }
+        const std::string key = LowerCase(lesson.Content);
+        for (const DataRow& row : course.DataTable) {
+            if (row.GroupKey != key) {
+                continue;
+            }
+            std::vector<std::string> files = SplitAlternatives(row.Field12);
+            files.push_back(row.PictureFile);
+            for (const std::string& file : files) {
+                ok = Provide(folder + file, standIn(220, 220)) && ok;
+            }
+        }
     }
     return ok;
 }

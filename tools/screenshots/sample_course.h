@@ -2,12 +2,16 @@
 // The course the screenshots show: the demo course's tables, with sample
 // texts where it has none yet, and its pictures copied into a temporary
 // course folder (stand-ins drawn for those it lacks), including the button
-// strips of the shared picture list.
+// strips of the shared picture list and the pictures of one topic's
+// sentence lessons.
 #include <QTemporaryDir>
 
 #include <string>
 
 namespace lumora::shots {
+
+// The topic whose sentence lessons the sentence screen shots show.
+inline constexpr const char* kSentenceTopic = "kuchnia";
 
 class SampleCourse {
   public:
@@ -20,6 +24,7 @@ class SampleCourse {
     void LoadTables();
     void FillMissingTexts();
     bool MakePictures();
+    bool MakeSentencePictures();
     bool MakeButtonStrips();
     // Copies the demo course's file, or draws a stand-in with make.
     template <class Make> bool Provide(const std::string& relative, Make make);

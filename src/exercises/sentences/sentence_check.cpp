@@ -1,9 +1,8 @@
 #include "sentence_check.h"
 
-#include "course/course_loaders.h"
+#include "course/course_file_names.h"
 #include "picture_choice.h"
 #include "picture_places.h"
-#include "platform/cp1250.h"
 #include "platform/text_helpers.h"
 #include "sentence_series.h"
 #include "sentence_text.h"
@@ -12,8 +11,6 @@
 
 namespace lumora {
 namespace {
-
-constexpr std::size_t kShortestDataLine = 7;
 
 class FaultList {
   public:
@@ -124,17 +121,11 @@ void CheckChoice(const CourseData& course, const SteeringRow& lesson, const std:
 } // namespace
 
 std::vector<int> DataRowLines(const CourseData& course) {
-    LoadReport silent([](const LoadFault&, FaultKind) {}, false);
-    const auto lines = ReadCourseLines(course, kDataFile, silent, FileRule::Optional);
     std::vector<int> numbers;
-    for (std::size_t i = 0; lines && i < lines->size(); ++i) {
-        const std::string& raw = (*lines)[i];
-        if (!raw.starts_with("//") && Utf8Length(Trim(raw)) > kShortestDataLine) {
-            numbers.push_back(static_cast<int>(i + 1));
-        }
+    numbers.reserve(course.DataTable.size());
+    for (const DataRow& row : course.DataTable) {
+        numbers.push_back(row.Line);
     }
-    // Rows the table did not take have no line to name.
-    numbers.resize(course.DataTable.size(), 0);
     return numbers;
 }
 

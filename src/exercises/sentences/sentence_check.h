@@ -15,7 +15,8 @@ struct SentenceFault {
     bool warning = false;
 };
 
-// The line of data.t each DataTable row was read from (0 when unknown).
+// The line of data.t each DataTable row was read from (0 for rows the
+// course did not read from a file).
 std::vector<int> DataRowLines(const CourseData& course);
 
 // Checks every sentence lesson of the steering table, each data row once.

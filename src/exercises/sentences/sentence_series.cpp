@@ -1,5 +1,7 @@
 #include "sentence_series.h"
 
+#include "course/course_file_names.h"
+#include "course/load_report.h"
 #include "exercises/common/swap_shuffle.h"
 #include "platform/random.h"
 #include "sentence_text.h"
@@ -142,8 +144,11 @@ void SentenceSeries::BuildGaps(SentenceStep& step) {
         }
     }
     if (!faults.empty()) {
-        step.messages.push_back("Sentence \"" + Row().EnglishText + "\" of the " + LessonName() +
-                                ": " + faults + ".");
+        // Where the author finds the row, once the course was read from files.
+        const std::string text =
+            "Sentence \"" + Row().EnglishText + "\" of the " + LessonName() + ": " + faults + ".";
+        step.messages.push_back(Row().Line > 0 ? LoadReport::Describe({kDataFile, Row().Line, text})
+                                               : text);
     }
     gapTokens_ = std::move(sentence.tokens);
     gapAnswers_ = GapAnswers(gapTokens_);

@@ -60,15 +60,16 @@ TEST(SentenceCheck, NamesEveryFaultyRowByItsLineAndEveryFaultyLesson) {
     EXPECT_EQ(Described(CheckSentenceLessons(course)), expected);
 }
 
-TEST(SentenceCheck, RowLinesSkipCommentsAndShortLines) {
+TEST(SentenceCheck, RowLinesSkipCommentsShortLinesAndRowsThatDoNotConvert) {
     test::CourseBuilder builder;
     builder.Write("data.t", "// c\n"
                             "a=b=one=====\n"
                             "\n"
                             "  x=y  \n"
+                            "a=b=bad===p=0=s=t=x=\n"
                             "a=b=two=====\n");
     const CourseData course = builder.Load(false);
-    EXPECT_EQ(DataRowLines(course), (std::vector<int>{2, 5}));
+    EXPECT_EQ(DataRowLines(course), (std::vector<int>{2, 6}));
 }
 
 } // namespace

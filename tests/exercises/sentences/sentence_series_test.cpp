@@ -256,6 +256,7 @@ TEST(SentenceSeries, EnterChecksWhileItCanElseMovesOn) {
 TEST(SentenceSeries, FaultyGapSentenceIsShownWithoutItsSurplusGaps) {
     CourseData c = test::SentenceCourse(9, 1);
     c.DataTable[0].EnglishText = "<a> <b> <c> <d> e";
+    c.DataTable[0].Line = 12;
     test::StartLesson(c);
     SentenceSeries series(c);
     ASSERT_FALSE(series.Start());
@@ -264,7 +265,7 @@ TEST(SentenceSeries, FaultyGapSentenceIsShownWithoutItsSurplusGaps) {
     EXPECT_EQ(step->messages,
               std::vector<std::string>{
                   "Sentence \"<a> <b> <c> <d> e\" of the lesson \"Czas_Zdania\": more than three "
-                  "gaps; the words of the later gaps are shown as text."});
+                  "gaps; the words of the later gaps are shown as text.\n(data.t, line 12)"});
     EXPECT_EQ(series.GapAnswersNow(), (std::array<std::string, 3>{"a", "b", "c"}));
     series.Check({"a", "b", "c"});
     EXPECT_EQ(series.TotalPoints(), 10);
