@@ -5,12 +5,11 @@
 // out, to warn about definitions running below their box or a pool reaching
 // into it.
 #include "course/course_data.h"
+#include "course/lesson_kinds.h"
 #include "course/load_report.h"
 #include "definitions_layout.h"
 
 namespace lumora {
-
-inline constexpr int kDefinitionsCode = 38;
 
 // Every steering row of code 38. A content the screen refuses is a Message
 // fault (the lesson does not open); a layout that hides part of it is

@@ -58,7 +58,7 @@ void CheckDragDropLessons(const CourseData& course, LoadReport& report,
                           const LabelMeasure& measure) {
     for (std::size_t i = 0; i < course.SteeringTable.size(); ++i) {
         const SteeringRow& row = course.SteeringTable[i];
-        if (row.Code != kDragDropCode) {
+        if (row.Code != kDragAndDropCode) {
             continue;
         }
         const std::string lesson = Lesson(row, static_cast<int>(i + 1));

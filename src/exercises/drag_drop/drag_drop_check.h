@@ -4,12 +4,11 @@
 // sizes at hand the table and the pool are laid out as the screen lays them
 // out, to warn about a table wider than the screen or a pool below it.
 #include "course/course_data.h"
+#include "course/lesson_kinds.h"
 #include "course/load_report.h"
 #include "drag_drop_board.h"
 
 namespace lumora {
-
-inline constexpr int kDragDropCode = 36;
 
 // Every steering row of code 36. A content the screen refuses is a Message
 // fault (the lesson does not open); a table or pool off the screen is

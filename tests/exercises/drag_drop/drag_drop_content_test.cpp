@@ -103,7 +103,7 @@ CourseData CourseWith(const std::vector<std::string>& bodies) {
     for (const auto& body : bodies) {
         SteeringRow row;
         row.TopicFolder = "dom";
-        row.Code = kDragDropCode;
+        row.Code = kDragAndDropCode;
         row.Content = std::to_string(number);
         course.SteeringTable.push_back(row);
         course.StTable[static_cast<std::size_t>(number)] = StRecord{"head", body, ""};
