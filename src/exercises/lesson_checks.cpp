@@ -3,6 +3,8 @@
 #include "course/course_file_names.h"
 #include "course/lesson_kinds.h"
 #include "crossword/crossword_check.h"
+#include "definitions/definitions_content.h"
+#include "drag_drop/drag_drop_content.h"
 #include "exercise_header.h"
 #include "multiple_choice/choice_content.h"
 #include "reveal/reveal_check.h"
@@ -33,6 +35,8 @@ struct KindCheck {
 };
 constexpr KindCheck kChecks[] = {
     {kMultipleChoiceCode, ParseFault<ParseChoiceContent>},
+    {kDragAndDropCode, ParseFault<ParseDragDropContent>},
+    {kDefinitionsCode, ParseFault<ParseDefinitionsContent>},
     {kTrueFalseCode, ParseFault<ParseTrueFalseContent>},
 };
 

@@ -1,7 +1,12 @@
-// Every true/false and typing lesson of the demo course opens on its screen,
-// headless, without a message, and leaves with the points of a full round.
+// Every true/false, typing, drag-and-drop and definitions lesson of the demo
+// course opens on its screen, headless, without a message, and can be done
+// right to the end; the sorting lessons fit on the screen in its fonts.
 #include "course/lesson_kinds.h"
 #include "demo_course.h"
+#include "exercises/definitions/definitions_check.h"
+#include "exercises/definitions/definitions_screen.h"
+#include "exercises/drag_drop/drag_drop_check.h"
+#include "exercises/drag_drop/drag_drop_screen.h"
 #include "exercises/lesson_context.h"
 #include "exercises/true_false/true_false_screen.h"
 #include "exercises/typing/typing_screen.h"
@@ -46,6 +51,14 @@ class DemoStoryScreens : public WidgetTest {
         }
         EXPECT_EQ(lessons, static_cast<int>(Course().TopicTable.size()));
         EXPECT_TRUE(messages.Messages().empty()) << messages.Messages().front();
+    }
+
+    // Presses on the word and lets go at the point, moving there in a step.
+    template <class Screen> void DragTo(Screen& screen, QWidget& word, QPoint to) {
+        const QPoint from = word.geometry().center();
+        test::MouseDown(screen, from);
+        test::MouseMoveTo(screen, (from + to) / 2);
+        test::MouseUp(screen, to);
     }
 
     MessageRecorder messages;
@@ -102,6 +115,50 @@ TEST_F(DemoStoryScreens, TypingLessonsOpenAndCanBeDoneRight) {
         EXPECT_EQ(screen.State().RightCount(), static_cast<int>(answers.size()));
         screen.Close();
     });
+}
+
+TEST_F(DemoStoryScreens, DragAndDropLessonsOpenAndCanBeDoneRightWithTheMouse) {
+    TC_DDForm screen{context};
+    ForEachLesson(kDragAndDropCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        const DragDropBoard& board = *screen.Board();
+        for (int w = 0; w < board.Count(); ++w) {
+            const Edges area = board.Table().DropArea(board.Word(w).column);
+            DragTo(screen, *screen.lbl[static_cast<std::size_t>(w)],
+                   {(area.left + area.right) / 2, area.top + 10});
+            EXPECT_EQ(board.ColumnOf(w), board.Word(w).column) << board.Word(w).text;
+        }
+        screen.btn_ok->Click();
+        EXPECT_EQ(board.RightCount(), board.Count());
+        screen.Close();
+    });
+    std::vector<std::string> faults;
+    LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
+    CheckDragDropLessons(Course(), report,
+                         [&](const std::string& text) { return screen.Measure(text); });
+    EXPECT_TRUE(faults.empty()) << faults.front();
+}
+
+TEST_F(DemoStoryScreens, DefinitionsLessonsOpenAndCanBeDoneRightWithTheMouse) {
+    TC_DefForm screen{context};
+    ForEachLesson(kDefinitionsCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        const DefinitionsBoard& board = *screen.Board();
+        for (int n = 0; n < board.Count(); ++n) {
+            const QWidget& slot = *screen.podkl[static_cast<std::size_t>(board.ItemOf(n))];
+            DragTo(screen, *screen.lbl[static_cast<std::size_t>(n)], slot.geometry().center());
+            EXPECT_EQ(board.SlotOf(n), board.ItemOf(n)) << n;
+        }
+        screen.btn_sprawdz->Click();
+        EXPECT_EQ(board.RightCount(), board.Count());
+        screen.Close();
+    });
+    std::vector<std::string> faults;
+    LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
+    CheckDefinitionsLessons(Course(), report, &TC_DefForm::TextWidth);
+    EXPECT_TRUE(faults.empty()) << faults.front();
 }
 
 } // namespace

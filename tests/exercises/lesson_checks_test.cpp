@@ -59,7 +59,7 @@ TEST_F(LessonChecks, FaultsNameTheLineOfTheHeadOrOfTheContent) {
                         }));
 }
 
-TEST_F(LessonChecks, KindsWithoutAContentCheckHaveTheirHeaderChecked) {
+TEST_F(LessonChecks, AShortHeadIsReportedAndItsContentLeftUnread) {
     Lesson(kDragAndDropCode, "1");
     Lesson(30, "1"); // vocabulary reads data rows, not St.t
     Record(1, 1, "1#roz", "36#anything#");
@@ -75,6 +75,22 @@ TEST_F(LessonChecks, TrueFalseContentIsReadAsItsScreenReadsIt) {
     EXPECT_EQ(Faults(), (std::vector<std::string>{
                             "St.t:15: record 6: Statement 2 does not end with \"#\".",
                         }));
+}
+
+TEST_F(LessonChecks, SortingContentIsReadAsItsScreensReadIt) {
+    Lesson(kDragAndDropCode, "1");
+    Lesson(kDragAndDropCode, "2");
+    Lesson(kDefinitionsCode, "3");
+    Lesson(kDefinitionsCode, "4");
+    Record(1, 2, "1#roz#help.wav#Sort.#", "36#2#3#A#B#cat*1#cup*2#");
+    Record(2, 5, "2#roz#help.wav#Sort.#", "36#2#3#A#B#cat*3#");
+    Record(3, 8, "3#roz#help.wav#Match.#", "38#cat*an animal#");
+    Record(4, 11, "4#roz#help.wav#Match.#", "38#cat an animal#");
+    EXPECT_EQ(Faults(),
+              (std::vector<std::string>{
+                  "St.t:6: record 2: Word 1: its column 3 is not one of the 2 columns.",
+                  "St.t:12: record 4: Item 1: it has no \"*\" between its word and its definition.",
+              }));
 }
 
 } // namespace

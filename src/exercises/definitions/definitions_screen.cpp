@@ -114,12 +114,8 @@ void TC_DefForm::ResetExercise() {
         lbl_tmp->SetCaption(text);
         return WordSize{lbl_tmp->width(), lbl_tmp->height()};
     };
-    const StyledMeasure text = [](std::string_view t, TextStyle style) {
-        return QFontMetrics(MakeFont(DefinitionFont(style)))
-            .horizontalAdvance(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
-    };
-    exercise_.emplace(
-        SetUpDefinitions(items_, ShuffleLabels(static_cast<int>(items_.size())), row, word, text));
+    exercise_.emplace(SetUpDefinitions(items_, ShuffleLabels(static_cast<int>(items_.size())), row,
+                                       word, &TC_DefForm::TextWidth));
     btn_sprawdz->show();
     img_1->hide();
     for (int n = 0; n < kMaxDefinitions; ++n) {
@@ -180,6 +176,11 @@ void TC_DefForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {
         target != nullptr ? WordPlace{at.x(), at.y()} : WordPlace{-1000000, -1000000};
     const WordPlace p = exercise_->board.Drop(word->Tag - 1, point);
     label.move(p.left, p.top);
+}
+
+int TC_DefForm::TextWidth(std::string_view text, TextStyle style) {
+    return QFontMetrics(MakeFont(DefinitionFont(style)))
+        .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void TC_DefForm::DxRamkaPaint(Canvas& canvas) {

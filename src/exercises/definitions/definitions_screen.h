@@ -37,6 +37,8 @@ class TC_DefForm : public ExerciseFrame {
 
     void DxRamkaPaint(Canvas& canvas);
     void btn_sprawdzClick();
+    // The width of a text of a definition in that style.
+    static int TextWidth(std::string_view text, TextStyle style);
 
     // The words as they lie now; empty before the first load.
     const DefinitionsBoard* Board() const { return exercise_ ? &exercise_->board : nullptr; }

@@ -29,6 +29,8 @@ class TC_DDForm : public ExerciseFrame {
     void PaintBox2Paint(Canvas& canvas);
     void PaintBox2MouseMove(int x, int y);
     void btn_OKClick();
+    // The size of a word's label with that text.
+    LabelSize Measure(const std::string& text);
 
     // The words as they lie now; empty before the first load.
     const DragDropBoard* Board() const { return board_ ? &*board_ : nullptr; }
@@ -40,7 +42,6 @@ class TC_DDForm : public ExerciseFrame {
     void CheckClick() override { btn_OKClick(); }
 
   private:
-    LabelSize Measure(const std::string& text);
     bool lbl_1StartDrag(QWidget& label);
     void lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at);
     void ShowWordPlaces();
