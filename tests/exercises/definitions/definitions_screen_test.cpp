@@ -92,6 +92,13 @@ TEST_F(DefinitionsScreenTest, WordsDraggedIntoSlotsAndACheckWithTheAnswerList) {
     EXPECT_TRUE(InSlot("cup", 2));
     EXPECT_EQ(Board().DragCount(), 5);
     EXPECT_EQ(LabelOf("cat").cursor().shape(), Qt::PointingHandCursor);
+    // While held, the word stands centred on the pointer.
+    Label& pen = LabelOf("pen");
+    test::MouseDown(screen, pen.geometry().center());
+    test::MouseMoveTo(screen, {300, 120});
+    EXPECT_EQ(pen.pos(), QPoint(300 - pen.width() / 2, 120 - pen.height() / 2));
+    test::MouseUp(screen, {5, 5});
+    EXPECT_TRUE(AtHome("pen"));
 
     screen.btn_sprawdz->Click();
     EXPECT_TRUE(screen.btn_sprawdz->isHidden());
@@ -109,7 +116,7 @@ TEST_F(DefinitionsScreenTest, WordsDraggedIntoSlotsAndACheckWithTheAnswerList) {
     EXPECT_EQ(LabelOf("cat").cursor().shape(), Qt::ArrowCursor);
     DragWord("cat", Slot(2)); // nothing moves once checked
     EXPECT_TRUE(InSlot("cat", 0));
-    EXPECT_EQ(Board().DragCount(), 5);
+    EXPECT_EQ(Board().DragCount(), 6);
 
     EXPECT_EQ(Leave(), "Punkty: 5");
     EXPECT_TRUE(RecordedAsDone(5));

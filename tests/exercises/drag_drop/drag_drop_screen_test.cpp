@@ -91,6 +91,13 @@ TEST_F(DragDropScreenTest, WordsDraggedIntoColumnsAreCheckedAndTheWrongOneLeaves
     EXPECT_EQ(At("pen"), ToPoint(Board().Home(WordIndex("pen"))));
     EXPECT_EQ(Board().DragCount(), 4);
     EXPECT_NE(catHome, At("cat"));
+    // While held, the word stands on the pointer, a little to its right.
+    Label& pen = LabelOf("pen");
+    test::MouseDown(screen, pen.geometry().center());
+    test::MouseMoveTo(screen, {300, 250});
+    EXPECT_EQ(pen.pos(), QPoint(300 - pen.width() / 2 + 9, 250 - pen.height() / 2));
+    test::MouseUp(screen, {5, 5});
+    EXPECT_EQ(Board().DragCount(), 5);
 
     screen.btn_ok->Click();
     EXPECT_TRUE(screen.btn_ok->isHidden());
@@ -113,7 +120,7 @@ TEST_F(DragDropScreenTest, WordsDraggedIntoColumnsAreCheckedAndTheWrongOneLeaves
     // Once checked nothing moves.
     DragWord("cat", InColumn(2));
     EXPECT_EQ(At("cat"), ToPoint(Cell(1, 1, "cat")));
-    EXPECT_EQ(Board().DragCount(), 4);
+    EXPECT_EQ(Board().DragCount(), 5);
 
     EXPECT_EQ(Leave(), "Punkty: 10");
     EXPECT_TRUE(RecordedAsDone(10));
