@@ -3,6 +3,7 @@
 // right to the end; the sorting lessons fit on the screen in its fonts.
 #include "course/lesson_kinds.h"
 #include "demo_course.h"
+#include "exercises/common/word_measures.h"
 #include "exercises/definitions/definitions_check.h"
 #include "exercises/definitions/definitions_screen.h"
 #include "exercises/drag_drop/drag_drop_check.h"
@@ -135,8 +136,7 @@ TEST_F(DemoStoryScreens, DragAndDropLessonsOpenAndCanBeDoneRightWithTheMouse) {
     });
     std::vector<std::string> faults;
     LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
-    CheckDragDropLessons(Course(), report,
-                         [&](const std::string& text) { return screen.Measure(text); });
+    CheckDragDropLessons(Course(), report, &WordLabelSizeAs<LabelSize>);
     EXPECT_TRUE(faults.empty()) << faults.front();
 }
 
@@ -157,7 +157,7 @@ TEST_F(DemoStoryScreens, DefinitionsLessonsOpenAndCanBeDoneRightWithTheMouse) {
     });
     std::vector<std::string> faults;
     LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
-    CheckDefinitionsLessons(Course(), report, &TC_DefForm::TextWidth);
+    CheckDefinitionsLessons(Course(), report, &WordTextWidth);
     EXPECT_TRUE(faults.empty()) << faults.front();
 }
 

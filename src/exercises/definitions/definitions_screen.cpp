@@ -1,10 +1,8 @@
 #include "definitions_screen.h"
 
 #include "exercises/common/verdict.h"
-#include "platform/ui/fonts.h"
+#include "exercises/common/word_measures.h"
 #include "platform/ui/hints.h"
-
-#include <QFontMetrics>
 
 #include <algorithm>
 
@@ -27,18 +25,9 @@ FrameOptions DefinitionsFrameOptions() {
     return options;
 }
 
-FontSpec DefinitionFont(TextStyle style = {}) {
-    FontSpec font;
-    font.face = "Arial";
-    font.size = 10;
-    font.bold = style.bold;
-    font.italic = style.italic;
-    return font;
-}
-
 Label* MakeLabel(QWidget* parent) {
     auto* label = new Label(parent);
-    label->SetFont(DefinitionFont());
+    label->SetFont(WordFont());
     label->SetAutoSize(true);
     label->hide();
     return label;
@@ -69,7 +58,6 @@ TC_DefForm::TC_DefForm(LessonContext& context) : ExerciseFrame(context, Definiti
     DxRamka = new PaintBox(this);
     DxRamka->SetBounds(15, 240, 560, kDefinitionsBoxHeight);
     DxRamka->OnPaint = [this](Canvas& canvas) { DxRamkaPaint(canvas); };
-    lbl_tmp = MakeLabel(this);
     Drag = new lumora::Dragging(*this);
     Drag->OnStartDrag = [this](QWidget& label) { return lbl_1StartDrag(label); };
     Drag->OnEndDrag = [this](QWidget& label, QWidget* target, QPoint at) {
@@ -110,12 +98,8 @@ std::optional<std::string> TC_DefForm::ReadContent(const StRecord& record) {
 void TC_DefForm::ResetExercise() {
     Drag->Cancel();
     SteeringRow& row = *Context().course.Steering(CurrentCourse().CurrentRow);
-    const WordMeasure word = [this](const std::string& text) {
-        lbl_tmp->SetCaption(text);
-        return WordSize{lbl_tmp->width(), lbl_tmp->height()};
-    };
     exercise_.emplace(SetUpDefinitions(items_, ShuffleLabels(static_cast<int>(items_.size())), row,
-                                       word, &TC_DefForm::TextWidth));
+                                       &WordLabelSizeAs<WordSize>, &WordTextWidth));
     btn_sprawdz->show();
     img_1->hide();
     for (int n = 0; n < kMaxDefinitions; ++n) {
@@ -178,18 +162,13 @@ void TC_DefForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {
     label.move(p.left, p.top);
 }
 
-int TC_DefForm::TextWidth(std::string_view text, TextStyle style) {
-    return QFontMetrics(MakeFont(DefinitionFont(style)))
-        .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
 void TC_DefForm::DxRamkaPaint(Canvas& canvas) {
     if (!exercise_) {
         return;
     }
     canvas.Brush.style = BrushStyle::Clear;
     for (const PaintedWord& w : exercise_->paint.words) {
-        canvas.Font = DefinitionFont(w.style);
+        canvas.Font = WordFont(w.style);
         canvas.TextOut(w.x, w.y, w.text);
     }
 }

@@ -32,13 +32,10 @@ class TC_DefForm : public ExerciseFrame {
     std::array<Label*, kMaxDefinitions> podkl{};
     std::array<Label*, kMaxDefinitions> mys{};
     ExclamationMark* img_1; // the answer list after a check with faults
-    Label* lbl_tmp;         // measures a word as a label shows it
     lumora::Dragging* Drag; // moves the word labels
 
     void DxRamkaPaint(Canvas& canvas);
     void btn_sprawdzClick();
-    // The width of a text of a definition in that style.
-    static int TextWidth(std::string_view text, TextStyle style);
 
     // The words as they lie now; empty before the first load.
     const DefinitionsBoard* Board() const { return exercise_ ? &exercise_->board : nullptr; }

@@ -2,12 +2,12 @@
 
 #include "exercises/common/exclamation_mark.h"
 #include "exercises/common/verdict.h"
+#include "exercises/common/word_measures.h"
 
 namespace lumora {
 namespace {
 
 constexpr int kWordFollowShift = 9; // the dragged word stands right of the pointer
-constexpr int kLabelFontSize = 10;
 
 FrameOptions DragDropFrame() {
     FrameOptions options;
@@ -15,13 +15,6 @@ FrameOptions DragDropFrame() {
     options.againLeft = 466;
     options.exitLeft = 714;
     return options;
-}
-
-FontSpec WordFont() {
-    FontSpec font;
-    font.face = "Arial";
-    font.size = kLabelFontSize;
-    return font;
 }
 
 Label* WordLabel(QWidget* parent) {
@@ -51,7 +44,6 @@ TC_DDForm::TC_DDForm(LessonContext& context) : ExerciseFrame(context, DragDropFr
     // Above the background, below every control.
     PaintBox2->lower();
     img_tlo->lower();
-    lbl_tmp = WordLabel(this);
     tmp_wykrzykniczek = ExclamationArt();
     Drag = new lumora::Dragging(*this);
     Drag->FollowOffset = QPoint(kWordFollowShift, 0);
@@ -79,18 +71,12 @@ std::optional<std::string> TC_DDForm::ReadContent(const StRecord& record) {
     return std::nullopt;
 }
 
-LabelSize TC_DDForm::Measure(const std::string& text) {
-    lbl_tmp->SetCaption(text);
-    return {lbl_tmp->width(), lbl_tmp->height()};
-}
-
 void TC_DDForm::ResetExercise() {
     Drag->Cancel();
     DragDropContent shuffled = content_;
     ShuffleWords(shuffled.words);
     SteeringRow& row = *Context().course.Steering(CurrentCourse().CurrentRow);
-    board_.emplace(
-        SetUpBoard(shuffled, row, [this](const std::string& text) { return Measure(text); }));
+    board_.emplace(SetUpBoard(shuffled, row, &WordLabelSizeAs<LabelSize>));
     btn_ok->show();
     for (int w = 0; w < kMaxTableWords; ++w) {
         Label* label = lbl[At(w)];

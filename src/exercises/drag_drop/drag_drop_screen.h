@@ -22,16 +22,12 @@ class TC_DDForm : public ExerciseFrame {
     // The word labels; word w of the shuffled order is shown by lbl[w],
     // whose Tag is w + 1.
     std::array<Label*, kMaxTableWords> lbl{};
-    Label* lbl_tmp; // measures a text as a word label shows it
     QImage tmp_wykrzykniczek;
     lumora::Dragging* Drag; // moves the word labels
 
     void PaintBox2Paint(Canvas& canvas);
     void PaintBox2MouseMove(int x, int y);
     void btn_OKClick();
-    // The size of a word's label with that text.
-    LabelSize Measure(const std::string& text);
-
     // The words as they lie now; empty before the first load.
     const DragDropBoard* Board() const { return board_ ? &*board_ : nullptr; }
 
