@@ -13,10 +13,10 @@ namespace lumora {
 
 // Every steering row of code 38. A content the screen refuses is a Message
 // fault (the lesson does not open); a layout that hides part of it is
-// CheckOnly. Without a measure only the content is checked. St.t faults name
-// the content's line. The course checker runs the content check alone (its
-// lesson checks); the layout warnings need the screen's font, so the tests
-// run them on the demo course.
+// CheckOnly. Without a measure only the content is checked. St.t faults
+// name the content's line. The course checker reads the content with the
+// lesson checks and runs this with the screens' word measures for the layout
+// warnings alone.
 void CheckDefinitionsLessons(const CourseData& course, LoadReport& report,
                              const StyledMeasure& measure = {});
 

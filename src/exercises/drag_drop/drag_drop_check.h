@@ -13,9 +13,9 @@ namespace lumora {
 // Every steering row of code 36. A content the screen refuses is a Message
 // fault (the lesson does not open); a table or pool off the screen is
 // CheckOnly (it opens, but not all of it is seen). Without a measure only the
-// content is checked. St.t faults name the content's line. The course checker
-// runs the content check alone (its lesson checks); the layout warnings need
-// the screen's font, so the tests run them on the demo course.
+// content is checked. St.t faults name the content's line. The course
+// checker reads the content with the lesson checks and runs this with the
+// screens' word measures for the layout warnings alone.
 void CheckDragDropLessons(const CourseData& course, LoadReport& report,
                           const LabelMeasure& measure = {});
 
