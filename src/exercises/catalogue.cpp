@@ -2,6 +2,8 @@
 
 #include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "definitions/definitions_screen.h"
+#include "drag_drop/drag_drop_screen.h"
 #include "multiple_choice/choice_screen.h"
 #include "sentences/sentence_screen.h"
 #include "true_false/true_false_screen.h"
@@ -23,7 +25,9 @@ const std::vector<ScreenEntry>& Rows() {
     static const std::vector<ScreenEntry> rows{
         {"TForm2", 2, {1, 2, 3, 4, 9}, false, Make<TForm2>},
         {"TCW_Wpisywanie1Form", 6, {kTypingCode}, true, Make<TCW_Wpisywanie1Form>},
+        {"TC_DDForm", 7, {kDragAndDropCode}, true, Make<TC_DDForm>},
         {"TC_MC_Form", 14, {kMultipleChoiceCode}, true, Make<TC_MC_Form>},
+        {"TC_DefForm", 19, {kDefinitionsCode}, true, Make<TC_DefForm>},
         {"TC_TF_Form", 20, {kTrueFalseCode}, true, Make<TC_TF_Form>},
     };
     return rows;

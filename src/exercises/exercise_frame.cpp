@@ -136,7 +136,10 @@ void ExerciseFrame::PlayHelp() {
 
 void ExerciseFrame::StartMedia() {
     SoundService& sound = Sounds();
-    const ExerciseMediaFiles media = FindExerciseMedia(CurrentCourse(), header_.MediaName);
+    // A screen that keeps its transport bar hidden prepares no media.
+    const ExerciseMediaFiles media = options_.transport
+                                         ? FindExerciseMedia(CurrentCourse(), header_.MediaName)
+                                         : ExerciseMediaFiles{};
     film_ = media.FilmMode;
     sound.SetFilmMode(film_);
     exerciseMedia_ = media.ExerciseMedia;

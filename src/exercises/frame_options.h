@@ -21,7 +21,8 @@ struct FrameOptions {
     bool checkHiddenAtFirst = false;
     int againLeft = 466;
     int exitLeft = 718;
-    // Whether the transport bar is shown (the definitions screen keeps it hidden).
+    // Whether the transport bar is shown and the lesson's recording or film
+    // prepared (the definitions screen has neither).
     bool transport = true;
     // Whether the screen shows films on its film panel.
     bool film = true;

@@ -3,6 +3,10 @@
 #include "course/course_file_names.h"
 #include "course/lesson_kinds.h"
 #include "crossword/crossword_check.h"
+#include "definitions/definitions_check.h"
+#include "definitions/definitions_content.h"
+#include "drag_drop/drag_drop_check.h"
+#include "drag_drop/drag_drop_content.h"
 #include "exercise_header.h"
 #include "multiple_choice/choice_content.h"
 #include "reveal/reveal_check.h"
@@ -34,6 +38,8 @@ struct KindCheck {
 };
 constexpr KindCheck kChecks[] = {
     {kMultipleChoiceCode, ParseFault<ParseChoiceContent>},
+    {kDragAndDropCode, ParseFault<ParseDragDropContent>},
+    {kDefinitionsCode, ParseFault<ParseDefinitionsContent>},
     {kTrueFalseCode, ParseFault<ParseTrueFalseContent>},
 };
 
@@ -103,6 +109,21 @@ void CheckLessons(const CourseData& course, LoadReport& report) {
         report.Fault(fault.where.file, fault.where.line, fault.where.message,
                      fault.warning ? FaultKind::Warning : FaultKind::CheckOnly);
     }
+}
+
+void CheckLessonLayouts(const CourseData& course, LoadReport& report,
+                        const LayoutMeasures& measures) {
+    // The sorting checks read the content too; its faults are already
+    // reported by CheckLessons.
+    LoadReport warnings(
+        [&report](const LoadFault& f, FaultKind kind) {
+            if (kind == FaultKind::CheckOnly) {
+                report.Fault(f.file, f.line, f.message, kind);
+            }
+        },
+        false);
+    CheckDragDropLessons(course, warnings, measures.tableWord);
+    CheckDefinitionsLessons(course, warnings, measures.definitionText);
 }
 
 } // namespace lumora

@@ -26,7 +26,7 @@ int Lessons(int code) {
 }
 
 TEST(DemoCourseSorting, EveryTableLessonParses) {
-    EXPECT_GE(Lessons(kDragDropCode), 1);
+    EXPECT_GE(Lessons(kDragAndDropCode), 1);
     const auto faults =
         Faults([](const CourseData& c, LoadReport& r) { CheckDragDropLessons(c, r); });
     EXPECT_TRUE(faults.empty()) << faults.front();

@@ -1,9 +1,16 @@
-// Every true/false, typing and sentence lesson of the demo course opens on
-// its screen, headless, without a message, and can be done right.
+// Every true/false, typing, drag-and-drop, definitions and sentence lesson
+// of the demo course opens on its screen, headless, without a message, and
+// can be done right to the end; the sorting lessons fit on the screen in its
+// fonts.
 #include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
 #include "demo_course.h"
 #include "elements/result_box.h"
+#include "exercises/common/word_measures.h"
+#include "exercises/definitions/definitions_check.h"
+#include "exercises/definitions/definitions_screen.h"
+#include "exercises/drag_drop/drag_drop_check.h"
+#include "exercises/drag_drop/drag_drop_screen.h"
 #include "exercises/lesson_context.h"
 #include "exercises/sentences/sentence_screen.h"
 #include "exercises/true_false/true_false_screen.h"
@@ -51,6 +58,14 @@ class DemoStoryScreens : public WidgetTest {
         }
         EXPECT_EQ(lessons, static_cast<int>(Course().TopicTable.size()));
         EXPECT_TRUE(messages.Messages().empty()) << messages.Messages().front();
+    }
+
+    // Presses on the word and lets go at the point, moving there in a step.
+    template <class Screen> void DragTo(Screen& screen, QWidget& word, QPoint to) {
+        const QPoint from = word.geometry().center();
+        test::MouseDown(screen, from);
+        test::MouseMoveTo(screen, (from + to) / 2);
+        test::MouseUp(screen, to);
     }
 
     MessageRecorder messages;
@@ -164,6 +179,49 @@ TEST_F(DemoStoryScreens, SentenceLessonsOpenAndCanBeDoneRight) {
     CurrentPoints() = savedPoints;
     EXPECT_EQ(lessons, 8 * static_cast<int>(Course().TopicTable.size()));
     EXPECT_TRUE(messages.Messages().empty()) << messages.Messages().front();
+}
+
+TEST_F(DemoStoryScreens, DragAndDropLessonsOpenAndCanBeDoneRightWithTheMouse) {
+    TC_DDForm screen{context};
+    ForEachLesson(kDragAndDropCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        const DragDropBoard& board = *screen.Board();
+        for (int w = 0; w < board.Count(); ++w) {
+            const Edges area = board.Table().DropArea(board.Word(w).column);
+            DragTo(screen, *screen.lbl[static_cast<std::size_t>(w)],
+                   {(area.left + area.right) / 2, area.top + 10});
+            EXPECT_EQ(board.ColumnOf(w), board.Word(w).column) << board.Word(w).text;
+        }
+        screen.btn_ok->Click();
+        EXPECT_EQ(board.RightCount(), board.Count());
+        screen.Close();
+    });
+    std::vector<std::string> faults;
+    LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
+    CheckDragDropLessons(Course(), report, &WordLabelSizeAs<LabelSize>);
+    EXPECT_TRUE(faults.empty()) << faults.front();
+}
+
+TEST_F(DemoStoryScreens, DefinitionsLessonsOpenAndCanBeDoneRightWithTheMouse) {
+    TC_DefForm screen{context};
+    ForEachLesson(kDefinitionsCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        const DefinitionsBoard& board = *screen.Board();
+        for (int n = 0; n < board.Count(); ++n) {
+            const QWidget& slot = *screen.podkl[static_cast<std::size_t>(board.ItemOf(n))];
+            DragTo(screen, *screen.lbl[static_cast<std::size_t>(n)], slot.geometry().center());
+            EXPECT_EQ(board.SlotOf(n), board.ItemOf(n)) << n;
+        }
+        screen.btn_sprawdz->Click();
+        EXPECT_EQ(board.RightCount(), board.Count());
+        screen.Close();
+    });
+    std::vector<std::string> faults;
+    LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
+    CheckDefinitionsLessons(Course(), report, &WordTextWidth);
+    EXPECT_TRUE(faults.empty()) << faults.front();
 }
 
 } // namespace

@@ -60,7 +60,7 @@ TEST_F(LessonChecks, FaultsNameTheLineOfTheHeadOrOfTheContent) {
                         }));
 }
 
-TEST_F(LessonChecks, KindsWithoutAContentCheckHaveTheirHeaderChecked) {
+TEST_F(LessonChecks, AShortHeadIsReportedAndItsContentLeftUnread) {
     Lesson(kDragAndDropCode, "1");
     Lesson(30, "1"); // vocabulary reads data rows, not St.t
     Record(1, 1, "1#roz", "36#anything#");
@@ -99,6 +99,50 @@ TEST_F(LessonChecks, SentenceFaultsNameTheirDataLineAndOnlyWarnWhereTheLessonRun
                   "Steruj.t:0: lesson puste (code 1, topic dom): no data.t row has this content "
                   "key; the lesson does not open",
               }));
+}
+
+TEST_F(LessonChecks, SortingContentIsReadAsItsScreensReadIt) {
+    Lesson(kDragAndDropCode, "1");
+    Lesson(kDragAndDropCode, "2");
+    Lesson(kDefinitionsCode, "3");
+    Lesson(kDefinitionsCode, "4");
+    Record(1, 2, "1#roz#help.wav#Sort.#", "36#2#3#A#B#cat*1#cup*2#");
+    Record(2, 5, "2#roz#help.wav#Sort.#", "36#2#3#A#B#cat*3#");
+    Record(3, 8, "3#roz#help.wav#Match.#", "38#cat*an animal#");
+    Record(4, 11, "4#roz#help.wav#Match.#", "38#cat an animal#");
+    EXPECT_EQ(Faults(),
+              (std::vector<std::string>{
+                  "St.t:6: record 2: Word 1: its column 3 is not one of the 2 columns.",
+                  "St.t:12: record 4: Item 1: it has no \"*\" between its word and its definition.",
+              }));
+}
+
+TEST_F(LessonChecks, LayoutWarningsOnlyForLessonsThatOpen) {
+    Lesson(kDragAndDropCode, "1");
+    Lesson(kDragAndDropCode, "2");
+    Lesson(kDefinitionsCode, "3");
+    course.SteeringTable[0].LayoutX[2] = 760; // the table from x = 760
+    course.SteeringTable[1].LayoutX[2] = 760;
+    Record(1, 2, "1#roz#help.wav#Sort.#", "36#2#3#A#B#cat*1#cup*2#");
+    Record(2, 5, "2#roz#help.wav#Sort.#", "36#2#3#A#B#cat*3#"); // refused: no warning
+    Record(3, 8, "3#roz#help.wav#Match.#", "38#cat*an animal#");
+    std::vector<std::string> out;
+    LoadReport report(
+        [&out](const LoadFault& f, FaultKind) {
+            out.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message);
+        },
+        false);
+    // Ten pixels a character, labels 16 high: columns of 3 x 10 + 18.
+    CheckLessonLayouts(
+        course, report,
+        {[](const std::string& w) {
+             return LabelSize{static_cast<int>(w.size()) * 10, 16};
+         },
+         [](std::string_view t, TextStyle) { return static_cast<int>(t.size()) * 10; }});
+    EXPECT_EQ(out, (std::vector<std::string>{
+                       "St.t:3: Lesson 1 (dom, record 1): the table (760..856 x 240..320) does "
+                       "not fit on the screen.",
+                   }));
 }
 
 } // namespace

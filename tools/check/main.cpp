@@ -2,9 +2,13 @@
 // and reports every fault of every file. It never writes anything.
 #include "course/startup_loading.h"
 #include "course_dump.h"
+#include "exercises/common/word_measures.h"
 #include "exercises/lesson_checks.h"
 #include "platform/text_file.h"
+#include "platform/ui/fonts.h"
 #include "users/points_table.h"
+
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <string>
@@ -64,8 +68,11 @@ int CheckCourse(const Arguments& args) {
         false);
     lumora::CourseData scratch;
     lumora::LoadCourse(scratch, options, collectAll);
-    // Every lesson's content, read as its screen reads it.
+    // Every lesson's content, read as its screen reads it, and laid out as
+    // its screen lays it out.
     lumora::CheckLessons(scratch, collectAll);
+    lumora::CheckLessonLayouts(
+        scratch, collectAll, {&lumora::WordLabelSizeAs<lumora::LabelSize>, &lumora::WordTextWidth});
 
     if (args.dump) {
         // The tables as the program holds them: loading stops at the first
@@ -113,6 +120,18 @@ int CheckPoints(const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Text is measured in the screens' fonts, which needs no display. Qt's
+    // own notes about the environment are not the course's faults.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        }
+    });
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const QGuiApplication app(argc, argv);
+    lumora::InstallFontSubstitutions();
     const Arguments args = ParseArguments(argc, argv);
     if (!args.ok) {
         Usage();

@@ -3,6 +3,8 @@
 #include "course/course_data.h"
 #include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "exercises/definitions/definitions_screen.h"
+#include "exercises/drag_drop/drag_drop_screen.h"
 #include "exercises/lesson_context.h"
 #include "exercises/multiple_choice/choice_screen.h"
 #include "exercises/sentences/sentence_screen.h"
@@ -11,6 +13,8 @@
 #include "platform/random.h"
 #include "platform/text_file.h"
 #include "sample_course.h"
+
+#include <array>
 
 namespace lumora::shots {
 namespace {
@@ -40,17 +44,34 @@ constexpr const char* kTypingText[] = {
     "They mix everything together. Then Dad helps them with the hot frying &pan. <BR>",
     "Ann puts &strawberries and honey on the pancakes. Tom makes a cup of &tea."};
 
+constexpr const char* kTableHead = "200#roz_sample#tabela.wav#Posłuchaj i przeciągnij.#Sample#";
+constexpr const char* kTableBody =
+    "36#3#5#In the kitchen#In the garden#In the bathroom#fridge*1#cooker*1#kettle*1#"
+    "flowers*2#tree*2#toothbrush*3#towel*3#bath*3#frying pan*1#grass*2#";
+
+// The sorting lessons show the topic's background, as in the course.
+constexpr const char* kSortingBackground = "kuchnia.png";
+
+constexpr const char* kDefinitionsHead = "200# #definicje.wav#Dopasuj słowa.#Sample#";
+constexpr const char* kDefinitionsBody =
+    "38#kettle*you boil water in it#fridge*it keeps food <B> cold </B> and fresh, even on the "
+    "hottest days of summer#towel*you dry yourself with it after a bath or a shower#"
+    "spoon*you eat soup with it#cooker*you cook meals on it#";
+
 // Makes a sample lesson the current one: a steering row of its own at the
-// end of the table and St.t record 200.
-void UseSampleLesson(CourseData& course, int code, const char* head, const char* body) {
+// end of the table and St.t record 200. The layout pairs after the first two
+// (transport bar and film) are the content area's unless given.
+void UseSampleLesson(CourseData& course, int code, const char* head, const char* body,
+                     std::array<int, 3> pair3To5X = {30, 690, 0},
+                     std::array<int, 3> pair3To5Y = {118, 410, 0}) {
     SteeringRow row;
     row.TopicFolder = "kuchnia";
     row.Content = std::to_string(kSampleRecord);
     row.Code = code;
     row.Title = "Sample";
-    row.LayoutCount = 4;
-    row.LayoutX = {24, 420, 30, 690};
-    row.LayoutY = {62, 118, 118, 410};
+    row.LayoutCount = 5;
+    row.LayoutX = {24, 420, pair3To5X[0], pair3To5X[1], pair3To5X[2]};
+    row.LayoutY = {62, 118, pair3To5Y[0], pair3To5Y[1], pair3To5Y[2]};
     course.SteeringTable.push_back(row);
     course.StTable[kSampleRecord] = StRecord{head, body, "", 0};
     course.CurrentRow = static_cast<int>(course.SteeringTable.size());
@@ -172,6 +193,58 @@ std::unique_ptr<QWidget> SentenceShot(int code, bool answered) {
     return screen;
 }
 
+// Drags a word label to the point on its screen.
+void DragWord(lumora::Dragging& drag, QWidget& word, QPoint to) {
+    drag.Begin(word, word.geometry().center());
+    drag.MoveTo(to);
+    drag.End(to);
+}
+
+// Puts the first three words of the shuffled pool: two into their columns,
+// one into the wrong column; the rest stay in the pool.
+std::unique_ptr<QWidget> DragDropShot(bool marked) {
+    UseSampleLesson(Course(), kDragAndDropCode, kTableHead, kTableBody, {0, 0, 600}, {0, 0, 0});
+    Course().SteeringTable.back().Background = kSortingBackground;
+    auto screen = std::make_unique<TC_DDForm>(ShotContext());
+    if (!screen->Load()) {
+        return screen;
+    }
+    const DragDropBoard& board = *screen->Board();
+    for (int w = 0; w < 3; ++w) {
+        const int right = board.Word(w).column;
+        const int column = w == 2 ? right % board.Table().columns + 1 : right;
+        const Edges area = board.Table().DropArea(column);
+        DragWord(*screen->Drag, *screen->lbl[static_cast<std::size_t>(w)],
+                 {(area.left + area.right) / 2, area.top + 30});
+    }
+    if (marked) {
+        screen->btn_OKClick();
+    }
+    return screen;
+}
+
+// Puts the first two words of the pool into their slots and the third into
+// the slot of another definition.
+std::unique_ptr<QWidget> DefinitionsShot(bool marked) {
+    UseSampleLesson(Course(), kDefinitionsCode, kDefinitionsHead, kDefinitionsBody, {0, 0, 0},
+                    {0, 0, 0});
+    Course().SteeringTable.back().Background = kSortingBackground;
+    auto screen = std::make_unique<TC_DefForm>(ShotContext());
+    if (!screen->Load()) {
+        return screen;
+    }
+    const DefinitionsBoard& board = *screen->Board();
+    for (int n = 0; n < 3; ++n) {
+        const int item = n == 2 ? (board.ItemOf(n) + 1) % board.Count() : board.ItemOf(n);
+        DragWord(*screen->Drag, *screen->lbl[static_cast<std::size_t>(n)],
+                 screen->podkl[static_cast<std::size_t>(item)]->geometry().center());
+    }
+    if (marked) {
+        screen->btn_sprawdzClick();
+    }
+    return screen;
+}
+
 } // namespace
 
 std::vector<ScreenShot> ExerciseScreenShots() {
@@ -185,7 +258,11 @@ std::vector<ScreenShot> ExerciseScreenShots() {
             {"sentence_choice_of_three", [] { return SentenceShot(3, true); }},
             {"sentence_choice_of_four", [] { return SentenceShot(4, false); }},
             {"sentence_gaps", [] { return SentenceShot(9, false); }},
-            {"sentence_gaps_answered", [] { return SentenceShot(9, true); }}};
+            {"sentence_gaps_answered", [] { return SentenceShot(9, true); }},
+            {"drag_drop", [] { return DragDropShot(false); }},
+            {"drag_drop_marked", [] { return DragDropShot(true); }},
+            {"definitions", [] { return DefinitionsShot(false); }},
+            {"definitions_marked", [] { return DefinitionsShot(true); }}};
 }
 
 } // namespace lumora::shots

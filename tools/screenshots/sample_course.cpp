@@ -48,6 +48,7 @@ const SampleBackground kBackgrounds[] = {
     {kQuestionPicture, 246, 138, false, "", QRect()},
     {kMessagePicture, 455, 101, true, "Uwaga", QRect(428, 4, 25, 29)},
     {kBlankBackground, 800, 600, true, "", QRect()},
+    {"tla\\kuchnia.png", 800, 600, true, "", QRect()},
 };
 
 // What each of the 24 stand-in strips shows, in list order.

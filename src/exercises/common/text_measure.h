@@ -9,6 +9,7 @@ namespace lumora {
 struct TextStyle {
     bool bold = false;
     bool italic = false;
+    friend bool operator==(const TextStyle&, const TextStyle&) = default;
 };
 
 // The width in pixels of the text in the exercise's font with that style.

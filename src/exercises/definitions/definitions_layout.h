@@ -5,6 +5,7 @@
 // and dash. Text is measured by the caller's font (Arial 10 pt).
 #include "course/course_data.h"
 #include "definitions_content.h"
+#include "exercises/common/text_measure.h"
 
 #include <functional>
 #include <string>
@@ -56,14 +57,8 @@ DefinitionsFrame ApplyDefinitionsDefaults(SteeringRow& row, int maxWordWidth);
 // word would reach past x = 560 (even the first of a row).
 std::vector<WordPlace> LayOutWordPool(const std::vector<int>& widths, WordPlace origin);
 
-struct TextStyle {
-    bool bold = false;
-    bool italic = false;
-    friend bool operator==(const TextStyle&, const TextStyle&) = default;
-};
-
 // The width of a text in the style.
-using StyledMeasure = std::function<int(std::string_view text, TextStyle style)>;
+using StyledMeasure = MeasureText;
 
 struct PaintedWord {
     int x = 0; // in the box

@@ -31,11 +31,11 @@ const StRecord* RecordOf(const CourseData& course, const SteeringRow& row, std::
 // The screen's layout of the content with these label sizes; the row is a
 // copy, so the course keeps its zeros.
 void WarnAboutLayout(const DragDropContent& content, SteeringRow row, const LabelMeasure& measure,
-                     const std::string& lesson, LoadReport& report) {
+                     const std::string& lesson, int line, LoadReport& report) {
     const DragDropBoard board = SetUpBoard(content, row, measure);
     const Edges frame = board.Table().Frame();
     if (frame.left < 0 || frame.right > kScreenWidth || frame.bottom > kScreenHeight) {
-        report.Fault(ReportName(kStFile), 0,
+        report.Fault(ReportName(kStFile), line,
                      lesson + "the table (" + std::to_string(frame.left) + ".." +
                          std::to_string(frame.right) + " x " + std::to_string(frame.top) + ".." +
                          std::to_string(frame.bottom) + ") does not fit on the screen.",
@@ -43,7 +43,7 @@ void WarnAboutLayout(const DragDropContent& content, SteeringRow row, const Labe
     }
     for (int w = 0; w < board.Count(); ++w) {
         if (board.Home(w).top + board.Label(w).height > kScreenHeight) {
-            report.Fault(ReportName(kStFile), 0,
+            report.Fault(ReportName(kStFile), line,
                          lesson + "the pool runs below the screen from \"" + board.Word(w).text +
                              "\" on.",
                          FaultKind::CheckOnly);
@@ -58,7 +58,7 @@ void CheckDragDropLessons(const CourseData& course, LoadReport& report,
                           const LabelMeasure& measure) {
     for (std::size_t i = 0; i < course.SteeringTable.size(); ++i) {
         const SteeringRow& row = course.SteeringTable[i];
-        if (row.Code != kDragDropCode) {
+        if (row.Code != kDragAndDropCode) {
             continue;
         }
         const std::string lesson = Lesson(row, static_cast<int>(i + 1));
@@ -68,11 +68,13 @@ void CheckDragDropLessons(const CourseData& course, LoadReport& report,
             report.Fault(ReportName(kSteeringFile), 0, lesson + fault, FaultKind::Message);
             continue;
         }
+        // The content stands on the line below the record's head.
+        const int line = record->Line + 1;
         auto parsed = ParseDragDropContent(record->StBody);
         if (auto* error = std::get_if<std::string>(&parsed)) {
-            report.Fault(ReportName(kStFile), 0, lesson + *error, FaultKind::Message);
+            report.Fault(ReportName(kStFile), line, lesson + *error, FaultKind::Message);
         } else if (measure) {
-            WarnAboutLayout(std::get<DragDropContent>(parsed), row, measure, lesson, report);
+            WarnAboutLayout(std::get<DragDropContent>(parsed), row, measure, lesson, line, report);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QToolTip>
@@ -21,9 +22,42 @@ class HintPauseStyle : public QProxyStyle {
     }
 };
 
+int hidePause = 0;
+
+// Shows every hint with the hide pause while one is set.
+class HintHidePauseFilter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (hidePause == 0 || event->type() != QEvent::ToolTip || widget == nullptr) {
+            return false;
+        }
+        const auto& help = static_cast<QHelpEvent&>(*event);
+        if (widget->toolTip().isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help.globalPos(), widget->toolTip(), widget, {}, hidePause);
+        }
+        return true;
+    }
+};
+
 } // namespace
 
+int HintHidePause() {
+    return hidePause;
+}
+
+void SetHintHidePause(int milliseconds) {
+    hidePause = milliseconds;
+}
+
 void InstallHintStyle() {
+    qApp->installEventFilter(new HintHidePauseFilter(qApp));
     QPalette p = QToolTip::palette();
     p.setColor(QPalette::ToolTipBase, ToQColor(kHintColour));
     p.setColor(QPalette::ToolTipText, ToQColor(kBlack));

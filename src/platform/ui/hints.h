@@ -12,4 +12,10 @@ inline constexpr int kHintPause = 500;
 // Sets the hint colour and pause for the whole application.
 void InstallHintStyle();
 
+// How long a hint stays up, in milliseconds; 0 leaves it to Qt (longer for
+// longer texts). A screen whose hints are read at length raises it while it
+// is shown.
+int HintHidePause();
+void SetHintHidePause(int milliseconds);
+
 } // namespace lumora

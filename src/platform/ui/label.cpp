@@ -16,7 +16,16 @@ QString DisplayText(const std::string& caption) {
     return s;
 }
 
+constexpr int kLineFlags = Qt::AlignTop | Qt::AlignLeft;
+
 } // namespace
+
+TextSize AutoSizeOf(const FontSpec& font, const std::string& caption) {
+    const QFontMetrics metrics(MakeFont(font));
+    const QRect r =
+        metrics.boundingRect(QRect(0, 0, 100000, 100000), kLineFlags, DisplayText(caption));
+    return {r.width(), std::max(r.height(), metrics.height())};
+}
 
 Label::Label(QWidget* parent) : Control(parent) {}
 
@@ -74,8 +83,8 @@ void Label::Changed() {
             const QRect r = metrics.boundingRect(QRect(0, 0, width(), 100000), TextFlags(), text);
             resize(width(), r.height());
         } else {
-            const QRect r = metrics.boundingRect(QRect(0, 0, 100000, 100000), TextFlags(), text);
-            resize(r.width(), std::max(r.height(), metrics.height()));
+            const TextSize size = AutoSizeOf(font_, caption_);
+            resize(size.width, size.height);
         }
     }
     update();

@@ -13,6 +13,15 @@ namespace lumora {
 
 enum class Alignment { Left, Right, Center };
 
+struct TextSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The size a label sized to its text takes with that caption and font, one
+// line per line break; measured without a window.
+TextSize AutoSizeOf(const FontSpec& font, const std::string& caption);
+
 class Label : public Control {
   public:
     explicit Label(QWidget* parent);

@@ -69,7 +69,7 @@ CourseData CourseWith(const std::vector<std::string>& bodies) {
         row.Code = kDefinitionsCode;
         row.Content = std::to_string(number);
         course.SteeringTable.push_back(row);
-        course.StTable[static_cast<std::size_t>(number)] = StRecord{"head", body, ""};
+        course.StTable[static_cast<std::size_t>(number)] = StRecord{"head", body, "", 3 * number};
         ++number;
     }
     return course;
@@ -88,6 +88,7 @@ TEST(DefinitionsCheck, NamesRefusedLessonsAndWarnsAboutHiddenParts) {
     EXPECT_EQ(found[0].fault.file, "St.t");
     EXPECT_EQ(found[0].fault.message, "Lesson 1 (praca, record 20): Item 2: it has no \"*\" "
                                       "between its word and its definition.");
+    EXPECT_EQ(found[0].fault.line, 61); // the content, below the head on line 60
     EXPECT_EQ(found[0].kind, FaultKind::Message);
     EXPECT_EQ(found[1].fault.file, "Steruj.t");
     EXPECT_EQ(found[1].fault.message, "Lesson 3 (praca, record 7): the course has no such record.");

@@ -103,10 +103,10 @@ CourseData CourseWith(const std::vector<std::string>& bodies) {
     for (const auto& body : bodies) {
         SteeringRow row;
         row.TopicFolder = "dom";
-        row.Code = kDragDropCode;
+        row.Code = kDragAndDropCode;
         row.Content = std::to_string(number);
         course.SteeringTable.push_back(row);
-        course.StTable[static_cast<std::size_t>(number)] = StRecord{"head", body, ""};
+        course.StTable[static_cast<std::size_t>(number)] = StRecord{"head", body, "", 3 * number};
         ++number;
     }
     return course;
@@ -124,6 +124,7 @@ TEST(DragDropCheck, NamesEveryFaultyLessonAndItsRecord) {
     EXPECT_EQ(found[0].fault.file, "St.t");
     EXPECT_EQ(found[0].fault.message,
               "Lesson 2 (dom, record 11): Word 1: its column 3 is not one of the 2 columns.");
+    EXPECT_EQ(found[0].fault.line, 34); // the content, below the head on line 33
     EXPECT_EQ(found[0].kind, FaultKind::Message);
     EXPECT_EQ(found[1].fault.file, "Steruj.t");
     EXPECT_EQ(found[1].fault.message, "Lesson 3 (dom, record 99): the course has no such record.");

@@ -1,0 +1,227 @@
+#include "definitions_screen.h"
+
+#include "exercises/common/verdict.h"
+#include "exercises/common/word_measures.h"
+#include "platform/ui/hints.h"
+
+#include <algorithm>
+
+namespace lumora {
+namespace {
+
+constexpr Rgb kSlotColour{255, 255, 204};
+constexpr int kDashWidth = 10;
+constexpr int kDashHeight = 2;
+constexpr int kAnswerListHint = 51;
+
+FrameOptions DefinitionsFrameOptions() {
+    FrameOptions options;
+    options.checkLeft = 582;
+    options.againLeft = 498;
+    options.exitLeft = 718;
+    options.transport = false;
+    options.film = false;
+    options.background = {"blank_tlo.bmp", true};
+    return options;
+}
+
+Label* MakeLabel(QWidget* parent) {
+    auto* label = new Label(parent);
+    label->SetFont(WordFont());
+    label->SetAutoSize(true);
+    label->hide();
+    return label;
+}
+
+Label* ColouredBox(QWidget* parent, Rgb colour) {
+    auto* box = new Label(parent);
+    box->SetColor(colour);
+    box->hide();
+    return box;
+}
+
+// Hints show their lines split by line feeds; the answer list splits them by
+// carriage returns.
+std::string HintLines(std::string text) {
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    return text;
+}
+
+std::size_t At(int n) {
+    return static_cast<std::size_t>(n);
+}
+
+} // namespace
+
+TC_DefForm::TC_DefForm(LessonContext& context) : ExerciseFrame(context, DefinitionsFrameOptions()) {
+    btn_sprawdz = CheckButton;
+    DxRamka = new PaintBox(this);
+    DxRamka->SetBounds(15, 240, 560, kDefinitionsBoxHeight);
+    DxRamka->OnPaint = [this](Canvas& canvas) { DxRamkaPaint(canvas); };
+    Drag = new lumora::Dragging(*this);
+    Drag->OnStartDrag = [this](QWidget& label) { return lbl_1StartDrag(label); };
+    Drag->OnEndDrag = [this](QWidget& label, QWidget* target, QPoint at) {
+        lbl_1EndDrag(label, target, at);
+    };
+    Drag->AddTarget(*img_tlo);
+    Drag->AddTarget(*DxRamka);
+    Drag->AddTarget(*pb_polecenie);
+    for (int n = 0; n < kMaxDefinitions; ++n) {
+        podkl[At(n)] = ColouredBox(this, kSlotColour);
+        mys[At(n)] = ColouredBox(this, kBlack);
+        Drag->AddTarget(*podkl[At(n)]);
+    }
+    // The words stand above the slots.
+    for (int n = 0; n < kMaxDefinitions; ++n) {
+        Label* label = MakeLabel(this);
+        label->Tag = n + 1;
+        Drag->AddSource(*label);
+        Drag->AddTarget(*label);
+        lbl[At(n)] = label;
+    }
+    img_1 = new ExclamationMark(this);
+}
+
+TC_DefForm::~TC_DefForm() {
+    RestoreHintPause();
+}
+
+std::optional<std::string> TC_DefForm::ReadContent(const StRecord& record) {
+    auto parsed = ParseDefinitionsContent(record.StBody);
+    if (auto* fault = std::get_if<std::string>(&parsed)) {
+        return *fault;
+    }
+    items_ = std::move(std::get<std::vector<DefinitionItem>>(parsed));
+    return std::nullopt;
+}
+
+void TC_DefForm::ResetExercise() {
+    Drag->Cancel();
+    SteeringRow& row = *Context().course.Steering(CurrentCourse().CurrentRow);
+    exercise_.emplace(SetUpDefinitions(items_, ShuffleLabels(static_cast<int>(items_.size())), row,
+                                       &WordLabelSizeAs<WordSize>, &WordTextWidth));
+    btn_sprawdz->show();
+    img_1->hide();
+    for (int n = 0; n < kMaxDefinitions; ++n) {
+        lbl[At(n)]->hide();
+        podkl[At(n)]->hide();
+        mys[At(n)]->hide();
+    }
+    PlaceRows();
+    DxRamka->update();
+}
+
+void TC_DefForm::PlaceRows() {
+    const DefinitionsFrame& f = exercise_->frame;
+    const DefinitionsBoard& board = exercise_->board;
+    DxRamka->SetBounds(f.boxLeft, f.boxTop, f.boxWidth, kDefinitionsBoxHeight);
+    for (int n = 0; n < board.Count(); ++n) {
+        const DefinitionRow& r = exercise_->paint.rows.at(At(n));
+        podkl[At(n)]->SetBounds(f.slotLeft, r.slotTop, f.slotWidth, r.slotHeight);
+        podkl[At(n)]->show();
+        mys[At(n)]->SetBounds(f.dashLeft, r.dashTop, kDashWidth, kDashHeight);
+        mys[At(n)]->show();
+        Label* label = lbl[At(n)];
+        label->SetCaption(items_.at(At(board.ItemOf(n))).word);
+        SetCursor(*label, Cursor::HandPoint);
+        label->show();
+    }
+    ShowWordPlaces();
+}
+
+void TC_DefForm::ShowWordPlaces() {
+    const DefinitionsBoard& board = exercise_->board;
+    for (int n = 0; n < board.Count(); ++n) {
+        const WordPlace p = board.Position(n);
+        lbl[At(n)]->move(p.left, p.top);
+    }
+}
+
+ExerciseScore TC_DefForm::Score() const {
+    if (!exercise_) {
+        return {};
+    }
+    const DefinitionsBoard& b = exercise_->board;
+    return {b.Points(), b.RightCount(), b.WrongCount(), b.DragCount(), b.Count()};
+}
+
+bool TC_DefForm::lbl_1StartDrag(QWidget& label) {
+    const auto* word = dynamic_cast<Label*>(&label);
+    return exercise_ && word != nullptr && exercise_->board.StartDrag(word->Tag - 1);
+}
+
+void TC_DefForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {
+    const auto* word = dynamic_cast<Label*>(&label);
+    if (!exercise_ || word == nullptr) {
+        return;
+    }
+    // A drop no target accepted (off the screen) lands in no slot: home.
+    const WordPlace point =
+        target != nullptr ? WordPlace{at.x(), at.y()} : WordPlace{-1000000, -1000000};
+    const WordPlace p = exercise_->board.Drop(word->Tag - 1, point);
+    label.move(p.left, p.top);
+}
+
+void TC_DefForm::DxRamkaPaint(Canvas& canvas) {
+    if (!exercise_) {
+        return;
+    }
+    canvas.Brush.style = BrushStyle::Clear;
+    for (const PaintedWord& w : exercise_->paint.words) {
+        canvas.Font = WordFont(w.style);
+        canvas.TextOut(w.x, w.y, w.text);
+    }
+}
+
+void TC_DefForm::btn_sprawdzClick() {
+    if (!exercise_ || exercise_->board.Evaluated()) {
+        return;
+    }
+    DefinitionsBoard& board = exercise_->board;
+    Sounds().StopMedia();
+    const bool allRight = board.Check();
+    if (!allRight) {
+        const WordPlace p = board.WarningPicture();
+        img_1->ShowAt(p.left, p.top,
+                      HintLines(board.AnswerList(CurrentCourse().GetHint(kAnswerListHint))));
+    }
+    lbl_jeszcze_raz->show();
+    Sounds().PauseMedia();
+    PlayVerdict(CurrentCourse(), Sounds(), allRight);
+    ShowWordPlaces();
+    for (int n = 0; n < board.Count(); ++n) {
+        lbl[At(n)]->raise();
+    }
+    if (!allRight) {
+        img_1->raise();
+    }
+    btn_sprawdz->hide();
+    for (Label* label : lbl) {
+        SetCursor(*label, Cursor::Arrow);
+    }
+    DxRamka->update();
+}
+
+void TC_DefForm::FormShow() {
+    Drag->Cancel();
+    if (!savedHintPause_) {
+        savedHintPause_ = HintHidePause();
+        SetHintHidePause(kHintHidePause);
+    }
+    ExerciseFrame::FormShow();
+}
+
+void TC_DefForm::FormClose() {
+    RestoreHintPause();
+    img_1->hide();
+    ExerciseFrame::FormClose();
+}
+
+void TC_DefForm::RestoreHintPause() {
+    if (savedHintPause_) {
+        SetHintHidePause(*savedHintPause_);
+        savedHintPause_.reset();
+    }
+}
+
+} // namespace lumora

@@ -1,0 +1,190 @@
+#include "drag_drop_screen.h"
+
+#include "exercises/common/exclamation_mark.h"
+#include "exercises/common/verdict.h"
+#include "exercises/common/word_measures.h"
+
+namespace lumora {
+namespace {
+
+constexpr int kWordFollowShift = 9; // the dragged word stands right of the pointer
+
+FrameOptions DragDropFrame() {
+    FrameOptions options;
+    options.checkLeft = 562;
+    options.againLeft = 466;
+    options.exitLeft = 714;
+    return options;
+}
+
+Label* WordLabel(QWidget* parent) {
+    auto* label = new Label(parent);
+    label->SetFont(WordFont());
+    label->SetAutoSize(true);
+    label->hide();
+    return label;
+}
+
+Rect ToRect(const Edges& e) {
+    return {e.left, e.top, e.right - e.left, e.bottom - e.top};
+}
+
+std::size_t At(int w) {
+    return static_cast<std::size_t>(w);
+}
+
+} // namespace
+
+TC_DDForm::TC_DDForm(LessonContext& context) : ExerciseFrame(context, DragDropFrame()) {
+    btn_ok = CheckButton;
+    PaintBox2 = new PaintBox(this);
+    PaintBox2->SetBounds(0, 0, width(), height());
+    PaintBox2->OnPaint = [this](Canvas& canvas) { PaintBox2Paint(canvas); };
+    PaintBox2->OnMouseMove = [this](int x, int y) { PaintBox2MouseMove(x, y); };
+    // Above the background, below every control.
+    PaintBox2->lower();
+    img_tlo->lower();
+    tmp_wykrzykniczek = ExclamationArt();
+    Drag = new lumora::Dragging(*this);
+    Drag->FollowOffset = QPoint(kWordFollowShift, 0);
+    Drag->OnStartDrag = [this](QWidget& label) { return lbl_1StartDrag(label); };
+    Drag->OnEndDrag = [this](QWidget& label, QWidget* target, QPoint at) {
+        lbl_1EndDrag(label, target, at);
+    };
+    Drag->AddTarget(*img_tlo);
+    Drag->AddTarget(*PaintBox2);
+    for (int w = 0; w < kMaxTableWords; ++w) {
+        Label* label = WordLabel(this);
+        label->Tag = w + 1;
+        Drag->AddSource(*label);
+        Drag->AddTarget(*label);
+        lbl[At(w)] = label;
+    }
+}
+
+std::optional<std::string> TC_DDForm::ReadContent(const StRecord& record) {
+    auto parsed = ParseDragDropContent(record.StBody);
+    if (auto* fault = std::get_if<std::string>(&parsed)) {
+        return *fault;
+    }
+    content_ = std::move(std::get<DragDropContent>(parsed));
+    return std::nullopt;
+}
+
+void TC_DDForm::ResetExercise() {
+    Drag->Cancel();
+    DragDropContent shuffled = content_;
+    ShuffleWords(shuffled.words);
+    SteeringRow& row = *Context().course.Steering(CurrentCourse().CurrentRow);
+    board_.emplace(SetUpBoard(shuffled, row, &WordLabelSizeAs<LabelSize>));
+    btn_ok->show();
+    for (int w = 0; w < kMaxTableWords; ++w) {
+        Label* label = lbl[At(w)];
+        label->hide();
+        if (w < board_->Count()) {
+            label->SetCaption(board_->Word(w).text);
+            SetCursor(*label, Cursor::HandPoint);
+            label->show();
+        }
+    }
+    ShowWordPlaces();
+    SetHint(*PaintBox2, "");
+    SetCursor(*PaintBox2, Cursor::Arrow);
+    PaintBox2->update();
+}
+
+void TC_DDForm::ShowWordPlaces() {
+    for (int w = 0; w < board_->Count(); ++w) {
+        const Place p = board_->Position(w);
+        lbl[At(w)]->move(p.left, p.top);
+    }
+}
+
+ExerciseScore TC_DDForm::Score() const {
+    if (!board_) {
+        return {};
+    }
+    return {board_->Points(), board_->RightCount(), board_->WrongCount(), board_->DragCount(),
+            board_->Count()};
+}
+
+bool TC_DDForm::lbl_1StartDrag(QWidget& label) {
+    const auto* word = dynamic_cast<Label*>(&label);
+    return board_ && word != nullptr && board_->StartDrag(word->Tag - 1);
+}
+
+void TC_DDForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {
+    const auto* word = dynamic_cast<Label*>(&label);
+    if (!board_ || word == nullptr) {
+        return;
+    }
+    // A drop no target accepted (off the screen) lands in no column: home.
+    const Place point = target != nullptr ? Place{at.x(), at.y()} : Place{-1000000, -1000000};
+    const Place p = board_->Drop(word->Tag - 1, point);
+    label.move(p.left, p.top);
+}
+
+void TC_DDForm::PaintBox2Paint(Canvas& canvas) {
+    if (!board_) {
+        return;
+    }
+    const TableGeometry& t = board_->Table();
+    canvas.Brush.style = BrushStyle::Clear;
+    canvas.Pen = PenSpec{kBlack, 3};
+    canvas.Rectangle(ToRect(t.Frame()));
+    for (int c = 1; c <= t.columns; ++c) {
+        canvas.Rectangle(ToRect(t.Cell(c, 0)));
+    }
+    canvas.Font.bold = true;
+    for (int c = 1; c <= t.columns; ++c) {
+        const std::string& header = content_.headers.at(At(c - 1));
+        const Place p = t.HeaderText(c, canvas.TextWidth(header));
+        canvas.TextOut(p.left, p.top, header);
+    }
+    canvas.Font.bold = false;
+    canvas.Pen = PenSpec{kBlack, 1};
+    for (int k = 1; k <= t.rows; ++k) {
+        for (int c = 1; c <= t.columns; ++c) {
+            canvas.Rectangle(ToRect(t.Cell(c, k)));
+        }
+    }
+    if (!board_->Evaluated()) {
+        return;
+    }
+    for (int c = 1; c <= t.columns; ++c) {
+        for (int k = 1; k <= t.rows; ++k) {
+            if (!board_->WarningText(c, k).empty()) {
+                const Place p = t.WarningPicture(c, k);
+                canvas.DrawPicture(p.left, p.top, tmp_wykrzykniczek);
+            }
+        }
+    }
+}
+
+void TC_DDForm::PaintBox2MouseMove(int x, int y) {
+    if (!board_ || !board_->Evaluated()) {
+        return;
+    }
+    const std::string warning = board_->WarningAt({PaintBox2->x() + x, PaintBox2->y() + y});
+    SetHint(*PaintBox2, warning);
+    SetCursor(*PaintBox2, warning.empty() ? Cursor::Arrow : Cursor::HandPoint);
+}
+
+void TC_DDForm::btn_OKClick() {
+    if (!board_ || board_->Evaluated()) {
+        return;
+    }
+    Sounds().StopMedia();
+    const bool allRight = board_->Check();
+    lbl_jeszcze_raz->show();
+    Sounds().PauseMedia();
+    PlayVerdict(CurrentCourse(), Sounds(), allRight);
+    ShowWordPlaces();
+    for (Label* label : lbl) {
+        SetCursor(*label, Cursor::Arrow);
+    }
+    PaintBox2->update();
+    btn_ok->hide();
+}
+
+} // namespace lumora
