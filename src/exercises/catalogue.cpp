@@ -2,6 +2,7 @@
 
 #include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "crossword/crossword_screen.h"
 #include "multiple_choice/choice_screen.h"
 #include "true_false/true_false_screen.h"
 #include "typing/typing_screen.h"
@@ -22,6 +23,7 @@ const std::vector<ScreenEntry>& Rows() {
     static const std::vector<ScreenEntry> rows{
         {"TCW_Wpisywanie1Form", 6, {kTypingCode}, true, Make<TCW_Wpisywanie1Form>},
         {"TC_MC_Form", 14, {kMultipleChoiceCode}, true, Make<TC_MC_Form>},
+        {"TKrzyzowkaForm", 18, {kCrosswordCode}, false, Make<TKrzyzowkaForm>},
         {"TC_TF_Form", 20, {kTrueFalseCode}, true, Make<TC_TF_Form>},
     };
     return rows;
