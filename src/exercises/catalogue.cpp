@@ -6,6 +6,7 @@
 #include "multiple_choice/choice_screen.h"
 #include "true_false/true_false_screen.h"
 #include "typing/typing_screen.h"
+#include "word_search/word_search_screen.h"
 
 #include <algorithm>
 
@@ -21,6 +22,7 @@ template <class Screen> std::unique_ptr<LessonScreen> Make(LessonContext& contex
 // 19 definitions, 20 true/false.
 const std::vector<ScreenEntry>& Rows() {
     static const std::vector<ScreenEntry> rows{
+        {"TPseudo_Form", 5, {kWordSearchCode}, false, Make<TPseudo_Form>},
         {"TCW_Wpisywanie1Form", 6, {kTypingCode}, true, Make<TCW_Wpisywanie1Form>},
         {"TC_MC_Form", 14, {kMultipleChoiceCode}, true, Make<TC_MC_Form>},
         {"TKrzyzowkaForm", 18, {kCrosswordCode}, false, Make<TKrzyzowkaForm>},
