@@ -4,6 +4,7 @@
 #include "course/lesson_kinds.h"
 #include "crossword/crossword_screen.h"
 #include "multiple_choice/choice_screen.h"
+#include "reveal/reveal_screen.h"
 #include "true_false/true_false_screen.h"
 #include "typing/typing_screen.h"
 #include "word_search/word_search_screen.h"
@@ -25,6 +26,7 @@ const std::vector<ScreenEntry>& Rows() {
         {"TPseudo_Form", 5, {kWordSearchCode}, false, Make<TPseudo_Form>},
         {"TCW_Wpisywanie1Form", 6, {kTypingCode}, true, Make<TCW_Wpisywanie1Form>},
         {"TC_MC_Form", 14, {kMultipleChoiceCode}, true, Make<TC_MC_Form>},
+        {"TOdkrywanieForm", 17, {kRevealCode}, false, Make<TOdkrywanieForm>},
         {"TKrzyzowkaForm", 18, {kCrosswordCode}, false, Make<TKrzyzowkaForm>},
         {"TC_TF_Form", 20, {kTrueFalseCode}, true, Make<TC_TF_Form>},
     };
