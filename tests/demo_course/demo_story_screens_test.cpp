@@ -1,10 +1,14 @@
-// Every true/false and typing lesson of the demo course opens on its screen,
-// headless, without a message, and leaves with the points of a full round.
+// Every true/false, typing, crossword, reveal and word-search lesson of the
+// demo course opens on its screen, headless, without a message; the story
+// lessons leave with the points of a full round.
 #include "course/lesson_kinds.h"
 #include "demo_course.h"
+#include "exercises/crossword/crossword_screen.h"
 #include "exercises/lesson_context.h"
+#include "exercises/reveal/reveal_screen.h"
 #include "exercises/true_false/true_false_screen.h"
 #include "exercises/typing/typing_screen.h"
+#include "exercises/word_search/word_search_screen.h"
 #include "fake_media_player.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
@@ -100,6 +104,43 @@ TEST_F(DemoStoryScreens, TypingLessonsOpenAndCanBeDoneRight) {
         }
         screen.btn_sprawdz->Click();
         EXPECT_EQ(screen.State().RightCount(), static_cast<int>(answers.size()));
+        screen.Close();
+    });
+}
+
+TEST_F(DemoStoryScreens, CrosswordsOpenWithARowAndAPicturePerWord) {
+    TKrzyzowkaForm screen{context};
+    ForEachLesson(kCrosswordCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        const Crossword& game = *screen.Game();
+        EXPECT_GE(game.RowCount(), 2);
+        for (int k = 1; k <= game.RowCount(); ++k) {
+            EXPECT_TRUE(screen.img.at(static_cast<std::size_t>(k - 1))->HasImage()) << k;
+        }
+        screen.Close();
+    });
+}
+
+TEST_F(DemoStoryScreens, RevealGamesOpenOverTheirPicture) {
+    TOdkrywanieForm screen{context};
+    ForEachLesson(kRevealCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        EXPECT_TRUE(screen.Image1->HasImage());
+        EXPECT_TRUE(screen.Edit1->isVisible());
+        screen.Close();
+    });
+}
+
+TEST_F(DemoStoryScreens, WordSearchesOpenWithTheirGrid) {
+    TPseudo_Form screen{context};
+    ForEachLesson(kWordSearchCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        EXPECT_GT(screen.Game()->WordCount(), 0);
+        EXPECT_EQ(screen.Label1->Caption(),
+                  "Wyrazów do odnalezienia: " + std::to_string(screen.Game()->WordCount()));
         screen.Close();
     });
 }
