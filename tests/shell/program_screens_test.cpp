@@ -90,13 +90,17 @@ class ProgramScreens : public test::ScreenCourse {
 TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
     Start();
     EXPECT_EQ(screens->CreationOrder,
-              (std::vector<std::string>{
-                  "TForm1", "TForm5", "TCW_Wpisywanie1Form", "TSecondForm", "TWynik_Form", "TForm9",
-                  "TForm10", "TForm20", "TTopFiveForm", "TC_MC_Form", "TInformacjaForm",
-                  "TPodkladForm", "TC_TF_Form", "TQuestionForm", "TOpcjeForm"}));
+              (std::vector<std::string>{"TForm1", "TForm5", "TPseudo_Form", "TCW_Wpisywanie1Form",
+                                        "TSecondForm", "TWynik_Form", "TForm9", "TForm10",
+                                        "TForm20", "TTopFiveForm", "TC_MC_Form", "TInformacjaForm",
+                                        "TPodkladForm", "TOdkrywanieForm", "TKrzyzowkaForm",
+                                        "TC_TF_Form", "TQuestionForm", "TOpcjeForm"}));
     EXPECT_TRUE(HasExerciseScreen(35));
     EXPECT_TRUE(HasExerciseScreen(37));
     EXPECT_TRUE(HasExerciseScreen(39));
+    EXPECT_TRUE(HasExerciseScreen(40));
+    EXPECT_TRUE(HasExerciseScreen(41));
+    EXPECT_TRUE(HasExerciseScreen(42));
     EXPECT_EQ(Course().SteeringTable.size(), 7u);
     EXPECT_EQ(Course().DataRoot, builder.DataRoot());
     // Screens made after the main menu read their hints from the loaded course.
