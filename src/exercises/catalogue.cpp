@@ -2,12 +2,15 @@
 
 #include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "crossword/crossword_screen.h"
 #include "definitions/definitions_screen.h"
 #include "drag_drop/drag_drop_screen.h"
 #include "multiple_choice/choice_screen.h"
+#include "reveal/reveal_screen.h"
 #include "sentences/sentence_screen.h"
 #include "true_false/true_false_screen.h"
 #include "typing/typing_screen.h"
+#include "word_search/word_search_screen.h"
 
 #include <algorithm>
 
@@ -24,9 +27,12 @@ template <class Screen> std::unique_ptr<LessonScreen> Make(LessonContext& contex
 const std::vector<ScreenEntry>& Rows() {
     static const std::vector<ScreenEntry> rows{
         {"TForm2", 2, {1, 2, 3, 4, 9}, false, Make<TForm2>},
+        {"TPseudo_Form", 5, {kWordSearchCode}, false, Make<TPseudo_Form>},
         {"TCW_Wpisywanie1Form", 6, {kTypingCode}, true, Make<TCW_Wpisywanie1Form>},
         {"TC_DDForm", 7, {kDragAndDropCode}, true, Make<TC_DDForm>},
         {"TC_MC_Form", 14, {kMultipleChoiceCode}, true, Make<TC_MC_Form>},
+        {"TOdkrywanieForm", 17, {kRevealCode}, false, Make<TOdkrywanieForm>},
+        {"TKrzyzowkaForm", 18, {kCrosswordCode}, false, Make<TKrzyzowkaForm>},
         {"TC_DefForm", 19, {kDefinitionsCode}, true, Make<TC_DefForm>},
         {"TC_TF_Form", 20, {kTrueFalseCode}, true, Make<TC_TF_Form>},
     };

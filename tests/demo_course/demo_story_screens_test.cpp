@@ -1,20 +1,23 @@
-// Every true/false, typing, drag-and-drop, definitions and sentence lesson
-// of the demo course opens on its screen, headless, without a message, and
-// can be done right to the end; the sorting lessons fit on the screen in its
-// fonts.
+// Every true/false, typing, drag-and-drop, definitions, sentence, crossword,
+// reveal and word-search lesson of the demo course opens on its screen,
+// headless, without a message; the story, sorting and sentence lessons can be
+// done right to the end, and the sorting lessons fit on the screen.
 #include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
 #include "demo_course.h"
 #include "elements/result_box.h"
 #include "exercises/common/word_measures.h"
+#include "exercises/crossword/crossword_screen.h"
 #include "exercises/definitions/definitions_check.h"
 #include "exercises/definitions/definitions_screen.h"
 #include "exercises/drag_drop/drag_drop_check.h"
 #include "exercises/drag_drop/drag_drop_screen.h"
 #include "exercises/lesson_context.h"
+#include "exercises/reveal/reveal_screen.h"
 #include "exercises/sentences/sentence_screen.h"
 #include "exercises/true_false/true_false_screen.h"
 #include "exercises/typing/typing_screen.h"
+#include "exercises/word_search/word_search_screen.h"
 #include "fake_media_player.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
@@ -222,6 +225,43 @@ TEST_F(DemoStoryScreens, DefinitionsLessonsOpenAndCanBeDoneRightWithTheMouse) {
     LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
     CheckDefinitionsLessons(Course(), report, &WordTextWidth);
     EXPECT_TRUE(faults.empty()) << faults.front();
+}
+
+TEST_F(DemoStoryScreens, CrosswordsOpenWithARowAndAPicturePerWord) {
+    TKrzyzowkaForm screen{context};
+    ForEachLesson(kCrosswordCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        const Crossword& game = *screen.Game();
+        EXPECT_GE(game.RowCount(), 2);
+        for (int k = 1; k <= game.RowCount(); ++k) {
+            EXPECT_TRUE(screen.img.at(static_cast<std::size_t>(k - 1))->HasImage()) << k;
+        }
+        screen.Close();
+    });
+}
+
+TEST_F(DemoStoryScreens, RevealGamesOpenOverTheirPicture) {
+    TOdkrywanieForm screen{context};
+    ForEachLesson(kRevealCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        EXPECT_TRUE(screen.Image1->HasImage());
+        EXPECT_TRUE(screen.Edit1->isVisible());
+        screen.Close();
+    });
+}
+
+TEST_F(DemoStoryScreens, WordSearchesOpenWithTheirGrid) {
+    TPseudo_Form screen{context};
+    ForEachLesson(kWordSearchCode, [&] {
+        ASSERT_TRUE(screen.Load());
+        test::ShowAndWait(screen);
+        EXPECT_GT(screen.Game()->WordCount(), 0);
+        EXPECT_EQ(screen.Label1->Caption(),
+                  "Wyrazów do odnalezienia: " + std::to_string(screen.Game()->WordCount()));
+        screen.Close();
+    });
 }
 
 } // namespace

@@ -89,13 +89,28 @@ class ProgramScreens : public test::ScreenCourse {
 
 TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
     Start();
-    EXPECT_EQ(
-        screens->CreationOrder,
-        (std::vector<std::string>{"TForm1", "TForm2", "TForm5", "TCW_Wpisywanie1Form", "TC_DDForm",
-                                  "TSecondForm", "TWynik_Form", "TForm9", "TForm10", "TForm20",
-                                  "TTopFiveForm", "TC_MC_Form", "TInformacjaForm", "TPodkladForm",
-                                  "TC_DefForm", "TC_TF_Form", "TQuestionForm", "TOpcjeForm"}));
-    for (int code : {1, 2, 3, 4, 9, 35, 36, 37, 38, 39}) {
+    EXPECT_EQ(screens->CreationOrder, (std::vector<std::string>{"TForm1",
+                                                                "TForm2",
+                                                                "TForm5",
+                                                                "TPseudo_Form",
+                                                                "TCW_Wpisywanie1Form",
+                                                                "TC_DDForm",
+                                                                "TSecondForm",
+                                                                "TWynik_Form",
+                                                                "TForm9",
+                                                                "TForm10",
+                                                                "TForm20",
+                                                                "TTopFiveForm",
+                                                                "TC_MC_Form",
+                                                                "TInformacjaForm",
+                                                                "TPodkladForm",
+                                                                "TOdkrywanieForm",
+                                                                "TKrzyzowkaForm",
+                                                                "TC_DefForm",
+                                                                "TC_TF_Form",
+                                                                "TQuestionForm",
+                                                                "TOpcjeForm"}));
+    for (int code : {1, 2, 3, 4, 9, 35, 36, 37, 38, 39, 40, 41, 42}) {
         EXPECT_TRUE(HasExerciseScreen(code)) << code;
     }
     EXPECT_EQ(Course().SteeringTable.size(), 7u);

@@ -2,6 +2,7 @@
 
 #include "exercise_shots.h"
 #include "program_shots.h"
+#include "word_game_shots.h"
 
 #include "course/course_data.h"
 #include "elements/button_strips.h"
@@ -102,6 +103,9 @@ const std::vector<ScreenShot>& ScreenShots() {
         };
         // Before the program's screens, which load the demo course itself.
         for (auto& shot : ExerciseScreenShots()) {
+            all.push_back(std::move(shot));
+        }
+        for (auto& shot : WordGameScreenShots()) {
             all.push_back(std::move(shot));
         }
         for (auto& shot : ProgramScreenShots()) {
