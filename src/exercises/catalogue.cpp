@@ -3,6 +3,8 @@
 #include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
 #include "multiple_choice/choice_screen.h"
+#include "presentation/presentation_screen.h"
+#include "presentation/presentation_words.h"
 #include "true_false/true_false_screen.h"
 #include "typing/typing_screen.h"
 
@@ -20,6 +22,11 @@ template <class Screen> std::unique_ptr<LessonScreen> Make(LessonContext& contex
 // 19 definitions, 20 true/false.
 const std::vector<ScreenEntry>& Rows() {
     static const std::vector<ScreenEntry> rows{
+        {"TPrezentacjaForm",
+         3,
+         {kVocabularyCode, kChoiceCode, kTypingDrillCode},
+         false,
+         Make<TPrezentacjaForm>},
         {"TCW_Wpisywanie1Form", 6, {kTypingCode}, true, Make<TCW_Wpisywanie1Form>},
         {"TC_MC_Form", 14, {kMultipleChoiceCode}, true, Make<TC_MC_Form>},
         {"TC_TF_Form", 20, {kTrueFalseCode}, true, Make<TC_TF_Form>},

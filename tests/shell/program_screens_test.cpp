@@ -91,9 +91,9 @@ TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
     Start();
     EXPECT_EQ(screens->CreationOrder,
               (std::vector<std::string>{
-                  "TForm1", "TForm5", "TCW_Wpisywanie1Form", "TSecondForm", "TWynik_Form", "TForm9",
-                  "TForm10", "TForm20", "TTopFiveForm", "TC_MC_Form", "TInformacjaForm",
-                  "TPodkladForm", "TC_TF_Form", "TQuestionForm", "TOpcjeForm"}));
+                  "TForm1", "TPrezentacjaForm", "TForm5", "TCW_Wpisywanie1Form", "TSecondForm",
+                  "TWynik_Form", "TForm9", "TForm10", "TForm20", "TTopFiveForm", "TC_MC_Form",
+                  "TInformacjaForm", "TPodkladForm", "TC_TF_Form", "TQuestionForm", "TOpcjeForm"}));
     EXPECT_TRUE(HasExerciseScreen(35));
     EXPECT_TRUE(HasExerciseScreen(37));
     EXPECT_TRUE(HasExerciseScreen(39));
@@ -286,10 +286,11 @@ TEST_F(ProgramScreens, ALessonKindWithoutAScreenSaysSoInsteadOfNothing) {
     ASSERT_EQ(topic.HitAreas().size(), 7u);
     MessageRecorder messages;
     Course().CurrentRow = 0;
-    const TopicHitArea& words = topic.HitAreas()[0]; // code 30: no screen here
-    topic.PaintBox1MouseDown(words.left + 5, words.top + 5);
+    // Words with their two drills, then the sentence lesson: code 1, no screen here.
+    const TopicHitArea& sentences = topic.HitAreas()[3];
+    topic.PaintBox1MouseDown(sentences.left + 5, sentences.top + 5);
     EXPECT_EQ(messages.Messages(),
-              std::vector<std::string>{"Ćwiczenie „hint 53” nie jest jeszcze dostępne w tej "
+              std::vector<std::string>{"Ćwiczenie „hint 56” nie jest jeszcze dostępne w tej "
                                        "wersji kursu. Wybierz inne ćwiczenie."});
     EXPECT_EQ(Course().CurrentRow, 0); // nothing was started
     // A kind without a description is named by its lesson's title.

@@ -43,8 +43,8 @@ std::string WordSoundName(const CourseData& course, const DataRow& row) {
 }
 
 std::optional<std::string> RefuseVocabulary(const CourseData& course, int code, int words) {
-    if (words == 0) {
-        return LessonName(course) + " has no words in data.t.";
+    if (code == kTypingDrillCode && words == 0) {
+        return LessonName(course) + ": the typing drill has no words in data.t.";
     }
     if (code == kChoiceCode && words < 4) {
         return LessonName(course) + ": the picture choice needs at least 4 words, it has " +

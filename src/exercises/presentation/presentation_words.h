@@ -34,7 +34,8 @@ std::string WordSoundName(const CourseData& course, const DataRow& row);
 
 // Why a vocabulary lesson of this code cannot open with this many selected
 // rows, or nothing. The choice drill needs a word and three others for every
-// round; every mode needs at least one word.
+// round, the typing drill at least one word; the presentation shows what
+// there is.
 std::optional<std::string> RefuseVocabulary(const CourseData& course, int code, int words);
 
 } // namespace lumora

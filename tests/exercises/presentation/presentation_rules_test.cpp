@@ -51,7 +51,8 @@ TEST(PresentationWords, LessonsThatCannotRunAreRefusedByName) {
               "words, it has 3.");
     EXPECT_EQ(RefuseVocabulary(course, 31, 4), std::nullopt);
     EXPECT_EQ(RefuseVocabulary(course, 32, 3), std::nullopt);
-    EXPECT_NE(RefuseVocabulary(course, 30, 0), std::nullopt);
+    EXPECT_NE(RefuseVocabulary(course, 32, 0), std::nullopt);
+    EXPECT_EQ(RefuseVocabulary(course, 30, 0), std::nullopt);
 }
 
 struct PageCase {
