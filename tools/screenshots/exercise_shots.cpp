@@ -1,12 +1,19 @@
 #include "exercise_shots.h"
 
 #include "course/course_data.h"
+#include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "course/startup_loading.h"
 #include "exercises/lesson_context.h"
 #include "exercises/multiple_choice/choice_screen.h"
+#include "exercises/presentation/presentation_screen.h"
 #include "exercises/true_false/true_false_screen.h"
 #include "exercises/typing/typing_screen.h"
+#include "platform/path_resolver.h"
 #include "platform/text_file.h"
+#include "sound/sound_service.h"
+
+#include <filesystem>
 
 namespace lumora::shots {
 namespace {
@@ -130,6 +137,50 @@ std::unique_ptr<QWidget> TypingShot(bool marked) {
     return screen;
 }
 
+// The presentation shows the demo course's kitchen words on its backgrounds.
+void CopyFromDemo(const std::string& folder) {
+    const std::string to = Course().DataPath(folder);
+    std::error_code error;
+    std::filesystem::create_directories(to, error);
+    std::filesystem::copy(ResolvePath(ChooseDataRoot(""), folder), to,
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing,
+                          error);
+}
+
+// The kitchen's vocabulary lesson in one mode, its pictures all shown: the
+// presentation after a word was heard, the choice after a right answer, the
+// typing drill with a word being typed.
+std::unique_ptr<QWidget> PresentationShot(int code) {
+    CopyFromDemo("obrazki/kuchnia/sl");
+    CopyFromDemo("tla");
+    CourseData& course = Course();
+    for (int row = 1; row <= static_cast<int>(course.SteeringTable.size()); ++row) {
+        const SteeringRow& r = *course.Steering(row);
+        if (r.Code == code && r.TopicFolder == "kuchnia") {
+            course.CurrentTopic = r.TopicFolder;
+            course.CurrentRow = row;
+            course.CurrentContent = r.Content;
+            course.CurrentCode = code;
+            SelectDataRows(course, r.Content);
+        }
+    }
+    auto screen = std::make_unique<TPrezentacjaForm>(ShotContext());
+    if (!screen->Load()) {
+        return screen;
+    }
+    WaitWithEvents(TPrezentacjaForm::kSlots * TPrezentacjaForm::kRevealStep + 100);
+    if (code == kVocabularyCode) {
+        screen->LabelClick(2);
+    } else if (code == kVocabularyCode + 1) {
+        screen->ImageClick(screen->Choice().CorrectSlot());
+    } else {
+        screen->ed_wpis->SetText("carr");
+    }
+    StopMedia();
+    return screen;
+}
+
 } // namespace
 
 std::vector<ScreenShot> ExerciseScreenShots() {
@@ -137,7 +188,10 @@ std::vector<ScreenShot> ExerciseScreenShots() {
             {"true_false", [] { return TrueFalseShot(false); }},
             {"true_false_marked", [] { return TrueFalseShot(true); }},
             {"typing", [] { return TypingShot(false); }},
-            {"typing_marked", [] { return TypingShot(true); }}};
+            {"typing_marked", [] { return TypingShot(true); }},
+            {"presentation", [] { return PresentationShot(kVocabularyCode); }},
+            {"presentation_choice", [] { return PresentationShot(kVocabularyCode + 1); }},
+            {"presentation_typing", [] { return PresentationShot(kVocabularyCode + 2); }}};
 }
 
 } // namespace lumora::shots

@@ -8,7 +8,8 @@ namespace lumora::shots {
 
 // The multiple-choice screen after checking: one answer right, one crossed,
 // one question left unanswered. The true/false and typing screens, each
-// while the learner works and after checking.
+// while the learner works and after checking. The vocabulary presentation in
+// its three modes.
 std::vector<ScreenShot> ExerciseScreenShots();
 
 } // namespace lumora::shots
