@@ -113,7 +113,7 @@ TPrezentacjaForm::TPrezentacjaForm(LessonContext& context)
     lbl_all_pkt = new Label(this);
     // Small enough to end before the instruction button beside it.
     FontSpec points = WordFont(kBlack);
-    points.pixels = 11;
+    points.pixels = 10;
     lbl_all_pkt->SetFont(points);
     lbl_all_pkt->SetAutoSize(true);
     lbl_all_pkt->move(390, 557);
