@@ -58,7 +58,8 @@ class PresentationTest : public test::StoryCourse {
 
     // A vocabulary lesson of `words` words w1, w2 ... with pictures and
     // sounds, started in mode `code` as the topic screen starts it.
-    void UseWords(int words, int code, const std::string& background = "") {
+    void UseWords(int words, int code, const std::string& background = "",
+                  const std::string& layout = "") {
         std::string data;
         for (int n = 1; n <= words; ++n) {
             const std::string w = "w" + std::to_string(n);
@@ -72,7 +73,8 @@ class PresentationTest : public test::StoryCourse {
                 QString::fromStdString(builder.DataRoot() + "obrazki/kuchnia/sl/" + w + ".png"));
         }
         builder.Write("data.t", data);
-        builder.Write("Steruj.t", "kuchnia=kuchnia_slowka=30=" + background + "=Words=x==11=\n");
+        builder.Write("Steruj.t",
+                      "kuchnia=kuchnia_slowka=30=" + background + "=Words=x=" + layout + "=11=\n");
         builder.Write("St.t", "1#roz#h.wav#t#x#\n35#A?=T_b#\nnote\n");
         for (int c = 30; c <= 32; ++c) {
             builder.Folder().WriteBytes("course/Polecenia/" + std::to_string(c) + ".wav", "RIFF");
@@ -190,6 +192,36 @@ TEST_F(PresentationTest, TwelveWordsAppearOneByOneAndTheArrowsMoveByFour) {
     screen.btn_exit->Click();
     EXPECT_FALSE(screen.isVisible());
     EXPECT_TRUE(SavedAsDone(0));
+}
+
+// A background of its own size and colour, to tell which one is shown.
+void WriteBackground(const test::CourseBuilder& builder, const std::string& name, int height) {
+    QImage picture(800, height, QImage::Format_RGB32);
+    picture.fill(QColor(10, 20, height % 256));
+    builder.Folder().MakeFolder("course/tla");
+    picture.save(QString::fromStdString(builder.DataRoot() + "tla/" + name));
+}
+
+TEST_F(PresentationTest, BackgroundsSplitIntoBandsOrTakeTheChoicesOwn) {
+    WriteBackground(builder, "kuchnia_up.bmp", 42);
+    WriteBackground(builder, "kuchnia_dn.bmp", 92);
+    WriteBackground(builder, "kuchnia_mc.bmp", 600);
+    // The named picture is missing, its two bands exist: a white screen
+    // between a band on top and one at the bottom.
+    UseWords(9, 30, "kuchnia.bmp");
+    EXPECT_EQ(screen.img_tlo->geometry(), QRect(0, 0, 800, 42));
+    EXPECT_EQ(screen.img_tlo->Image().height(), 42);
+    EXPECT_TRUE(screen.img_tlo_dn->isVisible());
+    EXPECT_EQ(screen.img_tlo_dn->Image().height(), 92);
+    screen.btn_exit->Click();
+    // The choice takes its "_mc" picture over the whole screen, and places
+    // its four pictures by the lesson's layout pairs.
+    UseWords(9, 31, "kuchnia.bmp", "10,60*200,60*390,60*580,300");
+    EXPECT_EQ(screen.img_tlo->geometry(), QRect(0, 0, 800, 600));
+    EXPECT_EQ(screen.img_tlo->Image().height(), 600);
+    EXPECT_FALSE(screen.img_tlo_dn->isVisible());
+    EXPECT_EQ(screen.img[3]->pos(), QPoint(580, 300));
+    EXPECT_EQ(screen.img[4]->pos(), QPoint(30, 280)); // beyond the pairs: the grid
 }
 
 TEST_F(PresentationTest, AWordIsHeardRecordedAndComparedWithTheModel) {
