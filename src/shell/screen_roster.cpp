@@ -57,6 +57,11 @@ void Wire(ScreenRoster& r) {
 
 } // namespace
 
+ScreenRoster::~ScreenRoster() {
+    SetMessageScreen(nullptr);
+    SetQuestionScreen(nullptr);
+}
+
 std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {
     auto r = std::make_unique<ScreenRoster>();
     Create(*r, r->Form1, "TForm1", startup);
