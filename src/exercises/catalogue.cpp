@@ -6,6 +6,8 @@
 #include "definitions/definitions_screen.h"
 #include "drag_drop/drag_drop_screen.h"
 #include "multiple_choice/choice_screen.h"
+#include "presentation/presentation_screen.h"
+#include "presentation/presentation_words.h"
 #include "reveal/reveal_screen.h"
 #include "sentences/sentence_screen.h"
 #include "true_false/true_false_screen.h"
@@ -27,6 +29,11 @@ template <class Screen> std::unique_ptr<LessonScreen> Make(LessonContext& contex
 const std::vector<ScreenEntry>& Rows() {
     static const std::vector<ScreenEntry> rows{
         {"TForm2", 2, {1, 2, 3, 4, 9}, false, Make<TForm2>},
+        {"TPrezentacjaForm",
+         3,
+         {kVocabularyCode, kChoiceCode, kTypingDrillCode},
+         false,
+         Make<TPrezentacjaForm>},
         {"TPseudo_Form", 5, {kWordSearchCode}, false, Make<TPseudo_Form>},
         {"TCW_Wpisywanie1Form", 6, {kTypingCode}, true, Make<TCW_Wpisywanie1Form>},
         {"TC_DDForm", 7, {kDragAndDropCode}, true, Make<TC_DDForm>},

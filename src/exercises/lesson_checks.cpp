@@ -9,6 +9,7 @@
 #include "drag_drop/drag_drop_content.h"
 #include "exercise_header.h"
 #include "multiple_choice/choice_content.h"
+#include "presentation/vocabulary_check.h"
 #include "reveal/reveal_check.h"
 #include "sentences/sentence_check.h"
 #include "true_false/true_false_content.h"
@@ -47,10 +48,8 @@ constexpr KindCheck kChecks[] = {
 // once, each file once, naming the file and its line.
 using CourseCheck = std::vector<LoadFault> (*)(const CourseData& course);
 constexpr CourseCheck kCourseChecks[] = {
-    CheckTypingLessons,
-    CheckWordSearches,
-    CheckRevealGames,
-    CheckCrosswords,
+    CheckTypingLessons, CheckWordSearches,      CheckRevealGames,
+    CheckCrosswords,    CheckVocabularyLessons,
 };
 
 std::string LessonName(const SteeringRow& row) {

@@ -81,10 +81,10 @@ class LessonScreen : public Form {
 
     void FormShow() override;
     void FormClose() override;
+    // Shows the lesson's background in img_tlo when the screen is shown.
+    virtual void LoadBackground();
 
   private:
-    void LoadBackground();
-
     LessonContext& context_;
     LessonScreenOptions options_;
 };

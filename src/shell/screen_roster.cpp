@@ -2,6 +2,7 @@
 
 #include "elements/button_strips.h"
 #include "exercises/catalogue.h"
+#include "exercises/lesson_dialogs.h"
 #include "exercises/show_instruction.h"
 #include "sound/media_holder.h"
 #include "users/points_table.h"
@@ -46,9 +47,20 @@ void Wire(ScreenRoster& r) {
         form20->Label1->SetCaption(text);
         form20->ShowModal();
     };
+    SetMessageScreen(r.Form10->ShowMessageScreen);
+    SetQuestionScreen([question = r.QuestionForm.get()](const std::string& text) {
+        question->Label1->SetCaption(text);
+        question->ShowModal();
+        return question->Tag == 1;
+    });
 }
 
 } // namespace
+
+ScreenRoster::~ScreenRoster() {
+    SetMessageScreen(nullptr);
+    SetQuestionScreen(nullptr);
+}
 
 std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {
     auto r = std::make_unique<ScreenRoster>();

@@ -24,6 +24,12 @@
 namespace lumora {
 
 struct ScreenRoster {
+    ScreenRoster() = default;
+    ScreenRoster(const ScreenRoster&) = delete;
+    ScreenRoster& operator=(const ScreenRoster&) = delete;
+    // The lesson screens' dialogs stop pointing at the screens that go.
+    ~ScreenRoster();
+
     UserList Users;
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TSecondForm> SecondForm;

@@ -40,8 +40,14 @@ void Recording::StartRecording() {
     if (recordingActive_) {
         return;
     }
+    // Without a capture device the open fails: that one message says so,
+    // and nothing is recorded, saved or closed.
+    const int opened = device_.Open();
+    CheckMciResult(opened, "Open");
+    if (opened != 0) {
+        return;
+    }
     recordingActive_ = true;
-    CheckMciResult(device_.Open(), "Open");
     CheckMciResult(device_.Record(), "Record");
 }
 
@@ -73,6 +79,10 @@ void StartRecording() {
 
 void StopRecording() {
     Current().StopRecording();
+}
+
+bool RecordingActive() {
+    return Current().RecordingActive();
 }
 
 } // namespace lumora

@@ -1,7 +1,8 @@
 #pragma once
 // Voice recording: while the microphone button is held the default input is
 // recorded; on release the recording is saved to UserDataFolder + "tmp1.Wav",
-// which the main player then plays.
+// which the main player then plays. A device that cannot open is reported
+// once and nothing more is tried until the next start.
 #include <string>
 
 #include "platform/media/media_player.h"
@@ -31,5 +32,7 @@ class Recording {
 Recording* InstallRecording(Recording* recording);
 void StartRecording();
 void StopRecording();
+// Whether a recording runs: false after a start whose device could not open.
+bool RecordingActive();
 
 } // namespace lumora

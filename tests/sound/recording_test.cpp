@@ -80,13 +80,22 @@ TEST_F(RecordingTest, ReleaseWithoutARecordingDoesNothing) {
     EXPECT_TRUE(messages_.Messages().empty());
 }
 
-TEST_F(RecordingTest, EveryFailedStepIsReportedWithItsName) {
+TEST_F(RecordingTest, NoDeviceIsReportedOnceAndNothingElseIsTried) {
     device_.failing = true;
     recording_.StartRecording();
+    EXPECT_FALSE(recording_.RecordingActive());
+    recording_.StopRecording();
+    EXPECT_EQ(messages_.Messages(), std::vector<std::string>{device_.error_text + " Open"});
+    EXPECT_EQ(device_.steps, std::vector<std::string>{"open"});
+    EXPECT_EQ(main_.closes, 0);
+}
+
+TEST_F(RecordingTest, LaterFailedStepsAreReportedWithTheirNames) {
+    recording_.StartRecording();
+    device_.failing = true;
     recording_.StopRecording();
     const std::string text = device_.error_text;
-    EXPECT_EQ(messages_.Messages(), (std::vector<std::string>{text + " Open", text + " Record",
-                                                              text + " Save", text + " Close"}));
+    EXPECT_EQ(messages_.Messages(), (std::vector<std::string>{text + " Save", text + " Close"}));
     EXPECT_FALSE(recording_.RecordingActive());
 }
 

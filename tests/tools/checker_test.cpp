@@ -29,11 +29,52 @@ CheckRun RunChecker(const std::string& args) {
     return run;
 }
 
+// The test course's vocabulary lesson with four words, each with its picture
+// and sound.
+void CompleteVocabulary(const test::CourseBuilder& b) {
+    b.Write("data.t", "kuchnia=Kuchnia_1=spoon==łyżka=spoon.bmp=0=spoon.wav=====\n"
+                      "kuchnia=kuchnia_1=fork==widelec=fork.bmp=0=fork.wav=====\n"
+                      "kuchnia=kuchnia_1=knife==nóż=knife.bmp=0=knife.wav=====\n"
+                      "kuchnia=kuchnia_1=cup==kubek=Cup.bmp=0=cup.wav=====\n");
+    for (const char* word : {"spoon", "fork", "knife", "cup"}) {
+        b.Write(std::string("obrazki/kuchnia/sl/") + word + ".bmp", "BM");
+        b.Write(std::string("sample/kuchnia/sl/") + word + ".wav", "RIFF");
+    }
+}
+
 TEST(LumoraCheck, AGoodCourseHasNoFaults) {
     test::CourseBuilder b;
+    CompleteVocabulary(b);
     const CheckRun run = RunChecker("--data " + b.DataRoot());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, b.DataRoot() + ": no faults\n");
+}
+
+TEST(LumoraCheck, VocabularyLessonsNeedTheirMediaAndFourWordsForTheChoice) {
+    test::CourseBuilder b;
+    CompleteVocabulary(b);
+    b.Remove("obrazki/kuchnia/sl/knife.bmp");
+    b.Remove("sample/kuchnia/sl/cup.wav");
+    b.Write("Steruj.t", "kuchnia=kuchnia_1=30==Words=x==11=\nkuchnia=kuchnia_2=30==Few=x==1=\n");
+    b.Write("data.t", "kuchnia=kuchnia_1=spoon==łyżka=spoon.bmp=0=spoon.wav=====\n"
+                      "kuchnia=kuchnia_1=fork==widelec=fork.bmp=0=fork.wav=====\n"
+                      "kuchnia=kuchnia_1=knife==nóż=knife.bmp=0=knife.wav=====\n"
+                      "kuchnia=kuchnia_1=cup==kubek=Cup.bmp=0=cup.wav=====\n"
+                      "kuchnia=kuchnia_2=cup==kubek=Cup.bmp=0=cup.wav=====\n");
+    const CheckRun run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 1);
+    const std::string lesson = "vocabulary lesson \"Words\" of kuchnia (kuchnia_1)";
+    EXPECT_EQ(run.out,
+              "data.t: " + lesson +
+                  ": the picture of \"knife\" is missing: obrazki\\kuchnia\\sl\\knife.bmp\n"
+                  "data.t: " +
+                  lesson +
+                  ": the sound of \"cup\" is missing: sample\\kuchnia\\sl\\cup.wav\n"
+                  "data.t: vocabulary lesson \"Few\" of kuchnia (kuchnia_2): the sound of "
+                  "\"cup\" is missing: sample\\kuchnia\\sl\\cup.wav\n"
+                  "Steruj.t: vocabulary lesson \"Wybór (MC)\" of kuchnia (kuchnia_2) "
+                  "(code 31): the picture choice needs at least 4 words, it has 1\n" +
+                  b.DataRoot() + ": 4 faults\n");
 }
 
 TEST(LumoraCheck, ReportsEveryFaultOfEveryFile) {
@@ -90,6 +131,7 @@ TEST(LumoraCheck, SentenceFaultsNameTheirDataLineAndWarningsAlonePass) {
 
 TEST(LumoraCheck, NeverWritesUserFiles) {
     test::CourseBuilder b;
+    CompleteVocabulary(b);
     const std::string home = b.Folder() / "xdg";
     const CheckRun run = RunChecker("--data " + b.DataRoot() + " && XDG_DATA_HOME=" + home + " " +
                                     LUMORA_CHECK + " --data " + b.DataRoot());

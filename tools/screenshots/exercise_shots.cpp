@@ -3,18 +3,23 @@
 #include "course/course_data.h"
 #include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "course/startup_loading.h"
 #include "exercises/definitions/definitions_screen.h"
 #include "exercises/drag_drop/drag_drop_screen.h"
 #include "exercises/lesson_context.h"
 #include "exercises/multiple_choice/choice_screen.h"
+#include "exercises/presentation/presentation_screen.h"
 #include "exercises/sentences/sentence_screen.h"
 #include "exercises/true_false/true_false_screen.h"
 #include "exercises/typing/typing_screen.h"
+#include "platform/path_resolver.h"
 #include "platform/random.h"
 #include "platform/text_file.h"
 #include "sample_course.h"
+#include "sound/sound_service.h"
 
 #include <array>
+#include <filesystem>
 
 namespace lumora::shots {
 namespace {
@@ -245,6 +250,50 @@ std::unique_ptr<QWidget> DefinitionsShot(bool marked) {
     return screen;
 }
 
+// The presentation shows the demo course's kitchen words on its backgrounds.
+void CopyFromDemo(const std::string& folder) {
+    const std::string to = Course().DataPath(folder);
+    std::error_code error;
+    std::filesystem::create_directories(to, error);
+    std::filesystem::copy(ResolvePath(ChooseDataRoot(""), folder), to,
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing,
+                          error);
+}
+
+// The kitchen's vocabulary lesson in one mode, its pictures all shown: the
+// presentation after a word was heard, the choice after a right answer, the
+// typing drill with a word being typed.
+std::unique_ptr<QWidget> PresentationShot(int code) {
+    CopyFromDemo("obrazki/kuchnia/sl");
+    CopyFromDemo("tla");
+    CourseData& course = Course();
+    for (int row = 1; row <= static_cast<int>(course.SteeringTable.size()); ++row) {
+        const SteeringRow& r = *course.Steering(row);
+        if (r.Code == code && r.TopicFolder == "kuchnia") {
+            course.CurrentTopic = r.TopicFolder;
+            course.CurrentRow = row;
+            course.CurrentContent = r.Content;
+            course.CurrentCode = code;
+            SelectDataRows(course, r.Content);
+        }
+    }
+    auto screen = std::make_unique<TPrezentacjaForm>(ShotContext());
+    if (!screen->Load()) {
+        return screen;
+    }
+    WaitWithEvents(TPrezentacjaForm::kSlots * TPrezentacjaForm::kRevealStep + 100);
+    if (code == kVocabularyCode) {
+        screen->LabelClick(2);
+    } else if (code == kVocabularyCode + 1) {
+        screen->ImageClick(screen->Choice().CorrectSlot());
+    } else {
+        screen->ed_wpis->SetText("carr");
+    }
+    StopMedia();
+    return screen;
+}
+
 } // namespace
 
 std::vector<ScreenShot> ExerciseScreenShots() {
@@ -262,7 +311,10 @@ std::vector<ScreenShot> ExerciseScreenShots() {
             {"drag_drop", [] { return DragDropShot(false); }},
             {"drag_drop_marked", [] { return DragDropShot(true); }},
             {"definitions", [] { return DefinitionsShot(false); }},
-            {"definitions_marked", [] { return DefinitionsShot(true); }}};
+            {"definitions_marked", [] { return DefinitionsShot(true); }},
+            {"presentation", [] { return PresentationShot(kVocabularyCode); }},
+            {"presentation_choice", [] { return PresentationShot(kVocabularyCode + 1); }},
+            {"presentation_typing", [] { return PresentationShot(kVocabularyCode + 2); }}};
 }
 
 } // namespace lumora::shots
