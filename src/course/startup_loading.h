@@ -20,7 +20,18 @@ struct StartupOptions {
 // so far stay. Returns false when a step was skipped that way.
 bool LoadCourse(CourseData& course, const StartupOptions& options, LoadReport& report);
 
-// The course folder: --data DIR, else LUMORA_DATA, else the executable's folder.
+// The course folder and the rule that chose it.
+struct DataRootChoice {
+    std::string folder; // with a trailing slash
+    std::string rule;   // said by --help and --version
+};
+
+// The course folder: --data DIR, else LUMORA_DATA, else the executable's
+// folder when it holds a course (a build), else the installed course in
+// ../share/lumora/course beside it. When neither holds a course the
+// executable's folder is taken, so the messages name the files missing there.
+DataRootChoice ChooseDataRootFrom(const std::string& dataOption, const std::string& exeFolder);
+DataRootChoice ChooseDataRootWithRule(const std::string& dataOption);
 std::string ChooseDataRoot(const std::string& dataOption);
 
 } // namespace lumora

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "course/display_check.h"
+#include "course/startup_loading.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
 #include "platform/single_instance.h"
@@ -34,6 +35,27 @@ bool DisplayIsUsable() {
     return true;
 }
 
+constexpr const char* kUsage = "usage: lumora [--data COURSE_FOLDER] [--help] [--version]\n";
+
+// --help and --version end here, before anything needs a display.
+void PrintInformation(const ProgramArguments& args) {
+    if (args.version) {
+        std::printf("lumora %s\n", LUMORA_VERSION);
+    }
+    if (args.help) {
+        std::printf("%s"
+                    "  --data DIR   take the course from DIR\n"
+                    "  --help       print this text and end\n"
+                    "  --version    print the version and end\n"
+                    "Without --data the course is taken from LUMORA_DATA, else from the\n"
+                    "executable's folder when it holds a course, else from\n"
+                    "../share/lumora/course beside the executable.\n",
+                    kUsage);
+    }
+    const DataRootChoice root = ChooseDataRootWithRule(args.dataRoot);
+    std::printf("course: %s (found by %s)\n", root.folder.c_str(), root.rule.c_str());
+}
+
 } // namespace
 
 ProgramArguments ParseProgramArguments(int argc, char** argv) {
@@ -44,6 +66,10 @@ ProgramArguments ParseProgramArguments(int argc, char** argv) {
             args.dataRoot = argv[++i];
         } else if (a.rfind("--data=", 0) == 0) {
             args.dataRoot = a.substr(7);
+        } else if (a == "--help" || a == "-h") {
+            args.help = true;
+        } else if (a == "--version") {
+            args.version = true;
         } else {
             args.ok = false;
         }
@@ -54,8 +80,12 @@ ProgramArguments ParseProgramArguments(int argc, char** argv) {
 int RunProgram(int argc, char** argv) {
     const ProgramArguments args = ParseProgramArguments(argc, argv);
     if (!args.ok) {
-        std::fprintf(stderr, "usage: lumora [--data COURSE_FOLDER]\n");
+        std::fprintf(stderr, "%s", kUsage);
         return 2;
+    }
+    if (args.help || args.version) {
+        PrintInformation(args);
+        return 0;
     }
     // A second copy ends at once, without a window or a message.
     SingleInstanceLock lock(SingleInstanceLock::DefaultPlaces());

@@ -8,6 +8,8 @@ namespace lumora {
 struct ProgramArguments {
     std::string dataRoot; // --data DIR; empty: LUMORA_DATA or the executable's folder
     bool ok = true;
+    bool help = false;    // --help: print the usage and the course folder, then end
+    bool version = false; // --version: print the version and the course folder, then end
 };
 
 ProgramArguments ParseProgramArguments(int argc, char** argv);

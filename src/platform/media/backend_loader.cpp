@@ -18,15 +18,24 @@ struct LoadResult {
     std::string error;
 };
 
-// The module lies beside the executable; /proc/self/exe names it even before
-// a Qt application exists.
+// The module lies beside the executable in a build and in the program's
+// library folder (LUMORA_MEDIA_BACKEND_INSTALLED, relative to the executable's
+// folder) once installed. /proc/self/exe names the executable even before a Qt
+// application exists.
 std::string ModulePath() {
     std::error_code failed;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", failed);
     if (failed) {
         return LUMORA_MEDIA_BACKEND_FILE;
     }
-    return (exe.parent_path() / LUMORA_MEDIA_BACKEND_FILE).string();
+    const std::filesystem::path beside = exe.parent_path() / LUMORA_MEDIA_BACKEND_FILE;
+    if (std::filesystem::exists(beside, failed)) {
+        return beside.string();
+    }
+    const std::filesystem::path installed =
+        (exe.parent_path() / LUMORA_MEDIA_BACKEND_INSTALLED / LUMORA_MEDIA_BACKEND_FILE)
+            .lexically_normal();
+    return std::filesystem::exists(installed, failed) ? installed.string() : beside.string();
 }
 
 struct LoadHold {
