@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumora {
 namespace {
@@ -181,6 +184,41 @@ TEST(StartupLoading, DataRootComesFromTheOptionThenTheEnvironment) {
     const std::string exe = ChooseDataRoot("");
     EXPECT_EQ(exe.back(), '/');
     EXPECT_NE(exe, "/srv/kurs/");
+}
+
+// A build keeps its course beside the executable; an installed program finds
+// it in ../share/lumora/course; a folder holding neither stays the
+// executable's, so the messages name the files missing there.
+TEST(StartupLoading, DataRootIsTheExecutablesFolderThenTheInstalledCourse) {
+    ::unsetenv("LUMORA_DATA");
+    const std::filesystem::path root =
+        std::filesystem::temp_directory_path() / ("lumora_root_" + std::to_string(::getpid()));
+    const std::filesystem::path bin = root / "bin";
+    const std::filesystem::path installed = root / "share/lumora/course";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(installed);
+
+    DataRootChoice none = ChooseDataRootFrom("", bin.string());
+    EXPECT_EQ(none.folder, bin.string() + "/");
+    EXPECT_NE(none.rule.find("no course found"), std::string::npos);
+
+    std::ofstream(installed / "ini.t") << "x\n";
+    const DataRootChoice inst = ChooseDataRootFrom("", bin.string() + "/");
+    EXPECT_EQ(inst.folder, installed.string() + "/");
+    EXPECT_EQ(inst.rule, "the installed course folder");
+
+    std::ofstream(bin / "ini.t") << "x\n";
+    const DataRootChoice build = ChooseDataRootFrom("", bin.string());
+    EXPECT_EQ(build.folder, bin.string() + "/");
+    EXPECT_EQ(build.rule, "the executable's folder");
+
+    EXPECT_EQ(ChooseDataRootFrom("/srv/other", bin.string()).rule, "the --data option");
+    ::setenv("LUMORA_DATA", "/srv/kurs", 1);
+    const DataRootChoice env = ChooseDataRootFrom("", bin.string());
+    EXPECT_EQ(env.folder, "/srv/kurs/");
+    EXPECT_EQ(env.rule, "the LUMORA_DATA environment variable");
+    ::unsetenv("LUMORA_DATA");
+    std::filesystem::remove_all(root);
 }
 
 } // namespace
