@@ -12,8 +12,8 @@ namespace {
 
 constexpr int kPatience = 5000;
 
-// The program's players do not wait for the media backend: what they are
-// asked before it has loaded is kept and played once it has. The backend
+// The program's players do not wait for the sound module: what they are
+// asked before it has loaded is kept and played once it has. The module
 // loads once per process, so these run only where no earlier test loaded it
 // (ctest runs every test in a process of its own). Each starts with the load
 // held.
