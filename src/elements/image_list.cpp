@@ -2,12 +2,10 @@
 
 #include "platform/ui/image_file.h"
 
-#include <QImageReader>
-
 namespace lumora {
 
 int TMyImageList::AddStrip(const std::string& file, int frames, int top, int left) {
-    QImage bitmap = QImageReader(QString::fromStdString(file)).read();
+    QImage bitmap = ReadImage(file);
     if (bitmap.isNull()) {
         throw ImageListError("Nie moge otworzyc pliku : \"" + file + "\"");
     }

@@ -11,7 +11,8 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 prefix="$stage/usr"
 course="$prefix/share/lumora/course/"
 
-for f in bin/lumora bin/lumora-check lib/lumora/liblumora_media_backend.so \
+for f in bin/lumora bin/lumora-check lib/lumora/liblumora_sound_backend.so \
+    lib/lumora/liblumora_ffmpeg_backend.so \
     share/lumora/course/ini.t share/applications/org.lumora.Lumora.desktop \
     share/metainfo/org.lumora.Lumora.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.lumora.Lumora.svg \

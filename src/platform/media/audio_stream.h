@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "sound_export.h"
+
 namespace lumora {
 
-class AudioStream {
+class LUMORA_SOUND_EXPORT AudioStream {
   public:
     AudioStream(std::size_t capacity_frames, int channels);
 

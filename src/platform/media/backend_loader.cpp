@@ -18,23 +18,33 @@ struct LoadResult {
     std::string error;
 };
 
-// The module lies beside the executable in a build and in the program's
-// library folder (LUMORA_MEDIA_BACKEND_INSTALLED, relative to the executable's
+struct ModuleInfo {
+    const char* file;
+    const char* entry;
+};
+
+ModuleInfo Info(MediaModule module) {
+    return module == MediaModule::Sound
+               ? ModuleInfo{LUMORA_SOUND_BACKEND_FILE, kSoundBackendEntry}
+               : ModuleInfo{LUMORA_FFMPEG_BACKEND_FILE, kFfmpegBackendEntry};
+}
+
+// The modules lie beside the executable in a build and in the program's
+// library folder (LUMORA_MEDIA_MODULES_INSTALLED, relative to the executable's
 // folder) once installed. /proc/self/exe names the executable even before a Qt
 // application exists.
-std::string ModulePath() {
+std::string ModulePath(const char* file) {
     std::error_code failed;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", failed);
     if (failed) {
-        return LUMORA_MEDIA_BACKEND_FILE;
+        return file;
     }
-    const std::filesystem::path beside = exe.parent_path() / LUMORA_MEDIA_BACKEND_FILE;
+    const std::filesystem::path beside = exe.parent_path() / file;
     if (std::filesystem::exists(beside, failed)) {
         return beside.string();
     }
     const std::filesystem::path installed =
-        (exe.parent_path() / LUMORA_MEDIA_BACKEND_INSTALLED / LUMORA_MEDIA_BACKEND_FILE)
-            .lexically_normal();
+        (exe.parent_path() / LUMORA_MEDIA_MODULES_INSTALLED / file).lexically_normal();
     return std::filesystem::exists(installed, failed) ? installed.string() : beside.string();
 }
 
@@ -49,24 +59,26 @@ LoadHold& TheLoadHold() {
     return hold;
 }
 
-LoadResult Load() {
+LoadResult Load(MediaModule module) {
     {
         LoadHold& hold = TheLoadHold();
         std::unique_lock lock(hold.mutex);
         hold.released.wait(lock, [&hold] { return !hold.held; });
     }
-    const std::string path = ModulePath();
+    const ModuleInfo info = Info(module);
+    const std::string path = ModulePath(info.file);
     // Binding every symbol now keeps the relocation work on this thread. The
     // module stays loaded for the life of the process: players made by it may
-    // live until exit.
-    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module == nullptr) {
+    // live until exit. The FFmpeg module finds the sound module, which it
+    // links, beside itself.
+    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
         const char* reason = dlerror();
         return {nullptr, reason != nullptr ? reason : path};
     }
-    auto entry = reinterpret_cast<MediaBackendEntry>(dlsym(module, kMediaBackendEntry));
+    auto entry = reinterpret_cast<MediaBackendEntry>(dlsym(handle, info.entry));
     if (entry == nullptr) {
-        return {nullptr, path + ": " + kMediaBackendEntry + " not found"};
+        return {nullptr, path + ": " + info.entry + " not found"};
     }
     return {entry(), {}};
 }
@@ -77,28 +89,29 @@ struct Loader {
     std::once_flag reported;
 };
 
-Loader& TheLoader() {
-    static Loader loader;
-    return loader;
+Loader& TheLoader(MediaModule module) {
+    static Loader loaders[2];
+    return loaders[module == MediaModule::Sound ? 0 : 1];
 }
 
 } // namespace
 
-void StartLoadingMediaBackend() {
-    Loader& loader = TheLoader();
-    std::call_once(loader.started,
-                   [&loader] { loader.result = std::async(std::launch::async, Load).share(); });
+void StartLoadingMediaModule(MediaModule module) {
+    Loader& loader = TheLoader(module);
+    std::call_once(loader.started, [&loader, module] {
+        loader.result = std::async(std::launch::async, Load, module).share();
+    });
 }
 
-bool MediaBackendLoadEnded() {
-    Loader& loader = TheLoader();
+bool MediaModuleLoadEnded(MediaModule module) {
+    Loader& loader = TheLoader(module);
     return loader.result.valid() &&
            loader.result.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
-MediaBackend* WaitForMediaBackend() {
-    StartLoadingMediaBackend();
-    Loader& loader = TheLoader();
+MediaBackend* WaitForMediaModule(MediaModule module) {
+    StartLoadingMediaModule(module);
+    Loader& loader = TheLoader(module);
     const LoadResult& result = loader.result.get();
     if (result.backend == nullptr) {
         std::call_once(loader.reported, [&result] {
@@ -110,9 +123,14 @@ MediaBackend* WaitForMediaBackend() {
     return result.backend;
 }
 
-std::string MediaBackendError() {
-    StartLoadingMediaBackend();
-    return TheLoader().result.get().error;
+SoundBackend* WaitForSoundBackend() {
+    // The sound module's entry returns its SoundBackend.
+    return static_cast<SoundBackend*>(WaitForMediaModule(MediaModule::Sound));
+}
+
+std::string MediaModuleError(MediaModule module) {
+    StartLoadingMediaModule(module);
+    return TheLoader(module).result.get().error;
 }
 
 void HoldMediaBackendLoad(bool hold) {

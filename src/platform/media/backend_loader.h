@@ -1,31 +1,36 @@
 #pragma once
-// Loads the media backend module from the executable's folder. Loading links
-// FFmpeg and SDL2, which takes about as long as the rest of start-up, so it
-// runs on a thread of its own, started by the first player that needs it.
-// Call these on the user-interface thread.
+// Loads the media modules from the executable's folder, each on a thread of
+// its own, started by the first player that needs it: the sound module
+// (SDL2) for WAV files and recording, the FFmpeg module, which takes far
+// longer to link, for films and other files. Call these on the user-interface
+// thread.
 #include <string>
 
 namespace lumora {
 
 class MediaBackend;
+class SoundBackend;
 
-// Starts loading on a background thread; later calls do nothing.
-void StartLoadingMediaBackend();
+enum class MediaModule { Sound, Ffmpeg };
 
-// True once loading has ended, successfully or not; never waits, and does not
-// start the load.
-bool MediaBackendLoadEnded();
+// Starts loading the module on a background thread; later calls do nothing.
+void StartLoadingMediaModule(MediaModule module);
 
-// Waits for the load (starting it if nobody has) and returns the backend, or
-// nullptr when the module cannot be loaded. The first failing call shows the
-// reason with ShowMessage, so call it on the user-interface thread.
-MediaBackend* WaitForMediaBackend();
+// True once loading the module has ended, successfully or not; never waits,
+// and does not start the load.
+bool MediaModuleLoadEnded(MediaModule module);
 
-// Why the backend is missing; empty when it loaded.
-std::string MediaBackendError();
+// Waits for the load (starting it if nobody has) and returns the module's
+// backend, or nullptr when it cannot be loaded. The first failing call for a
+// module shows the reason with ShowMessage.
+MediaBackend* WaitForMediaModule(MediaModule module);
+SoundBackend* WaitForSoundBackend();
 
-// For tests of what players do before the load ends: while held, a started
-// load waits before it loads the module.
+// Why the module's backend is missing; empty when it loaded.
+std::string MediaModuleError(MediaModule module);
+
+// For tests of what players do before a load ends: while held, a started
+// load waits before it loads its module.
 void HoldMediaBackendLoad(bool hold);
 
 } // namespace lumora

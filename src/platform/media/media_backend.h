@@ -1,9 +1,11 @@
 #pragma once
-// The media backend: the part of the media engine that calls FFmpeg and SDL2.
-// It is a module of its own (liblumora_media_backend.so beside the
-// executables), loaded at run time, so that starting a program does not pay
-// for linking FFmpeg's many libraries. Its one exported function returns the
-// backend, which makes the real players and recorders.
+// The media backends: the parts of the media engine that call SDL2 and
+// FFmpeg. Each is a module of its own beside the executables, loaded at run
+// time, so that starting a program does not pay for linking their libraries:
+// the sound module (SDL2 and a WAV decoder of its own) plays WAV files and
+// records; the FFmpeg module, which links the sound module, plays films and
+// every other file. Each module's one exported function returns its backend,
+// which makes the real players (and recorders).
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -28,14 +30,23 @@ class MediaBackend {
   public:
     // Players post their notifications to the thread that creates them.
     virtual std::unique_ptr<BackendPlayer> CreatePlayer() = 0;
-    virtual std::unique_ptr<RecorderDevice> CreateRecorder() = 0;
 
   protected:
     ~MediaBackend() = default;
 };
 
-// The name and type of the module's exported function.
-inline constexpr const char* kMediaBackendEntry = "LumoraMediaBackend";
+// The sound module's backend also records.
+class SoundBackend : public MediaBackend {
+  public:
+    virtual std::unique_ptr<RecorderDevice> CreateRecorder() = 0;
+
+  protected:
+    ~SoundBackend() = default;
+};
+
+// The names and type of the modules' exported functions.
+inline constexpr const char* kSoundBackendEntry = "LumoraSoundBackend";
+inline constexpr const char* kFfmpegBackendEntry = "LumoraFfmpegBackend";
 using MediaBackendEntry = MediaBackend* (*)();
 
 } // namespace lumora

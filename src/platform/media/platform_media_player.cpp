@@ -5,17 +5,31 @@
 #include <algorithm>
 #include <utility>
 
-#include "backend_loader.h"
+#include "media_path.h"
 #include "notify_poster.h"
+#include "wav_reader.h"
 
 namespace lumora {
 namespace {
 
 const char* const kNotOpen = "The device is not open.";
-// How long after its first queued call a player starts loading the backend,
-// and how often it then looks whether the load has ended.
-constexpr int kLoadDelayMs = 250;
-constexpr int kLoadPollMs = 5;
+// How long after a queued open a player starts loading the module it needs,
+// and how often it then looks whether the load has ended: the sound module
+// loads in a few tens of milliseconds, and the first sound follows at once.
+constexpr int kLoadDelayMs = 0;
+constexpr int kLoadPollMs = 1;
+
+std::size_t Index(MediaModule module) {
+    return module == MediaModule::Sound ? 0 : 1;
+}
+
+// The sound module plays the WAV files it decodes; it also takes the files
+// that cannot be opened and damaged WAV files, so that loading FFmpeg is not
+// needed to tell why they do not play.
+MediaModule ModuleFor(const std::string& name) {
+    return ReadWavHeader(MediaFileOnDisk(name)).kind == WavKind::OtherFormat ? MediaModule::Ffmpeg
+                                                                             : MediaModule::Sound;
+}
 
 } // namespace
 
@@ -23,24 +37,25 @@ PlatformMediaPlayer::PlatformMediaPlayer() : poster_(std::make_unique<NotifyPost
 
 PlatformMediaPlayer::~PlatformMediaPlayer() = default;
 
-BackendPlayer* PlatformMediaPlayer::Engine() {
-    if (!engineTried_) {
-        engineTried_ = true;
-        if (loadTimer_) {
-            loadTimer_->stop();
+BackendPlayer* PlatformMediaPlayer::EngineFor(MediaModule module) {
+    Engine& engine = engines_[Index(module)];
+    if (!engine.tried) {
+        engine.tried = true;
+        if (MediaBackend* backend = WaitForMediaModule(module)) {
+            engine.player = backend->CreatePlayer();
+            engine.player->SetDisplay(surface_);
+            engine.player->SetNotifyHandler(handler_);
         }
-        if (MediaBackend* backend = WaitForMediaBackend()) {
-            engine_ = backend->CreatePlayer();
-            engine_->SetDisplay(surface_);
-            engine_->SetNotifyHandler(handler_);
-        }
-        ApplyQueued();
     }
-    return engine_.get();
+    return engine.player.get();
 }
 
-bool PlatformMediaPlayer::Queueing() const {
-    return queueWhileLoading_ && !engineTried_ && !MediaBackendLoadEnded();
+BackendPlayer* PlatformMediaPlayer::Current() const {
+    return current_ ? engines_[Index(*current_)].player.get() : nullptr;
+}
+
+bool PlatformMediaPlayer::Queueing(MediaModule module) const {
+    return queueWhileLoading_ && !engines_[Index(module)].tried && !MediaModuleLoadEnded(module);
 }
 
 void PlatformMediaPlayer::EndQueuedPlay(NotifyValue value) {
@@ -49,89 +64,120 @@ void PlatformMediaPlayer::EndQueuedPlay(NotifyValue value) {
     }
 }
 
+void PlatformMediaPlayer::DropQueued() {
+    if (queuedOpen_) {
+        EndQueuedPlay(NotifyValue::Aborted);
+        queuedOpen_ = false;
+        queuedMode_ = PlayerMode::NotReady;
+        queuedPosition_ = 0;
+    }
+}
+
+void PlatformMediaPlayer::QueueOpen(MediaModule module) {
+    queuedOpen_ = true;
+    queuedModule_ = module;
+    queuedFile_ = fileName_;
+    queuedMode_ = PlayerMode::Stopped;
+    queuedPosition_ = 0;
+    if (!loadTimer_) {
+        loadTimer_ = std::make_unique<QTimer>();
+        loadTimer_->setTimerType(Qt::PreciseTimer);
+        // The first tick comes once the event loop runs, after the window
+        // that asked for the file has been shown.
+        QObject::connect(loadTimer_.get(), &QTimer::timeout, [this] {
+            if (!queuedOpen_) {
+                loadTimer_->stop();
+                return;
+            }
+            StartLoadingMediaModule(queuedModule_);
+            loadTimer_->setInterval(kLoadPollMs);
+            if (MediaModuleLoadEnded(queuedModule_)) {
+                loadTimer_->stop();
+                EngineFor(queuedModule_);
+                ApplyQueued();
+            }
+        });
+    }
+    if (!loadTimer_->isActive()) {
+        loadTimer_->start(kLoadDelayMs);
+    }
+}
+
 void PlatformMediaPlayer::ApplyQueued() {
     if (!queuedOpen_) {
         return;
     }
     queuedOpen_ = false;
-    if (!engine_) {
-        error_ = MediaBackendError();
+    BackendPlayer* engine = engines_[Index(queuedModule_)].player.get();
+    if (engine == nullptr) {
+        error_ = MediaModuleError(queuedModule_);
+        current_.reset();
         EndQueuedPlay(NotifyValue::Failure);
         return;
     }
-    engine_->SetFileName(queuedFile_);
+    current_ = queuedModule_;
+    engine->SetFileName(queuedFile_);
     // A file that does not open fails the queued play through the player's
     // own Play, which reports Failure.
-    if (engine_->Open() && queuedPosition_ > 0) {
-        engine_->Seek(queuedPosition_);
+    if (engine->Open() && queuedPosition_ > 0) {
+        engine->Seek(queuedPosition_);
     }
     if (std::exchange(queuedPlay_, false)) {
-        engine_->Play();
+        engine->Play();
     }
 }
 
 bool PlatformMediaPlayer::Open() {
-    if (Queueing()) {
-        EndQueuedPlay(NotifyValue::Aborted);
-        queuedOpen_ = true;
-        queuedFile_ = fileName_;
-        queuedMode_ = PlayerMode::Stopped;
-        queuedPosition_ = 0;
-        if (!loadTimer_) {
-            loadTimer_ = std::make_unique<QTimer>();
-            // The first tick comes a little after the event loop runs, once
-            // the window that asked for the sound has appeared: the load keeps
-            // a core busy, which would otherwise hold up the window's drawing.
-            QObject::connect(loadTimer_.get(), &QTimer::timeout, [this] {
-                StartLoadingMediaBackend();
-                loadTimer_->setInterval(kLoadPollMs);
-                if (MediaBackendLoadEnded()) {
-                    Engine();
-                }
-            });
-            loadTimer_->start(kLoadDelayMs);
+    DropQueued();
+    const MediaModule module = ModuleFor(fileName_);
+    const bool queue = Queueing(module);
+    if (current_ && (queue || *current_ != module)) {
+        // The file that was open is closed, as a player's Open does.
+        if (BackendPlayer* previous = Current()) {
+            previous->Close();
         }
+        current_.reset();
+    }
+    if (queue) {
+        QueueOpen(module);
         return true;
     }
-    BackendPlayer* engine = Engine();
+    BackendPlayer* engine = EngineFor(module);
     if (engine == nullptr) {
-        error_ = MediaBackendError();
+        error_ = MediaModuleError(module);
         return false;
     }
+    current_ = module;
     engine->SetFileName(fileName_);
     return engine->Open();
 }
 
 void PlatformMediaPlayer::Close() {
-    if (queuedOpen_) {
-        EndQueuedPlay(NotifyValue::Aborted);
-        queuedMode_ = PlayerMode::NotReady;
-        queuedOpen_ = false;
-        queuedPosition_ = 0;
-    }
-    if (engine_) {
-        engine_->Close();
+    DropQueued();
+    if (BackendPlayer* engine = Current()) {
+        engine->Close();
     }
 }
 
 std::string PlatformMediaPlayer::ErrorText() const {
-    return engine_ ? engine_->ErrorText() : error_;
+    const BackendPlayer* engine = Current();
+    return engine != nullptr ? engine->ErrorText() : error_;
 }
 
 void PlatformMediaPlayer::Play() {
-    if (Queueing() && !wait_) {
-        if (!queuedOpen_) {
-            error_ = kNotOpen;
-            poster_->Post(NotifyValue::Failure);
-            return;
-        }
+    if (queuedOpen_ && !wait_) {
         // A new play supersedes the queued one.
         EndQueuedPlay(NotifyValue::Superseded);
         queuedPlay_ = true;
         queuedMode_ = PlayerMode::Playing;
         return;
     }
-    BackendPlayer* engine = Engine();
+    if (queuedOpen_) {
+        // A waiting play waits for the load as well.
+        EngineFor(queuedModule_);
+        ApplyQueued();
+    }
+    BackendPlayer* engine = Current();
     if (engine == nullptr) {
         wait_ = false;
         error_ = kNotOpen;
@@ -143,31 +189,32 @@ void PlatformMediaPlayer::Play() {
 }
 
 void PlatformMediaPlayer::Pause() {
-    if (queuedOpen_ && queuedMode_ == PlayerMode::Playing) {
-        EndQueuedPlay(NotifyValue::Aborted);
-        queuedMode_ = PlayerMode::Paused;
-    }
-    if (engine_) {
-        engine_->Pause();
+    if (queuedOpen_) {
+        if (queuedMode_ == PlayerMode::Playing) {
+            EndQueuedPlay(NotifyValue::Aborted);
+            queuedMode_ = PlayerMode::Paused;
+        }
+    } else if (BackendPlayer* engine = Current()) {
+        engine->Pause();
     }
 }
 
 void PlatformMediaPlayer::Stop() {
-    if (queuedOpen_ && (queuedMode_ == PlayerMode::Playing || queuedMode_ == PlayerMode::Paused)) {
-        EndQueuedPlay(NotifyValue::Aborted);
-        queuedMode_ = PlayerMode::Stopped;
-    }
-    if (engine_) {
-        engine_->Stop();
+    if (queuedOpen_) {
+        if (queuedMode_ == PlayerMode::Playing || queuedMode_ == PlayerMode::Paused) {
+            EndQueuedPlay(NotifyValue::Aborted);
+            queuedMode_ = PlayerMode::Stopped;
+        }
+    } else if (BackendPlayer* engine = Current()) {
+        engine->Stop();
     }
 }
 
 void PlatformMediaPlayer::Seek(std::int64_t ms) {
     if (queuedOpen_) {
         queuedPosition_ = std::max<std::int64_t>(ms, 0);
-    }
-    if (engine_) {
-        engine_->Seek(ms);
+    } else if (BackendPlayer* engine = Current()) {
+        engine->Seek(ms);
     }
 }
 
@@ -179,41 +226,50 @@ PlayerMode PlatformMediaPlayer::Mode() const {
     if (queuedOpen_) {
         return queuedMode_;
     }
-    return engine_ ? engine_->Mode() : PlayerMode::NotReady;
+    const BackendPlayer* engine = Current();
+    return engine != nullptr ? engine->Mode() : PlayerMode::NotReady;
 }
 
 std::int64_t PlatformMediaPlayer::Position() const {
     if (queuedOpen_) {
         return queuedPosition_;
     }
-    return engine_ ? engine_->Position() : 0;
+    const BackendPlayer* engine = Current();
+    return engine != nullptr ? engine->Position() : 0;
 }
 
 std::int64_t PlatformMediaPlayer::Length() const {
-    return engine_ ? engine_->Length() : 0;
+    const BackendPlayer* engine = queuedOpen_ ? nullptr : Current();
+    return engine != nullptr ? engine->Length() : 0;
 }
 
 void PlatformMediaPlayer::SetDisplay(VideoSurface* surface) {
     surface_ = surface;
-    if (engine_) {
-        engine_->SetDisplay(surface);
+    for (Engine& engine : engines_) {
+        if (engine.player) {
+            engine.player->SetDisplay(surface);
+        }
     }
 }
 
 void PlatformMediaPlayer::SetNotifyHandler(NotifyHandler handler) {
     handler_ = handler;
     poster_->SetHandler(handler);
-    if (engine_) {
-        engine_->SetNotifyHandler(std::move(handler));
+    for (Engine& engine : engines_) {
+        if (engine.player) {
+            engine.player->SetNotifyHandler(handler);
+        }
     }
 }
 
 SurfaceSize PlatformMediaPlayer::PictureSize() const {
-    return engine_ ? engine_->PictureSize() : SurfaceSize{};
+    const BackendPlayer* engine = queuedOpen_ ? nullptr : Current();
+    return engine != nullptr ? engine->PictureSize() : SurfaceSize{};
 }
 
 std::optional<std::chrono::steady_clock::time_point> PlatformMediaPlayer::FirstSoundTime() const {
-    return engine_ ? engine_->FirstSoundTime() : std::nullopt;
+    const BackendPlayer* engine = queuedOpen_ ? nullptr : Current();
+    return engine != nullptr ? engine->FirstSoundTime() : std::nullopt;
 }
 
 } // namespace lumora

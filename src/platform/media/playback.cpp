@@ -5,6 +5,7 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <chrono>
 
 #include "audio_output.h"
 #include "audio_stream.h"
@@ -19,21 +20,20 @@ constexpr std::size_t kMinFramesAhead = 4;
 constexpr std::size_t kMaxFramesAhead = 64;
 constexpr std::int64_t kFrameSlackMs = 50;
 constexpr auto kIdleWait = std::chrono::milliseconds(4);
-
-std::int64_t NowNanos() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+// A file without sound does not feed the stream; the clock then runs on the
+// wall clock.
+Playback::Target WithoutSilentStream(Playback::Target target) {
+    if (!target.decoder->HasAudio()) {
+        target.stream = nullptr;
+    }
+    return target;
 }
 
 } // namespace
 
 Playback::Playback(Target target, std::int64_t start_ms, std::int64_t length_ms)
-    : target_(std::move(target)), startMs_(start_ms), lengthMs_(length_ms),
-      started_(WallClock::now()), converter_(target_.out_rate) {
-    if (!target_.decoder->HasAudio()) {
-        target_.stream = nullptr;
-    }
+    : target_(WithoutSilentStream(std::move(target))), startMs_(start_ms), lengthMs_(length_ms),
+      clock_(target_.stream, target_.out_rate, start_ms), converter_(target_.out_rate) {
     target_.decoder->SetDecodeVideo(static_cast<bool>(target_.present));
     thread_ = std::thread([this] { Run(); });
 }
@@ -58,27 +58,6 @@ void Playback::WaitForEnd() {
     }
 }
 
-std::int64_t Playback::Clock() const {
-    if (soundDone_.load(std::memory_order_acquire)) {
-        const std::int64_t since = (NowNanos() - soundDoneWallNs_.load()) / 1'000'000;
-        return soundDoneMs_.load() + since;
-    }
-    if (target_.stream != nullptr) {
-        // The output takes sound a period at a time and plays it during the
-        // next period; the clock moves through that period smoothly, so film
-        // frames do not bunch up at each hand-out.
-        const AudioStream& stream = *target_.stream;
-        const std::int64_t last = stream.LastMixFrames();
-        const std::int64_t before_last = stream.PlayedFrames() - last;
-        const std::int64_t into_last = std::clamp<std::int64_t>(
-            (NowNanos() - stream.LastMixNanos()) * target_.out_rate / 1'000'000'000, 0, last);
-        return startMs_ + (before_last + into_last) * kMsPerSecond / target_.out_rate;
-    }
-    const auto since =
-        std::chrono::duration_cast<std::chrono::milliseconds>(WallClock::now() - started_);
-    return startMs_ + since.count();
-}
-
 void Playback::Run() {
     std::string error;
     for (;;) {
@@ -89,7 +68,7 @@ void Playback::Run() {
             case MediaDecoder::Step::End:
                 endOfFile_ = true;
                 if (target_.stream != nullptr) {
-                    converter_.Flush(pending_);
+                    converter_.Flush(pending_.Samples());
                 }
                 break;
             case MediaDecoder::Step::Error:
@@ -112,10 +91,6 @@ void Playback::Run() {
     }
 }
 
-std::size_t Playback::PendingFrames() const {
-    return (pending_.size() - pendingRead_) / AudioOutput::kChannels;
-}
-
 bool Playback::WantsData() const {
     if (frames_.size() >= kMaxFramesAhead) {
         return false;
@@ -126,20 +101,18 @@ bool Playback::WantsData() const {
         return !pictures || frames_.size() < kMinFramesAhead;
     }
     const auto ahead =
-        static_cast<std::int64_t>(target_.stream->BufferedFrames() + PendingFrames());
+        static_cast<std::int64_t>(target_.stream->BufferedFrames() + pending_.Frames());
     const bool sound_low = ahead * kMsPerSecond < kSoundAheadMs * target_.out_rate;
     const bool pictures_low = pictures && frames_.size() < kMinFramesAhead;
     return sound_low || pictures_low;
 }
 
 bool Playback::Done() {
-    if (target_.stream != nullptr && !soundDone_.load()) {
-        if (PendingFrames() > 0 || target_.stream->BufferedFrames() > 0) {
+    if (target_.stream != nullptr && !clock_.SoundDone()) {
+        if (pending_.Frames() > 0 || target_.stream->BufferedFrames() > 0) {
             return false;
         }
-        soundDoneMs_ = Clock();
-        soundDoneWallNs_ = NowNanos();
-        soundDone_.store(true, std::memory_order_release);
+        clock_.MarkSoundDone();
     }
     if (!frames_.empty()) {
         return false;
@@ -149,14 +122,8 @@ bool Playback::Done() {
 }
 
 void Playback::FeedStream() {
-    if (target_.stream == nullptr || PendingFrames() == 0) {
-        return;
-    }
-    const float* from = pending_.data() + pendingRead_;
-    pendingRead_ += target_.stream->Write(from, PendingFrames()) * AudioOutput::kChannels;
-    if (pendingRead_ == pending_.size()) {
-        pending_.clear();
-        pendingRead_ = 0;
+    if (target_.stream != nullptr) {
+        pending_.FeedInto(*target_.stream);
     }
 }
 
@@ -179,17 +146,18 @@ void Playback::OnAudioFrame(const AVFrame& frame, std::int64_t pts_ms) {
     if (target_.stream == nullptr) {
         return;
     }
-    const std::size_t before = pending_.size();
-    if (!converter_.Convert(frame, pending_) || pts_ms >= startMs_) {
+    std::vector<float>& samples = pending_.Samples();
+    const std::size_t before = samples.size();
+    if (!converter_.Convert(frame, samples) || pts_ms >= startMs_) {
         return;
     }
     // Sound before the start position (after a seek) is cut off.
     const auto skip =
         static_cast<std::size_t>((startMs_ - pts_ms) * target_.out_rate / kMsPerSecond) *
         AudioOutput::kChannels;
-    const std::size_t added = pending_.size() - before;
-    pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(before),
-                   pending_.begin() + static_cast<std::ptrdiff_t>(before + std::min(skip, added)));
+    const std::size_t added = samples.size() - before;
+    samples.erase(samples.begin() + static_cast<std::ptrdiff_t>(before),
+                  samples.begin() + static_cast<std::ptrdiff_t>(before + std::min(skip, added)));
 }
 
 void Playback::OnVideoFrame(const AVFrame& frame, std::int64_t pts_ms) {

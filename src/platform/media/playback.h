@@ -2,8 +2,6 @@
 // One play of an open file, on a thread of its own: decodes ahead, feeds the
 // sound to the output stream, shows each film frame when the sound clock
 // reaches it, and reports when the play has reached its end by itself.
-#include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -15,12 +13,15 @@
 #include "audio_converter.h"
 #include "media_decoder.h"
 #include "media_player.h"
+#include "pending_sound.h"
+#include "play_clock.h"
+#include "stream_player.h"
 
 namespace lumora {
 
 class AudioStream;
 
-class Playback final : public FrameSink {
+class Playback final : public FrameSink, public PlayerPlayback {
   public:
     struct Target {
         MediaDecoder* decoder = nullptr;
@@ -43,41 +44,33 @@ class Playback final : public FrameSink {
 
     // Milliseconds from the start of the file that have been handed to the
     // output (any thread).
-    std::int64_t Clock() const;
+    std::int64_t Clock() const override { return clock_.Now(); }
     // Blocks until the play has ended by itself.
-    void WaitForEnd();
+    void WaitForEnd() override;
 
     void OnAudioFrame(const AVFrame& frame, std::int64_t pts_ms) override;
     void OnVideoFrame(const AVFrame& frame, std::int64_t pts_ms) override;
 
   private:
-    using WallClock = std::chrono::steady_clock;
-
     void Run();
     bool WantsData() const;
     bool Done();
     void FeedStream();
     void PresentDue();
     void Finish(NotifyValue value);
-    std::size_t PendingFrames() const;
 
     Target target_;
     const std::int64_t startMs_;
     const std::int64_t lengthMs_;
-    const WallClock::time_point started_;
+    PlayClock clock_;
     AudioConverter converter_;
-    std::vector<float> pending_; // converted sound not yet in the stream
-    std::size_t pendingRead_ = 0;
+    PendingSound pending_;
     struct TimedFrame {
         AVFrame* frame;
         std::int64_t ms;
     };
     std::deque<TimedFrame> frames_;
     bool endOfFile_ = false;
-    // Once the sound has all been played, the clock goes on from there.
-    std::atomic<bool> soundDone_{false};
-    std::atomic<std::int64_t> soundDoneMs_{0};
-    std::atomic<std::int64_t> soundDoneWallNs_{0};
 
     std::mutex mutex_;
     std::condition_variable wake_;

@@ -15,7 +15,7 @@ SdlRecorder::~SdlRecorder() = default;
 RecorderDevice* SdlRecorder::Device() {
     if (!deviceTried_) {
         deviceTried_ = true;
-        if (MediaBackend* backend = WaitForMediaBackend()) {
+        if (SoundBackend* backend = WaitForSoundBackend()) {
             device_ = backend->CreateRecorder();
         }
     }
@@ -43,7 +43,7 @@ int SdlRecorder::Close() {
 }
 
 std::string SdlRecorder::ErrorText(int code) const {
-    return device_ ? device_->ErrorText(code) : MediaBackendError();
+    return device_ ? device_->ErrorText(code) : MediaModuleError(MediaModule::Sound);
 }
 
 } // namespace lumora

@@ -1,7 +1,7 @@
 #pragma once
 // Voice recording from the default input, saved as a 16-bit mono PCM WAV
-// file. It stands for the media backend's recorder (SDL2 capture), created on
-// first use; without a backend every step fails with the reason.
+// file. It stands for the sound module's recorder (SDL2 capture), created on
+// first use; without the module every step fails with the reason.
 #include <memory>
 #include <string>
 

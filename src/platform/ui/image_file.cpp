@@ -2,19 +2,50 @@
 
 #include "platform/text_file.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace lumora {
+namespace {
+
+// The formats Qt decodes without a plugin.
+bool BuiltIn(const QString& suffix) {
+    static const QStringList kBuiltIn = {"bmp", "png", "ppm", "pgm", "pbm", "xbm", "xpm"};
+    return kBuiltIn.contains(suffix);
+}
+
+} // namespace
+
+QImage ReadImage(const std::string& path, QString* error) {
+    const QString name = QString::fromStdString(path);
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (BuiltIn(suffix)) {
+        // Only a named format with detection off keeps the reader from
+        // loading every plugin to ask it about the file.
+        QImageReader reader(name, suffix.toLatin1());
+        reader.setAutoDetectImageFormat(false);
+        QImage image = reader.read();
+        if (!image.isNull()) {
+            return image;
+        }
+    }
+    QImageReader reader(name);
+    QImage image = reader.read();
+    if (image.isNull() && error != nullptr) {
+        *error = reader.errorString();
+    }
+    return image;
+}
 
 LoadedImage LoadImageFile(const std::string& path) {
     if (!FileExists(path)) {
         return {QImage(), "Cannot open file \"" + path + "\"."};
     }
-    QImageReader reader(QString::fromStdString(path));
-    QImage image = reader.read();
+    QString error;
+    QImage image = ReadImage(path, &error);
     if (image.isNull()) {
-        return {QImage(), "Picture \"" + path + "\" is not a valid image: " +
-                              reader.errorString().toStdString() + "."};
+        return {QImage(),
+                "Picture \"" + path + "\" is not a valid image: " + error.toStdString() + "."};
     }
     return {image, {}};
 }

@@ -13,6 +13,12 @@ struct LoadedImage {
     std::string error; // the loader's message naming the file, when it failed
 };
 
+// Decodes a picture file; a null image when it does not decode. A file whose
+// name ends in a format Qt decodes itself (.bmp, .png …) is read without
+// asking the image plugins, which would each be loaded to look at it; only
+// when that fails are the plugins tried.
+QImage ReadImage(const std::string& path, QString* error = nullptr);
+
 // Reads a picture file. A missing file and a file that does not decode give
 // different messages, both with the path.
 LoadedImage LoadImageFile(const std::string& path);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <time.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <regex>
 #include <string>
@@ -58,6 +60,36 @@ TEST(PlayToolTest, WithoutASoundDeviceFallsBackOnceAndStillPlays) {
     const std::size_t first = run.err.find(line);
     EXPECT_NE(first, std::string::npos) << run.err;
     EXPECT_EQ(run.err.find(line, first + 1), std::string::npos) << run.err;
+}
+
+std::int64_t MonotonicNanos() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+// Start-up benchmarks read this line; its form is fixed.
+TEST(PlayToolTest, TracesTheFirstSoundOnceWhenAsked) {
+    lumora::test::TempFolder dir;
+    lumora::test::WriteTone(dir / "a.wav", 200);
+    lumora::test::WriteTone(dir / "b.wav", 200);
+    const std::string files = "'" + (dir / "a.wav") + "' '" + (dir / "b.wav") + "'";
+    const std::int64_t before = MonotonicNanos();
+    const ToolRun traced = PlayTool(dir, "SDL_AUDIODRIVER=dummy LUMORA_TRACE_SOUND=1", files);
+    const std::int64_t after = MonotonicNanos();
+    std::smatch found;
+    ASSERT_TRUE(
+        std::regex_search(traced.err, found, std::regex("(^|\n)lumora: first sound at ([0-9]+)\n")))
+        << traced.err;
+    const std::int64_t at = std::stoll(found[2]);
+    EXPECT_GT(at, before);
+    EXPECT_LT(at, after);
+    EXPECT_EQ(traced.err.find("first sound", found.position(0) + found.length(0)),
+              std::string::npos)
+        << "one line per process: " << traced.err;
+
+    const ToolRun quiet = PlayTool(dir, "SDL_AUDIODRIVER=dummy LUMORA_TRACE_SOUND=", files);
+    EXPECT_EQ(quiet.err.find("first sound"), std::string::npos) << quiet.err;
 }
 
 } // namespace

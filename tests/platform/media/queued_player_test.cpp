@@ -12,8 +12,8 @@ namespace {
 
 constexpr int kPatience = 5000;
 
-// The program's players do not wait for the media backend: what they are
-// asked before it has loaded is kept and played once it has. The backend
+// The program's players do not wait for the sound module: what they are
+// asked before it has loaded is kept and played once it has. The module
 // loads once per process, so these run only where no earlier test loaded it
 // (ctest runs every test in a process of its own). Each starts with the load
 // held.
@@ -21,8 +21,8 @@ class QueuedPlayerTest : public ::testing::Test {
   protected:
     void SetUp() override {
         test::EnsureApplication();
-        if (MediaBackendLoadEnded()) {
-            GTEST_SKIP() << "the media backend was loaded by an earlier test of this process";
+        if (MediaModuleLoadEnded(MediaModule::Sound)) {
+            GTEST_SKIP() << "the sound module was loaded by an earlier test of this process";
         }
         HoldMediaBackendLoad(true);
     }
@@ -64,7 +64,7 @@ TEST_F(QueuedPlayerTest, CallsMadeBeforeTheBackendLoadsAreKeptAndEveryPlayReport
 
     // Held: the calls stay queued however long the event loop runs.
     ProcessEventsFor(150);
-    EXPECT_FALSE(MediaBackendLoadEnded());
+    EXPECT_FALSE(MediaModuleLoadEnded(MediaModule::Sound));
     EXPECT_EQ(player.Mode(), PlayerMode::Playing);
     EXPECT_EQ(log.Values().size(), 2u);
 
@@ -100,7 +100,8 @@ TEST_F(QueuedPlayerTest, AQueuedPlayStoppedOrClosedBeforeTheLoadIsNotPlayedLater
     EXPECT_EQ(closed.Mode(), PlayerMode::NotReady);
 
     HoldMediaBackendLoad(false);
-    ASSERT_TRUE(ProcessEventsUntil([] { return MediaBackendLoadEnded(); }, kPatience));
+    ASSERT_TRUE(
+        ProcessEventsUntil([] { return MediaModuleLoadEnded(MediaModule::Sound); }, kPatience));
     ProcessEventsFor(700);
     EXPECT_EQ(stopped.Mode(), PlayerMode::Stopped);
     EXPECT_EQ(stopped.Position(), 0);
