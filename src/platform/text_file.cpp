@@ -22,6 +22,16 @@ std::string SystemError(int err, const std::string& path) {
     return std::string(std::strerror(err)) + ": " + path;
 }
 
+// What the learner is told when a save fails: which file, the system's
+// reason, and that the contents saved before are still there.
+std::string SaveFailure(int err, const std::string& path, bool hadOld) {
+    std::string text = "Nie można zapisać pliku \"" + path + "\": " + std::strerror(err) + ".";
+    if (hadOld) {
+        text += " Poprzednia zawartość pliku została zachowana.";
+    }
+    return text;
+}
+
 void Fail(ReadFailure* failure, bool missing, std::string reason) {
     if (failure != nullptr) {
         failure->missing = missing;
@@ -172,9 +182,10 @@ std::optional<std::string> WriteFileAtomic(const std::string& path, std::string_
     // its unique name keeps two writers of the same file apart.
     std::string temp = path + kTemporaryMark + std::string(kTemporaryRandom, 'X');
     const mode_t mode = NewFileMode(path);
+    const bool hadOld = FileExists(path);
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        return SystemError(errno, path);
+        return SaveFailure(errno, path, hadOld);
     }
     const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
@@ -182,12 +193,12 @@ std::optional<std::string> WriteFileAtomic(const std::string& path, std::string_
     const int closeError = errno;
     if (!written || !closed) {
         ::unlink(temp.c_str());
-        return SystemError(!written ? writeError : closeError, path);
+        return SaveFailure(!written ? writeError : closeError, path, hadOld);
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
-        return SystemError(err, path);
+        return SaveFailure(err, path, hadOld);
     }
     SyncFolder(ParentFolder(path));
     return std::nullopt;

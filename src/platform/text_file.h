@@ -32,8 +32,9 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 // Writes the bytes to a temporary file of a unique name in the same folder,
 // syncs it, renames it over path and syncs the folder, so a crash or a full
-// disk leaves either the old or the new file whole. On failure returns the
-// system's error text and leaves the old file alone.
+// disk leaves either the old or the new file whole. On failure leaves the old
+// file alone and returns a message for the learner that names the file and
+// gives the system's reason.
 std::optional<std::string> WriteFileAtomic(const std::string& path, std::string_view bytes);
 
 // Removes the temporary files that WriteFileAtomic leaves behind for path

@@ -3,6 +3,7 @@
 #include "course/course_data.h"
 #include "media_holder.h"
 #include "platform/message_box.h"
+#include "platform/text_file.h"
 
 namespace lumora {
 namespace {
@@ -55,7 +56,11 @@ void Recording::StopRecording() {
     if (recordingActive_) {
         // The main player may hold the previous recording open.
         main_.Close();
-        CheckMciResult(device_.Save(Course().UserPath("tmp1.Wav")), "Save");
+        // A save killed part-way leaves its temporary beside the recording;
+        // nothing else removes it, so each save clears those of the last.
+        const std::string path = Course().UserPath("tmp1.Wav");
+        RemoveStaleTemporaries(path);
+        CheckMciResult(device_.Save(path), "Save");
         CheckMciResult(device_.Close(), "Close");
     }
     recordingActive_ = false;

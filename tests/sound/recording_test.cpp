@@ -6,6 +6,7 @@
 #include "course/course_data.h"
 #include "fake_media_player.h"
 #include "platform/message_box.h"
+#include "platform/text_file.h"
 #include "sound/recording.h"
 #include "temp_folder.h"
 
@@ -68,9 +69,12 @@ TEST_F(RecordingTest, PressAndReleaseSavesToTheUserFolder) {
 
 TEST_F(RecordingTest, SavesOverTheExistingRecordingWhateverItsLetterCase) {
     dir_.WriteBytes("TMP1.WAV", "old");
+    dir_.WriteBytes("TMP1.WAV.tmp.a1B2c3", "left by a save that was killed");
     recording_.StartRecording();
     recording_.StopRecording();
     EXPECT_EQ(device_.saved_to, dir_ / "TMP1.WAV");
+    EXPECT_FALSE(PathExists(dir_ / "TMP1.WAV.tmp.a1B2c3"));
+    EXPECT_EQ(dir_.ReadBytes("TMP1.WAV"), "old");
 }
 
 TEST_F(RecordingTest, ReleaseWithoutARecordingDoesNothing) {
