@@ -62,7 +62,8 @@ ScreenRoster::~ScreenRoster() {
     SetQuestionScreen(nullptr);
 }
 
-std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {
+std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup,
+                                            std::unique_ptr<TPodkladForm> backdrop) {
     auto r = std::make_unique<ScreenRoster>();
     Create(*r, r->Form1, "TForm1", startup);
     r->Context = std::make_unique<LessonContext>(ProgramLessonContext());
@@ -80,7 +81,13 @@ std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {
     Create(*r, r->TopFiveForm, "TTopFiveForm", r->Users);
     CreateExerciseScreens(*r, 14);
     Create(*r, r->InformacjaForm, "TInformacjaForm");
-    Create(*r, r->PodkladForm, "TPodkladForm");
+    if (backdrop != nullptr) {
+        r->PodkladForm = std::move(backdrop);
+        r->PodkladForm->setObjectName("TPodkladForm");
+        r->CreationOrder.push_back("TPodkladForm");
+    } else {
+        Create(*r, r->PodkladForm, "TPodkladForm");
+    }
     for (int place : {17, 18, 19, 20}) {
         CreateExerciseScreens(*r, place);
     }

@@ -51,7 +51,9 @@ struct ScreenRoster {
 };
 
 // Creates every screen in roster order; the main menu's creation loads the
-// course with the given folders.
-std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup);
+// course with the given folders. A backdrop made (and shown) beforehand takes
+// the backdrop's place instead of a new one.
+std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup,
+                                            std::unique_ptr<TPodkladForm> backdrop = nullptr);
 
 } // namespace lumora
