@@ -92,7 +92,6 @@ int RunProgram(int argc, char** argv) {
     if (lock.Result() == SingleInstanceLock::State::OtherCopy) {
         return 0;
     }
-    StartFontWarmUp();
     QApplication app(argc, argv);
     SetUpUserInterface();
     if (lock.Result() == SingleInstanceLock::State::Unavailable) {
@@ -106,6 +105,9 @@ int RunProgram(int argc, char** argv) {
     }
     auto backdrop = std::make_unique<TPodkladForm>();
     backdrop->ShowBehind();
+    // The fonts the login needs warm up beside the course loading; started
+    // earlier, the warm-up would hold up the backdrop on a busy machine.
+    StartFontWarmUp();
     backdrop->WaitUntilPainted();
     StartupOptions startup;
     startup.dataRoot = ChooseDataRoot(args.dataRoot);
