@@ -401,12 +401,12 @@ def row(name, value, unit, floor_value=None, floor_name='', target=''):
     v = fmt(value) if value is not None else 'no data'
     f = fmt(floor_value) if floor_value is not None else ''
     ratio = 'x%.2f' % (value / floor_value) if value is not None and floor_value else ''
-    print('%-34s %12s   %-10s %-22s %6s   %s' % (name, v, f, floor_name, ratio, target))
+    print('%-44s %10s   %-10s %-14s %6s   %s' % (name, v, f, floor_name, ratio, target))
 
 
 print('command: %s' % ' '.join([os.path.basename(sys.argv[0])] + sys.argv[1:]))
 print('program: %s; medians of %d rounds (%d warm-up)' % (lumora, args.rounds, args.warmup))
-print('%-34s %12s   %-33s %6s   %s' % ('figure', 'lumora', 'floor', 'ratio', 'target'))
+print('%-44s %10s   %-25s %6s   %s' % ('figure', 'lumora', 'floor', 'ratio', 'target'))
 row('backdrop (first window)', med('backdrop'), 'ms', med('empty'), 'empty window', '<= x1.10')
 row('login window', med('login'), 'ms', med('empty'), 'empty window', '<= x1.30')
 if res.get('sound'):

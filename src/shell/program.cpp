@@ -119,6 +119,7 @@ int RunProgram(int argc, char** argv) {
     }
     screens->Form1->PicturesReady = false;
     screens->Form1->Show();
+    MakeLessonControlsWhenIdle(*screens);
     return app.exec();
 }
 

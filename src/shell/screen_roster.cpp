@@ -7,6 +7,10 @@
 #include "sound/media_holder.h"
 #include "users/points_table.h"
 
+#include <QTimer>
+
+#include <algorithm>
+
 namespace lumora {
 namespace {
 
@@ -56,6 +60,23 @@ void Wire(ScreenRoster& r) {
 }
 
 } // namespace
+
+void MakeLessonControlsWhenIdle(ScreenRoster& roster) {
+    // A zero timer fires only when no other event waits, and stops with the
+    // main menu it belongs to.
+    auto* idle = new QTimer(roster.Form1.get());
+    QObject::connect(idle, &QTimer::timeout, [&screens = roster.ExerciseScreens, idle] {
+        const auto next = std::find_if(screens.begin(), screens.end(),
+                                       [](const auto& screen) { return !screen->ControlsMade(); });
+        if (next == screens.end()) {
+            idle->deleteLater();
+            idle->stop();
+            return;
+        }
+        (*next)->MakeControls();
+    });
+    idle->start(0);
+}
 
 ScreenRoster::~ScreenRoster() {
     SetMessageScreen(nullptr);

@@ -13,6 +13,7 @@
 #include "sound/sound_service.h"
 #include "users/points_table.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QScrollBar>
 
@@ -157,6 +158,24 @@ TEST_F(ProgramScreens, ScreensAreFilledAndTheirButtonsDecodedWhenFirstNeeded) {
     for (const auto& screen : screens->ExerciseScreens) {
         EXPECT_EQ(screen->ControlsMade(), screen.get() == &choice)
             << screen->objectName().toStdString();
+    }
+}
+
+// Once the main menu is up, the lesson screens still empty are filled while
+// the program waits for the learner, one at a time.
+TEST_F(ProgramScreens, LessonScreensAreFilledWhenTheProgramIsIdle) {
+    Start();
+    MakeLessonControlsWhenIdle(*screens);
+    EXPECT_FALSE(screens->ExerciseScreens.front()->ControlsMade());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::count_if(screens->ExerciseScreens.begin(), screens->ExerciseScreens.end(),
+                            [](const auto& screen) { return screen->ControlsMade(); }),
+              1);
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+    }
+    for (const auto& screen : screens->ExerciseScreens) {
+        EXPECT_TRUE(screen->ControlsMade()) << screen->objectName().toStdString();
     }
 }
 
