@@ -378,7 +378,10 @@ try:
     for r in range(args.warmup + args.rounds):
         round_res = collections.defaultdict(list)
         for name, run in plan:
-            run(round_res)
+            try:
+                run(round_res)
+            except OSError as e:   # a program that cannot start counts as no figure
+                print('%s: %s' % (name, e), file=sys.stderr)
         if r >= args.warmup:
             for k, v in round_res.items():
                 res[k].extend(v)
