@@ -1,6 +1,6 @@
 // An empty 800 x 600 frameless window: the yardstick for how quickly a Qt
 // window can appear on this machine, which start-up of the program is
-// compared with (startup_time.sh).
+// compared with (startup_figures.py).
 #include <QApplication>
 #include <QWidget>
 

@@ -29,7 +29,7 @@ QImage KeyImage(int width, int height, QPainter& painter) {
 
 QImage InlineButtonIcon(const TMyImageList& list, int index, const QImage& fallback) {
     const TMyBitmap* strip = list.Entry(index);
-    if (strip == nullptr) {
+    if (strip == nullptr || strip->Bitmap.isNull()) {
         return fallback;
     }
     const QImage button = strip->Bitmap.copy(0, 0, strip->FrameWidth, strip->Bitmap.height());

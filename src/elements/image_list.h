@@ -2,6 +2,9 @@
 // Picture strips for the image buttons: each entry is a bitmap cut into
 // frames of equal width (frame 0 normal, frame 1 highlighted) with a default
 // position, drawn with its transparent colour (the lower-left pixel) left out.
+// Adding a strip reads only the file's header (its size); the pixels are
+// decoded the first time the strip is drawn or asked for, so a program with
+// many strips decodes only those of the screens it shows.
 #include "platform/ui/canvas.h"
 
 #include <QImage>
@@ -30,7 +33,9 @@ class TMyImageList {
     // Size reported for an index beyond the list.
     static constexpr int kMissingSize = 33;
 
-    // Loads the file as a new entry of `frames` frames and returns its index.
+    // Adds the file as a new entry of `frames` frames and returns its index.
+    // A file that cannot be read or whose width `frames` does not divide is
+    // refused at once.
     int AddStrip(const std::string& file, int frames, int top, int left);
 
     // Draws frame `frame` of entry `index` into the canvas's clipping
@@ -42,13 +47,25 @@ class TMyImageList {
     int FrameHeight(int index) const;
     int DefaultLeft(int index) const;
     int DefaultTop(int index) const;
-    // The entry, or nullptr beyond the list.
+    // The entry, decoded if it was not yet, or nullptr beyond the list. A
+    // file that stopped decoding after it was added gives an empty bitmap.
     const TMyBitmap* Entry(int index) const;
+    // Whether the entry's pixels have been decoded (false beyond the list).
+    bool Decoded(int index) const;
 
   private:
-    int Measure(int index, int (*measure)(const TMyBitmap&)) const;
+    struct Strip {
+        std::string file;
+        int height = 0;
+        // Filled on first use; the size fields are known from the start.
+        mutable TMyBitmap bitmap;
+        mutable bool decoded = false;
+    };
 
-    std::vector<TMyBitmap> entries_;
+    const Strip* At(int index) const;
+    int Measure(int index, int (*measure)(const Strip&)) const;
+
+    std::vector<Strip> entries_;
 };
 
 } // namespace lumora

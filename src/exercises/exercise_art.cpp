@@ -95,7 +95,7 @@ QImage CrossedMarkArt() {
 
 QImage ScrollArrowPicture(bool up) {
     const TMyBitmap* strip = MyImageList1().Entry(up ? kArrowUpStrip : kArrowDownStrip);
-    if (strip == nullptr) {
+    if (strip == nullptr || strip->Bitmap.isNull()) {
         return ScrollArrowArt(up);
     }
     return strip->Bitmap.copy(0, 0, strip->FrameWidth, strip->Bitmap.height());

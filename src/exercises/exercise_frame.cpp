@@ -25,8 +25,11 @@ ExerciseFrame::ExerciseFrame(LessonContext& context, const FrameOptions& options
       btn_play(Transport.btn_play), btn_stop(Transport.btn_stop), btn_pause(Transport.btn_pause),
       shape1(Transport.shape1), shape2(Transport.shape2), Timer1(Transport.Timer1),
       Film(*this, context.sound, options.film), Panel2(Film.Panel2), img_video(Film.img_video),
-      options_(options) {
-    const CourseData& course = context.course;
+      options_(options) {}
+
+void ExerciseFrame::CreateControls() {
+    LessonScreen::CreateControls();
+    const CourseData& course = CurrentCourse();
     lbl_jeszcze_raz = MakeButton(options_.againLeft, kButtonTop, 1, course.GetHint(38));
     lbl_jeszcze_raz->OnClick = [this] { lbl_jeszcze_razClick(); };
     lbl_jeszcze_raz->hide();

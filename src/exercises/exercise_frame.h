@@ -58,6 +58,7 @@ class ExerciseFrame : public LessonScreen {
     void btn_dnClick();
 
   protected:
+    void CreateControls() override;
     // Parses the screen's content from the record. On a fault returns its
     // text and leaves the screen unchanged.
     virtual std::optional<std::string> ReadContent(const StRecord& record) = 0;

@@ -12,6 +12,9 @@ LessonScreen::LessonScreen(LessonContext& context, const LessonScreenOptions& op
     : Form(800, 600), context_(context), options_(options) {
     SetKeyPreview(true);
     SwallowAltF4();
+}
+
+void LessonScreen::CreateControls() {
     img_tlo = new Picture(this);
     img_tlo->SetBounds(0, 0, 800, 600);
     img_tlo->SetStretch(true);
@@ -22,6 +25,12 @@ LessonScreen::LessonScreen(LessonContext& context, const LessonScreenOptions& op
     btn_polecenie->OnClick = [this] { btn_polecenieClick(); };
     btn_exit = MakeButton(options_.exitLeft, kButtonTop, 2, course.GetHint(40));
     btn_exit->OnClick = [this] { btn_exitClick(); };
+    // What a screen made in its constructor (the frame's transport bar and
+    // film) lies above these, the background lowest of all.
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{btn_exit, btn_polecenie, btn_help, img_tlo}) {
+        control->lower();
+    }
 }
 
 TTransparentButton* LessonScreen::MakeButton(int left, int top, int picture,
@@ -34,7 +43,15 @@ TTransparentButton* LessonScreen::MakeButton(int left, int top, int picture,
     return button;
 }
 
+void LessonScreen::MakeControls() {
+    if (!controlsMade_) {
+        controlsMade_ = true;
+        CreateControls();
+    }
+}
+
 bool LessonScreen::Load() {
+    MakeControls();
     if (const std::optional<std::string> fault = ReadLesson()) {
         ShowMessage(*fault);
         return false;

@@ -45,17 +45,25 @@ class LessonScreen : public Form {
     // naming it, and the screen stays as it was), prepares the screen and
     // shows it. False when refused.
     bool Load();
+    // Makes the screen's controls, once. A screen is made at start-up with
+    // no controls; Load makes them first, so a screen that is never opened
+    // costs only its window object.
+    void MakeControls();
+    bool ControlsMade() const { return controlsMade_; }
 
-    Picture* img_tlo;
-    TTransparentButton* btn_help;
-    TTransparentButton* btn_polecenie;
-    TTransparentButton* btn_exit;
+    // Made by MakeControls.
+    Picture* img_tlo = nullptr;
+    TTransparentButton* btn_help = nullptr;
+    TTransparentButton* btn_polecenie = nullptr;
+    TTransparentButton* btn_exit = nullptr;
 
     void btn_helpClick();
     void btn_polecenieClick();
     void btn_exitClick();
 
   protected:
+    // Makes the controls; a screen's override calls its base's first.
+    virtual void CreateControls();
     // Reads the current lesson's content; on a fault returns the message to
     // show and leaves the screen unchanged.
     virtual std::optional<std::string> ReadLesson() = 0;
@@ -87,6 +95,7 @@ class LessonScreen : public Form {
   private:
     LessonContext& context_;
     LessonScreenOptions options_;
+    bool controlsMade_ = false;
 };
 
 } // namespace lumora

@@ -2,9 +2,13 @@
 
 #include "platform/ui/form.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace lumora {
 
@@ -37,6 +41,21 @@ void TPodkladForm::ShowBehind() {
         connect(on, &QScreen::geometryChanged, this, &TPodkladForm::CoverScreen,
                 Qt::UniqueConnection);
     }
+}
+
+void TPodkladForm::WaitUntilPainted(int maxMs) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    // The timer wakes the wait below when no event comes in time.
+    QTimer deadline;
+    deadline.start(maxMs);
+    while (isVisible() && (windowHandle() == nullptr || !windowHandle()->isExposed()) &&
+           elapsed.elapsed() < maxMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
+    }
+    // Exposing the window has painted it; what is still queued goes out now.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace lumora

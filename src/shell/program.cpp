@@ -92,26 +92,34 @@ int RunProgram(int argc, char** argv) {
     if (lock.Result() == SingleInstanceLock::State::OtherCopy) {
         return 0;
     }
-    StartFontWarmUp();
     QApplication app(argc, argv);
     SetUpUserInterface();
     if (lock.Result() == SingleInstanceLock::State::Unavailable) {
         ShowMessage(kNoLockMessage);
     }
-    StartupOptions startup;
-    startup.dataRoot = ChooseDataRoot(args.dataRoot);
-    startup.userDataFolder = DefaultUserDataFolder();
-    auto screens = CreateScreens(startup);
+    // The display is checked before any window appears. The backdrop comes
+    // first, so the learner sees the program start while the course loads and
+    // the other screens are made; it then takes its place in the roster.
     if (!DisplayIsUsable()) {
         return 0;
     }
-    screens->PodkladForm->ShowBehind();
+    auto backdrop = std::make_unique<TPodkladForm>();
+    backdrop->ShowBehind();
+    // The fonts the login needs warm up beside the course loading; started
+    // earlier, the warm-up would hold up the backdrop on a busy machine.
+    StartFontWarmUp();
+    backdrop->WaitUntilPainted();
+    StartupOptions startup;
+    startup.dataRoot = ChooseDataRoot(args.dataRoot);
+    startup.userDataFolder = DefaultUserDataFolder();
+    auto screens = CreateScreens(startup, std::move(backdrop));
     screens->Form9->ShowModal();
     if (!screens->Form9->LoggedIn()) {
         return 0;
     }
     screens->Form1->PicturesReady = false;
     screens->Form1->Show();
+    MakeLessonControlsWhenIdle(*screens);
     return app.exec();
 }
 

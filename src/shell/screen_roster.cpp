@@ -7,6 +7,10 @@
 #include "sound/media_holder.h"
 #include "users/points_table.h"
 
+#include <QTimer>
+
+#include <algorithm>
+
 namespace lumora {
 namespace {
 
@@ -57,12 +61,30 @@ void Wire(ScreenRoster& r) {
 
 } // namespace
 
+void MakeLessonControlsWhenIdle(ScreenRoster& roster) {
+    // A zero timer fires only when no other event waits, and stops with the
+    // main menu it belongs to.
+    auto* idle = new QTimer(roster.Form1.get());
+    QObject::connect(idle, &QTimer::timeout, [&screens = roster.ExerciseScreens, idle] {
+        const auto next = std::find_if(screens.begin(), screens.end(),
+                                       [](const auto& screen) { return !screen->ControlsMade(); });
+        if (next == screens.end()) {
+            idle->deleteLater();
+            idle->stop();
+            return;
+        }
+        (*next)->MakeControls();
+    });
+    idle->start(0);
+}
+
 ScreenRoster::~ScreenRoster() {
     SetMessageScreen(nullptr);
     SetQuestionScreen(nullptr);
 }
 
-std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {
+std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup,
+                                            std::unique_ptr<TPodkladForm> backdrop) {
     auto r = std::make_unique<ScreenRoster>();
     Create(*r, r->Form1, "TForm1", startup);
     r->Context = std::make_unique<LessonContext>(ProgramLessonContext());
@@ -80,7 +102,13 @@ std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup) {
     Create(*r, r->TopFiveForm, "TTopFiveForm", r->Users);
     CreateExerciseScreens(*r, 14);
     Create(*r, r->InformacjaForm, "TInformacjaForm");
-    Create(*r, r->PodkladForm, "TPodkladForm");
+    if (backdrop != nullptr) {
+        r->PodkladForm = std::move(backdrop);
+        r->PodkladForm->setObjectName("TPodkladForm");
+        r->CreationOrder.push_back("TPodkladForm");
+    } else {
+        Create(*r, r->PodkladForm, "TPodkladForm");
+    }
     for (int place : {17, 18, 19, 20}) {
         CreateExerciseScreens(*r, place);
     }

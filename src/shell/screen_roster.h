@@ -50,8 +50,15 @@ struct ScreenRoster {
     std::vector<std::string> CreationOrder;
 };
 
+// Makes the controls of the lesson screens not yet opened, one screen each
+// time the event loop is idle, so the first opening of a lesson is as quick
+// as the next. Start-up calls it once the main menu is up.
+void MakeLessonControlsWhenIdle(ScreenRoster& roster);
+
 // Creates every screen in roster order; the main menu's creation loads the
-// course with the given folders.
-std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup);
+// course with the given folders. A backdrop made (and shown) beforehand takes
+// the backdrop's place instead of a new one.
+std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup,
+                                            std::unique_ptr<TPodkladForm> backdrop = nullptr);
 
 } // namespace lumora

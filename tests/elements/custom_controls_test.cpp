@@ -60,6 +60,32 @@ TEST_F(ImageList, FrameWidthIsTheStripWidthByFrames) {
     EXPECT_EQ(list.DefaultLeft(-1), 33);
 }
 
+// A strip is measured from its header when added and decoded once, when it
+// is first drawn.
+TEST_F(ImageList, AStripIsDecodedOnceWhenFirstDrawn) {
+    WriteStrip(dir / "a.bmp", 66, 30);
+    WriteStrip(dir / "b.bmp");
+    list.AddStrip(dir / "a.bmp", 2, 0, 0);
+    list.AddStrip(dir / "b.bmp", 2, 0, 0);
+    EXPECT_EQ(list.FrameWidth(0), 33);
+    EXPECT_EQ(list.FrameHeight(0), 30);
+    EXPECT_FALSE(list.Decoded(0));
+    RecordingCanvas canvas(33, 30);
+    list.Draw(canvas, 0, 0);
+    EXPECT_TRUE(list.Decoded(0));
+    EXPECT_FALSE(list.Decoded(1));
+    // Drawn again from what was decoded, not read again.
+    std::filesystem::remove(dir / "a.bmp");
+    list.Draw(canvas, 0, 1);
+    ASSERT_EQ(canvas.Pictures.size(), 2u);
+    EXPECT_EQ(list.Entry(0)->Bitmap.pixelColor(40, 0), kFrame1);
+    // A strip whose file went before its first use draws nothing.
+    std::filesystem::remove(dir / "b.bmp");
+    list.Draw(canvas, 1, 0);
+    EXPECT_EQ(canvas.Pictures.size(), 2u);
+    EXPECT_EQ(list.FrameWidth(1), 33);
+}
+
 TEST_F(ImageList, UnreadableOrIndivisibleStripsAreRefused) {
     WriteStrip(dir / "odd.bmp", 67);
     EXPECT_THROW(

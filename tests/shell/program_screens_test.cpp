@@ -3,6 +3,7 @@
 // and the best scores.
 #include "course/display_check.h"
 #include "course/exercise_start.h"
+#include "elements/button_strips.h"
 #include "fake_media_player.h"
 #include "platform/blocking_wait.h"
 #include "platform/message_box.h"
@@ -12,6 +13,7 @@
 #include "sound/sound_service.h"
 #include "users/points_table.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QScrollBar>
 
@@ -107,6 +109,74 @@ TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
     EXPECT_EQ(screens->Form1->TopicPictures[2]->toolTip(), QStringLiteral("hint 3"));
     EXPECT_EQ(screens->Form9->B_OK->toolTip(), QStringLiteral("hint 30"));
     EXPECT_EQ(screens->SecondForm->btn_polecenie->toolTip(), QStringLiteral("hint 50"));
+}
+
+// Start-up makes every screen but fills a lesson screen only when it is first
+// opened, and decodes a button strip only when a shown screen draws it.
+TEST_F(ProgramScreens, ScreensAreFilledAndTheirButtonsDecodedWhenFirstNeeded) {
+    builder.Folder().MakeFolder("course/btn");
+    for (const char* file : kButtonStripFiles) {
+        std::string name = file;
+        name.replace(0, 4, "btn/");
+        WritePicture(name, 66, 33);
+    }
+    Start();
+    const TMyImageList& strips = MyImageList1();
+    ASSERT_EQ(strips.Count(), static_cast<int>(kButtonStripFiles.size()));
+    for (int i = 0; i < strips.Count(); ++i) {
+        EXPECT_FALSE(strips.Decoded(i)) << kButtonStripFiles[static_cast<std::size_t>(i)];
+    }
+    ASSERT_EQ(screens->ExerciseScreens.size(), 10u);
+    for (const auto& screen : screens->ExerciseScreens) {
+        EXPECT_FALSE(screen->ControlsMade()) << screen->objectName().toStdString();
+    }
+
+    // The login draws its new-user and end buttons; the lesson buttons wait.
+    test::ShowAndWait(*screens->Form9);
+    screens->Form9->grab();
+    EXPECT_TRUE(strips.Decoded(6));
+    EXPECT_TRUE(strips.Decoded(5));
+    EXPECT_FALSE(strips.Decoded(0));
+    EXPECT_FALSE(strips.Decoded(2));
+
+    // Opening multiple choice fills that screen alone, and only once.
+    const auto found = std::find_if(
+        screens->ExerciseScreens.begin(), screens->ExerciseScreens.end(),
+        [](const auto& screen) { return screen->objectName() == QStringLiteral("TC_MC_Form"); });
+    ASSERT_NE(found, screens->ExerciseScreens.end());
+    LessonScreen& choice = **found;
+    const auto& rows = Course().SteeringTable;
+    const int story = static_cast<int>(
+        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.Code == 35; }) -
+        rows.begin() + 1);
+    MessageRecorder messages;
+    StartExercise(Course(), story);
+    ASSERT_TRUE(choice.ControlsMade());
+    TTransparentButton* exit = choice.btn_exit;
+    StartExercise(Course(), story);
+    EXPECT_EQ(choice.btn_exit, exit);
+    for (const auto& screen : screens->ExerciseScreens) {
+        EXPECT_EQ(screen->ControlsMade(), screen.get() == &choice)
+            << screen->objectName().toStdString();
+    }
+}
+
+// Once the main menu is up, the lesson screens still empty are filled while
+// the program waits for the learner, one at a time.
+TEST_F(ProgramScreens, LessonScreensAreFilledWhenTheProgramIsIdle) {
+    Start();
+    MakeLessonControlsWhenIdle(*screens);
+    EXPECT_FALSE(screens->ExerciseScreens.front()->ControlsMade());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::count_if(screens->ExerciseScreens.begin(), screens->ExerciseScreens.end(),
+                            [](const auto& screen) { return screen->ControlsMade(); }),
+              1);
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+    }
+    for (const auto& screen : screens->ExerciseScreens) {
+        EXPECT_TRUE(screen->ControlsMade()) << screen->objectName().toStdString();
+    }
 }
 
 TEST_F(ProgramScreens, AnEmptyUserListLeavesOnlyNewUserAndEnd) {

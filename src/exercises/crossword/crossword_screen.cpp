@@ -48,7 +48,11 @@ char UpperAZ(char ch) {
 
 } // namespace
 
-TKrzyzowkaForm::TKrzyzowkaForm(LessonContext& context) : LessonScreen(context, CrosswordOptions()) {
+TKrzyzowkaForm::TKrzyzowkaForm(LessonContext& context)
+    : LessonScreen(context, CrosswordOptions()) {}
+
+void TKrzyzowkaForm::CreateControls() {
+    LessonScreen::CreateControls();
     const CourseData& course = CurrentCourse();
     btn_help->move(btn_help->x(), kTopButtons);
     btn_exit->move(btn_exit->x(), kTopButtons);

@@ -35,6 +35,7 @@ class TKrzyzowkaForm : public LessonScreen {
     const std::optional<Crossword>& Game() const { return game_; }
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadLesson() override;
     void PrepareLesson() override;
     ExerciseScore Score() const override;

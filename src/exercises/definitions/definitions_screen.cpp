@@ -53,7 +53,11 @@ std::size_t At(int n) {
 
 } // namespace
 
-TC_DefForm::TC_DefForm(LessonContext& context) : ExerciseFrame(context, DefinitionsFrameOptions()) {
+TC_DefForm::TC_DefForm(LessonContext& context)
+    : ExerciseFrame(context, DefinitionsFrameOptions()) {}
+
+void TC_DefForm::CreateControls() {
+    ExerciseFrame::CreateControls();
     btn_sprawdz = CheckButton;
     DxRamka = new PaintBox(this);
     DxRamka->SetBounds(15, 240, 560, kDefinitionsBoxHeight);

@@ -41,6 +41,7 @@ class TC_DefForm : public ExerciseFrame {
     const DefinitionsBoard* Board() const { return exercise_ ? &exercise_->board : nullptr; }
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadContent(const StRecord& record) override;
     void ResetExercise() override;
     ExerciseScore Score() const override;

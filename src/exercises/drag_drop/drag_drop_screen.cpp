@@ -35,7 +35,10 @@ std::size_t At(int w) {
 
 } // namespace
 
-TC_DDForm::TC_DDForm(LessonContext& context) : ExerciseFrame(context, DragDropFrame()) {
+TC_DDForm::TC_DDForm(LessonContext& context) : ExerciseFrame(context, DragDropFrame()) {}
+
+void TC_DDForm::CreateControls() {
+    ExerciseFrame::CreateControls();
     btn_ok = CheckButton;
     PaintBox2 = new PaintBox(this);
     PaintBox2->SetBounds(0, 0, width(), height());

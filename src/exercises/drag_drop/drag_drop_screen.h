@@ -32,6 +32,7 @@ class TC_DDForm : public ExerciseFrame {
     const DragDropBoard* Board() const { return board_ ? &*board_ : nullptr; }
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadContent(const StRecord& record) override;
     void ResetExercise() override;
     ExerciseScore Score() const override;

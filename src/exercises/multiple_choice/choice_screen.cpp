@@ -24,7 +24,10 @@ Picture* MarkPicture(QWidget* parent, const QImage& image) {
 
 } // namespace
 
-TC_MC_Form::TC_MC_Form(LessonContext& context) : ExerciseFrame(context, ChoiceFrame()) {
+TC_MC_Form::TC_MC_Form(LessonContext& context) : ExerciseFrame(context, ChoiceFrame()) {}
+
+void TC_MC_Form::CreateControls() {
+    ExerciseFrame::CreateControls();
     pb_tresc = new PaintBox(this);
     pb_tresc->SetBounds(20, 156, 729, 381);
     pb_tresc->OnPaint = [this](Canvas& canvas) { pb_trescPaint(canvas); };

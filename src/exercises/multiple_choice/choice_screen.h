@@ -33,6 +33,7 @@ class TC_MC_Form : public ExerciseFrame {
     const std::vector<AnswerArea>& AnswerAreas() const { return areas_; }
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadContent(const StRecord& record) override;
     void ResetExercise() override;
     ExerciseScore Score() const override;

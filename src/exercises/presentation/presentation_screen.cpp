@@ -56,7 +56,10 @@ LessonScreenOptions PresentationOptions() {
 } // namespace
 
 TPrezentacjaForm::TPrezentacjaForm(LessonContext& context)
-    : LessonScreen(context, PresentationOptions()) {
+    : LessonScreen(context, PresentationOptions()) {}
+
+void TPrezentacjaForm::CreateControls() {
+    LessonScreen::CreateControls();
     const CourseData& course = CurrentCourse();
     img_tlo->OnClick = [this] { img_tloClick(); };
     img_tlo_dn = new Picture(this);

@@ -75,6 +75,7 @@ class TPrezentacjaForm : public LessonScreen {
     std::string WordListHtml() const;
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadLesson() override;
     void PrepareLesson() override;
     ExerciseScore Score() const override;

@@ -53,7 +53,10 @@ FontSpec CaptionFont() {
 
 } // namespace
 
-TOdkrywanieForm::TOdkrywanieForm(LessonContext& context) : LessonScreen(context, RevealOptions()) {
+TOdkrywanieForm::TOdkrywanieForm(LessonContext& context) : LessonScreen(context, RevealOptions()) {}
+
+void TOdkrywanieForm::CreateControls() {
+    LessonScreen::CreateControls();
     const CourseData& course = CurrentCourse();
     btn_help->move(btn_help->x(), kTopButtons);
     btn_exit->move(btn_exit->x(), kTopButtons);

@@ -36,6 +36,7 @@ class TOdkrywanieForm : public LessonScreen {
     const std::optional<RevealGame>& Game() const { return game_; }
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadLesson() override;
     void PrepareLesson() override;
     ExerciseScore Score() const override;

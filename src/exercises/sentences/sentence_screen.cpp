@@ -63,7 +63,10 @@ void SetBounds(QWidget& widget, const ScreenRect& r) {
 } // namespace
 
 TForm2::TForm2(LessonContext& context)
-    : LessonScreen(context, SentenceOptions()), series_(context.course) {
+    : LessonScreen(context, SentenceOptions()), series_(context.course) {}
+
+void TForm2::CreateControls() {
+    LessonScreen::CreateControls();
     const CourseData& course = CurrentCourse();
     btn_help->move(8, 15);
     btn_exit->move(724, 15);

@@ -57,6 +57,7 @@ class TForm2 : public LessonScreen {
     const GapLayout& Gaps() const { return gaps_; }
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadLesson() override;
     void PrepareLesson() override;
     ExerciseScore Score() const override;

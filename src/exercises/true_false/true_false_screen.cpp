@@ -33,7 +33,10 @@ std::size_t At(int n) {
 
 } // namespace
 
-TC_TF_Form::TC_TF_Form(LessonContext& context) : ExerciseFrame(context, TrueFalseFrame()) {
+TC_TF_Form::TC_TF_Form(LessonContext& context) : ExerciseFrame(context, TrueFalseFrame()) {}
+
+void TC_TF_Form::CreateControls() {
+    ExerciseFrame::CreateControls();
     pb_tresc = new PaintBox(this);
     pb_tresc->SetBounds(16, 160, 641, 381);
     pb_tresc->OnPaint = [this](Canvas& canvas) { pb_trescPaint(canvas); };

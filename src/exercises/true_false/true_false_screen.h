@@ -40,6 +40,7 @@ class TC_TF_Form : public ExerciseFrame {
     const TrueFalseState& State() const { return state_; }
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadContent(const StRecord& record) override;
     void ResetExercise() override;
     ExerciseScore Score() const override;

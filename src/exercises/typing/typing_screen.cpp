@@ -52,7 +52,10 @@ FontSpec EditFont() {
 } // namespace
 
 TCW_Wpisywanie1Form::TCW_Wpisywanie1Form(LessonContext& context)
-    : ExerciseFrame(context, TypingFrame()) {
+    : ExerciseFrame(context, TypingFrame()) {}
+
+void TCW_Wpisywanie1Form::CreateControls() {
+    ExerciseFrame::CreateControls();
     DXRamka = new PaintBox(this);
     DXRamka->SetBounds(20, 156, 729, 377);
     DXRamka->OnPaint = [this](Canvas& canvas) { DXRamkaPaint(canvas); };

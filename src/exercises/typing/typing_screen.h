@@ -34,6 +34,7 @@ class TCW_Wpisywanie1Form : public ExerciseFrame {
     const std::vector<GapArea>& GapAreas() const { return gaps_; }
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadContent(const StRecord& record) override;
     void ResetExercise() override;
     ExerciseScore Score() const override;

@@ -26,7 +26,10 @@ FontSpec GridFont() {
 
 } // namespace
 
-TPseudo_Form::TPseudo_Form(LessonContext& context) : LessonScreen(context, {}) {
+TPseudo_Form::TPseudo_Form(LessonContext& context) : LessonScreen(context, {}) {}
+
+void TPseudo_Form::CreateControls() {
+    LessonScreen::CreateControls();
     DxRamka = new PaintBox(this);
     DxRamka->SetBounds(kWordSearchGridLeft, kWordSearchGridTop, 407, 369);
     DxRamka->Font = GridFont();

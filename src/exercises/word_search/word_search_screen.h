@@ -33,6 +33,7 @@ class TPseudo_Form : public LessonScreen {
     const std::optional<WordSearch>& Game() const { return game_; }
 
   protected:
+    void CreateControls() override;
     std::optional<std::string> ReadLesson() override;
     void PrepareLesson() override;
     ExerciseScore Score() const override { return {}; }

@@ -16,25 +16,42 @@ bool BuiltIn(const QString& suffix) {
 
 } // namespace
 
-QImage ReadImage(const std::string& path, QString* error) {
+namespace {
+
+// Runs `use` on a reader for the file: first one told the format by the name's
+// suffix, when Qt decodes it itself (only a named format with detection off
+// keeps the reader from loading every plugin to ask it about the file), then,
+// when that gives nothing, one that detects the format.
+template <typename Result, typename Use>
+Result WithReader(const std::string& path, Use use, QString* error) {
     const QString name = QString::fromStdString(path);
     const QString suffix = QFileInfo(name).suffix().toLower();
     if (BuiltIn(suffix)) {
-        // Only a named format with detection off keeps the reader from
-        // loading every plugin to ask it about the file.
         QImageReader reader(name, suffix.toLatin1());
         reader.setAutoDetectImageFormat(false);
-        QImage image = reader.read();
-        if (!image.isNull()) {
-            return image;
+        Result result = use(reader);
+        if (!result.isNull()) {
+            return result;
         }
     }
     QImageReader reader(name);
-    QImage image = reader.read();
-    if (image.isNull() && error != nullptr) {
+    Result result = use(reader);
+    if (result.isNull() && error != nullptr) {
         *error = reader.errorString();
     }
-    return image;
+    return result;
+}
+
+} // namespace
+
+QImage ReadImage(const std::string& path, QString* error) {
+    return WithReader<QImage>(
+        path, [](QImageReader& reader) { return reader.read(); }, error);
+}
+
+QSize ReadImageSize(const std::string& path) {
+    return WithReader<QSize>(
+        path, [](QImageReader& reader) { return reader.size(); }, nullptr);
 }
 
 LoadedImage LoadImageFile(const std::string& path) {

@@ -19,6 +19,10 @@ struct LoadedImage {
 // when that fails are the plugins tried.
 QImage ReadImage(const std::string& path, QString* error = nullptr);
 
+// The picture's size from its header, without decoding the pixels; an invalid
+// size when the file cannot be read as a picture.
+QSize ReadImageSize(const std::string& path);
+
 // Reads a picture file. A missing file and a file that does not decode give
 // different messages, both with the path.
 LoadedImage LoadImageFile(const std::string& path);
