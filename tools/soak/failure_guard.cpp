@@ -31,14 +31,15 @@ const char* SignalName(int sig) {
     }
 }
 
-void OnFault(int sig) {
+void OnFault(int sig, siginfo_t* info, void*) {
     if (g_log != nullptr) {
         g_log->Dump(STDERR_FILENO, SignalName(sig));
     }
     // Back to the previous handler. A fault repeats when the handler returns
-    // and reaches it; a raised signal is raised again.
+    // and reaches it there; a signal that was sent (raise, abort, kill) is
+    // sent again.
     ::sigaction(sig, &g_previous[sig], nullptr);
-    if (sig == SIGABRT) {
+    if (info == nullptr || info->si_code <= 0) {
         ::raise(sig);
     }
 }
@@ -49,9 +50,9 @@ void InstallCrashReport(const EventLog& log) {
     g_log = &log;
     for (int sig : kFaultSignals) {
         struct sigaction action = {};
-        action.sa_handler = OnFault;
+        action.sa_sigaction = OnFault;
         sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_NODEFER;
+        action.sa_flags = SA_SIGINFO | SA_NODEFER;
         ::sigaction(sig, &action, &g_previous[sig]);
     }
 }

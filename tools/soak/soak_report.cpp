@@ -31,6 +31,9 @@ int ReportSoak(std::FILE* out, const SoakOptions& options, const SoakResult& res
                  options.seed, static_cast<unsigned long long>(result.events), result.seconds,
                  result.restarts);
     PrintScreens(out, result);
+    for (const auto& [text, times] : result.messages) {
+        std::fprintf(out, "message x%d: %s\n", times, text.c_str());
+    }
     if (result.walksGivenUp > 0) {
         std::fprintf(out, "walks to a lesson given up: %d\n", result.walksGivenUp);
     }

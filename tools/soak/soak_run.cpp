@@ -77,6 +77,13 @@ SoakRun::SoakRun(const SoakOptions& options, EventLog& log, Watchdog& watchdog)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
         --pauseDepth_;
     });
+    // The messages are shown as ever, and counted for the report.
+    previousMessages_ = SetMessageHandler([this](const std::string& text) {
+        ++result_.messages[text];
+        if (previousMessages_) {
+            previousMessages_(text);
+        }
+    });
     // The web pages are not opened in a browser.
     SetAddressHandler([](const std::string&) { return true; });
     tracker_.OnShown = [this](QWidget& window) { LessonShown(window); };
@@ -86,6 +93,7 @@ SoakRun::~SoakRun() {
     SetBlockingWaitHook(nullptr);
     SetPauseScreensHook(nullptr);
     SetAddressHandler(nullptr);
+    SetMessageHandler(previousMessages_);
 }
 
 void SoakRun::LessonShown(QWidget& window) {

@@ -11,6 +11,7 @@
 #include "input_sender.h"
 #include "monkey.h"
 #include "navigator.h"
+#include "platform/message_box.h"
 #include "screen_tracker.h"
 #include "soak_options.h"
 
@@ -39,6 +40,7 @@ struct SoakResult {
     std::map<std::string, int> screens;     // shown, by name
     std::map<int, int> codesOpened;         // lesson code -> times opened
     std::map<std::string, int> kindsOpened; // lesson screen name -> times opened
+    std::map<std::string, int> messages;    // messages shown, by text
     std::vector<int> codesMissed;           // codes of the course never opened
     int walksGivenUp = 0;
     std::vector<long> rssKiB; // with cycles: resident size after each cycle
@@ -91,6 +93,7 @@ class SoakRun {
     int cycle_ = 0;
     std::uint64_t sinceWalk_ = 0;
     std::map<int, int> giveUps_; // walks given up, by lesson code
+    MessageHandler previousMessages_;
 };
 
 } // namespace lumora::soak
