@@ -114,11 +114,13 @@ void SoakRun::Step() {
     if (done_) {
         return;
     }
-    watchdog_.Beat();
     // Due before this step's input is sent: a modal screen it opens runs its
     // own loop, and the soak goes on inside it.
     ScheduleNext();
+    // A pause holds input back on purpose; no window up at all, or no input
+    // step for long, is a hang.
     if (pauseDepth_ > 0) {
+        watchdog_.Beat();
         return;
     }
     if (QWidget* top = tracker_.Top()) {
@@ -127,6 +129,10 @@ void SoakRun::Step() {
 }
 
 void SoakRun::Send(QWidget& top) {
+    if (options_.events > 0 && result_.events >= options_.events) {
+        Finish();
+        return;
+    }
     std::string described;
     const std::string screen = ScreenTracker::NameOf(top);
     bool logged = false;
@@ -134,6 +140,7 @@ void SoakRun::Send(QWidget& top) {
     auto previous = std::exchange(input_.BeforeSend, [&] {
         if (!logged) {
             logged = true;
+            watchdog_.Beat();
             const std::string line = screen + ": " + described;
             log_.Add(++result_.events, line.c_str());
         }
