@@ -5,7 +5,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <cxxabi.h>
+
 #include <array>
+#include <cstdlib>
+#include <typeinfo>
 #include <vector>
 
 namespace lumora::soak {
@@ -38,6 +42,15 @@ const QString& Letters() {
     return letters;
 }
 
+// The control's class, as the event log names it (lumora::Label).
+std::string TypeName(const QWidget& control) {
+    int status = 0;
+    char* name = abi::__cxa_demangle(typeid(control).name(), nullptr, nullptr, &status);
+    std::string text = status == 0 && name != nullptr ? name : typeid(control).name();
+    std::free(name);
+    return text;
+}
+
 } // namespace
 
 int Monkey::Next(int n) {
@@ -65,8 +78,8 @@ QPoint Monkey::Target(QWidget& top, std::string& described) {
     if (Next(2) == 0) {
         if (QWidget* control = SomeControl(top)) {
             const QPoint at = CentreIn(top, *control);
-            described += " control " + std::string(control->metaObject()->className()) + " at " +
-                         std::to_string(at.x()) + "," + std::to_string(at.y());
+            described += " control " + TypeName(*control) + " at " + std::to_string(at.x()) + "," +
+                         std::to_string(at.y());
             return at;
         }
     }
