@@ -30,6 +30,8 @@ constexpr int kGiveUpsPerCode = 3;
 // soak spends its time on input; their order and effect stay the same.
 constexpr int kLongestWaitMs = 2;
 constexpr int kLongestPauseMs = 50;
+// A long run says how far it has come.
+constexpr std::uint64_t kProgressEvery = 10000;
 
 } // namespace
 
@@ -143,6 +145,10 @@ void SoakRun::Send(QWidget& top) {
             watchdog_.Beat();
             const std::string line = screen + ": " + described;
             log_.Add(++result_.events, line.c_str());
+            if (result_.events % kProgressEvery == 0) {
+                std::printf("%llu events\n", static_cast<unsigned long long>(result_.events));
+                std::fflush(stdout);
+            }
         }
     });
     if (options_.cycles > 0) {
