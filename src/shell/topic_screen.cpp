@@ -74,6 +74,9 @@ TSecondForm::~TSecondForm() {
 
 void TSecondForm::FormShow() {
     const CourseData& course = Course();
+    // The click areas are the painted list's; until this topic's list is
+    // painted, a click starts nothing (not a lesson of the topic before).
+    hitAreas_.clear();
     recordHits_ = true;
     lbl_opis->SetCaption("");
     lbl_opis->hide();

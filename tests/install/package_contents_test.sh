@@ -20,7 +20,7 @@ for f in ./usr/bin/lumora ./usr/bin/lumora-check ./usr/lib/lumora/liblumora_soun
     ./usr/share/man/man1/lumora.1; do
     echo "$list" | grep -qx "$f" || { echo "missing from the package: $f"; exit 1; }
 done
-if echo "$list" | grep -E -q '/(lumora-course-gen|lumora-screenshots|bench_[^/]*|[^/]*_tests)$'; then
+if echo "$list" | grep -E -q '/(lumora-course-gen|lumora-screenshots|lumora-soak|bench_[^/]*|[^/]*_tests)$'; then
     echo "build-only programs in the package"; exit 1
 fi
 depends="$(dpkg-deb -f "$deb" Depends)"

@@ -351,6 +351,28 @@ TEST_F(ProgramScreens, TheTopicListStartsTheLessonUnderTheMouse) {
     EXPECT_EQ(started.size(), 1u);
 }
 
+// The screen shows one topic after another; a click that comes before the
+// new list is painted must not start a lesson of the topic shown before.
+TEST_F(ProgramScreens, AClickBeforeTheListIsPaintedStartsNothingOfTheTopicBefore) {
+    Start();
+    Course().CurrentTopic = "miejsca";
+    std::vector<int> started;
+    RegisterExerciseScreen(36, [&](CourseData& c) { started.push_back(c.CurrentRow); });
+    TSecondForm& topic = *screens->SecondForm;
+    test::ShowAndWait(topic);
+    topic.PaintBox1->grab();
+    ASSERT_EQ(topic.HitAreas().size(), 7u);
+    const TopicHitArea drag = topic.HitAreas()[6];
+    topic.btn_exitClick();
+
+    Course().CurrentTopic = "kuchnia"; // no lessons
+    topic.Show();
+    topic.PaintBox1MouseDown(drag.left + 5, drag.top + 5);
+    EXPECT_TRUE(started.empty());
+    topic.PaintBox1->grab();
+    EXPECT_TRUE(topic.HitAreas().empty());
+}
+
 TEST_F(ProgramScreens, ALessonKindWithoutAScreenSaysSoInsteadOfNothing) {
     Start();
     Course().CurrentTopic = "miejsca";

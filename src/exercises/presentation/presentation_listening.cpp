@@ -86,6 +86,10 @@ void TPrezentacjaForm::btn_play_allClick() {
     Sounds().SetPlayTag("");
     Sounds().StopMedia();
     WaitWithEvents(kPlayAllPause);
+    // Left during the pause: the run has no page to play any more.
+    if (!isVisible()) {
+        return;
+    }
     int position = playAll_.Start(page_);
     ShowPage();
     ShowArrows();

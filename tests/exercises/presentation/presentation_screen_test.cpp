@@ -294,6 +294,23 @@ TEST_F(PresentationTest, PlayAllScrollsWhenTheNinthWordStartsAndEndsAfterTheLast
     EXPECT_EQ(sound.PlayTag(), "");
 }
 
+// The run waits a moment before its first word; a learner who leaves the
+// lesson meanwhile (and opens another topic) hears nothing more from it and
+// gets no messages about pictures of a topic that is not the lesson's.
+TEST_F(PresentationTest, PlayAllLeftDuringItsFirstPauseStaysSilent) {
+    UseWords(12, 30);
+    const std::size_t plays = player.plays.size();
+    messages.Clear();
+    test::WhenIdle([&] {
+        screen.Close();
+        Course().CurrentTopic = "liczby";
+    });
+    screen.btn_play_allClick();
+    EXPECT_EQ(player.plays.size(), plays);
+    EXPECT_EQ(sound.PlayTag(), "");
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
 TEST_F(PresentationTest, PrintingWithoutAPrinterWritesThePdfAndSaysWhere) {
     UseWords(7, 30);
     screen.btn_drukuj->Click();
