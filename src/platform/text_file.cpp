@@ -4,6 +4,7 @@
 #include "path_resolver.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -175,6 +176,10 @@ std::string JoinCp1250Lines(const std::vector<std::string>& lines) {
         out += "\r\n";
     }
     return out;
+}
+
+void ReportFileSizeLimitAsSaveFailure() {
+    ::signal(SIGXFSZ, SIG_IGN);
 }
 
 std::optional<std::string> WriteFileAtomic(const std::string& path, std::string_view bytes) {

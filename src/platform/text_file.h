@@ -37,6 +37,11 @@ std::vector<std::string> SplitLines(std::string_view text);
 // gives the system's reason.
 std::optional<std::string> WriteFileAtomic(const std::string& path, std::string_view bytes);
 
+// Makes a file-size limit fail a save with "File too large" (reported like a
+// full disk, keeping the old file) instead of the system ending the program
+// in the middle of it. Called once at start-up.
+void ReportFileSizeLimitAsSaveFailure();
+
 // Removes the temporary files that WriteFileAtomic leaves behind for path
 // when the program is killed during a save. Call before the file is used.
 void RemoveStaleTemporaries(const std::string& path);

@@ -5,6 +5,7 @@
 #include "platform/folders.h"
 #include "platform/message_box.h"
 #include "platform/single_instance.h"
+#include "platform/text_file.h"
 #include "platform/ui/font_warm_up.h"
 #include "platform/ui/ui_setup.h"
 #include "screen_roster.h"
@@ -92,6 +93,7 @@ int RunProgram(int argc, char** argv) {
     if (lock.Result() == SingleInstanceLock::State::OtherCopy) {
         return 0;
     }
+    ReportFileSizeLimitAsSaveFailure();
     QApplication app(argc, argv);
     SetUpUserInterface();
     if (lock.Result() == SingleInstanceLock::State::Unavailable) {

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -109,7 +108,7 @@ class SaveFailureTest : public testing::Test {
 // privileges: the process is told "File too large" instead of being stopped.
 TEST_F(SaveFailureTest, AFileSizeLimitFailsEachSaveWithAMessageAndKeepsTheOldFile) {
     const auto result = RunInChild([&](std::vector<std::string>& out) {
-        ::signal(SIGXFSZ, SIG_IGN);
+        ReportFileSizeLimitAsSaveFailure();
         const rlimit limit{16, RLIM_INFINITY};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         SaveAndReport(next, old, out);
@@ -123,7 +122,7 @@ TEST_F(SaveFailureTest, AFileSizeLimitFailsEachSaveWithAMessageAndKeepsTheOldFil
 // table, and are saved with the next lesson once there is room again.
 TEST_F(SaveFailureTest, PointsThatCouldNotBeSavedAreSavedByTheNextSave) {
     const auto result = RunInChild([&](std::vector<std::string>& out) {
-        ::signal(SIGXFSZ, SIG_IGN);
+        ReportFileSizeLimitAsSaveFailure();
         MessageRecorder messages;
         const rlimit full{16, RLIM_INFINITY};
         ::setrlimit(RLIMIT_FSIZE, &full);
