@@ -17,7 +17,9 @@ std::string_view Bytes(const std::uint8_t* data, std::size_t size) {
 }
 
 const std::string& ScratchFolder() {
-    static const std::string folder = [] {
+    // Made on the heap and never freed, so that it outlives the exit handler
+    // that removes the folder.
+    static const std::string& folder = *new std::string([] {
         SetMessageHandler([](const std::string&) {});
         const char* tmp = std::getenv("TMPDIR");
         std::string pattern =
@@ -28,7 +30,7 @@ const std::string& ScratchFolder() {
         }
         std::atexit([] { std::filesystem::remove_all(ScratchFolder()); });
         return pattern + '/';
-    }();
+    }());
     return folder;
 }
 
