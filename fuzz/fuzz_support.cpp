@@ -11,6 +11,13 @@
 #include <filesystem>
 
 namespace lumora::fuzz {
+namespace {
+
+// The messages the code under test shows are dropped in every target: bad
+// input is expected to give them, and printing each one slows fuzzing down.
+[[maybe_unused]] const bool kMessagesDropped = (SetMessageHandler([](const std::string&) {}), true);
+
+} // namespace
 
 std::string_view Bytes(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
@@ -20,7 +27,6 @@ const std::string& ScratchFolder() {
     // Made on the heap and never freed, so that it outlives the exit handler
     // that removes the folder.
     static const std::string& folder = *new std::string([] {
-        SetMessageHandler([](const std::string&) {});
         const char* tmp = std::getenv("TMPDIR");
         std::string pattern =
             std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/lumora-fuzz-XXXXXX";

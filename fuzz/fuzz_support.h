@@ -17,8 +17,7 @@ namespace lumora::fuzz {
 // The fuzz input as bytes.
 std::string_view Bytes(const std::uint8_t* data, std::size_t size);
 
-// A folder made once per process, ending in '/'. Messages shown by the code
-// under test are dropped from the first call on.
+// A folder made once per process, ending in '/' and removed at exit.
 const std::string& ScratchFolder();
 
 // Writes the bytes to the scratch folder under a Windows-style relative name
