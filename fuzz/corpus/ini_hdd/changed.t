@@ -1,0 +1,3 @@
+anim_menu=1
+sample=2
+autoplay=1

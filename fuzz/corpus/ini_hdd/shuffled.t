@@ -1,0 +1,2 @@
+autoplay=1
+anim_menu=1

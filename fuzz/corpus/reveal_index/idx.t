@@ -1,0 +1,12 @@
+czas_wolny.png=A sunny day in the park – s³oneczny dzieñ w parku
+liczby.png=Counting is fun – liczenie to œwietna zabawa
+miejsca.png=A castle by the sea – zamek nad morzem
+dom.png=A cosy living room – przytulny salon
+czas.png=Four seasons – cztery pory roku
+kuchnia.png=A kitchen full of good food – kuchnia pe³na smako³yków
+praca.png=Busy people at work – ludzie przy pracy
+zwierzeta.png=Animals on a safari – zwierzêta na safari
+podroze.png=Ready for a journey – gotowi do podró¿y
+czlowiek_i_otoczenie.png=A family picnic – rodzinny piknik
+sport.png=A great match – œwietny mecz
+rozne.png=After the rain – po deszczu

@@ -1,0 +1,3 @@
+1=Ala
+2=Bartek
+7=¯aneta £êcka
