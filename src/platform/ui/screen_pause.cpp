@@ -1,29 +1,23 @@
 #include "screen_pause.h"
 
+#include "platform/wait_hook.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
 #include <chrono>
 #include <thread>
-#include <utility>
 
 namespace lumora {
 namespace {
 
-std::function<void(int)>& Hook() {
-    static std::function<void(int)> hook;
-    return hook;
-}
+WaitHook hook;
 
 } // namespace
 
 void PauseScreens(int milliseconds) {
-    if (Hook()) {
-        Hook()(milliseconds);
-        return;
-    }
-    if (milliseconds <= 0) {
+    if (hook.Replaced(milliseconds) || milliseconds <= 0) {
         return;
     }
     if (QCoreApplication::instance() == nullptr) {
@@ -36,8 +30,8 @@ void PauseScreens(int milliseconds) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-std::function<void(int)> SetPauseScreensHook(std::function<void(int)> hook) {
-    return std::exchange(Hook(), std::move(hook));
+std::function<void(int)> SetPauseScreensHook(std::function<void(int)> replacement) {
+    return hook.Swap(std::move(replacement));
 }
 
 } // namespace lumora
