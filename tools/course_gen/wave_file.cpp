@@ -1,5 +1,7 @@
 #include "wave_file.h"
 
+#include "platform/media/ima_adpcm_tables.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <stdexcept>
@@ -26,23 +28,13 @@ QByteArray Riff(const QByteArray& chunks) {
     return b;
 }
 
-constexpr int kStepTable[89] = {
-    7,     8,     9,     10,    11,    12,    13,    14,    16,    17,    19,   21,    23,
-    25,    28,    31,    34,    37,    41,    45,    50,    55,    60,    66,   73,    80,
-    88,    97,    107,   118,   130,   143,   157,   173,   190,   209,   230,  253,   279,
-    307,   337,   371,   408,   449,   494,   544,   598,   658,   724,   796,  876,   963,
-    1060,  1166,  1282,  1411,  1552,  1707,  1878,  2066,  2272,  2499,  2749, 3024,  3327,
-    3660,  4026,  4428,  4871,  5358,  5894,  6484,  7132,  7845,  8630,  9493, 10442, 11487,
-    12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623, 27086, 29794, 32767};
-constexpr int kIndexTable[16] = {-1, -1, -1, -1, 2, 4, 6, 8, -1, -1, -1, -1, 2, 4, 6, 8};
-
 // The encoder tracks the decoder's state exactly, so errors do not add up.
 struct AdpcmState {
     int predictor = 0;
     int index = 0;
 
     int Encode(int sample) {
-        const int step = kStepTable[index];
+        const int step = lumora::kImaSteps[static_cast<std::size_t>(index)];
         int diff = sample - predictor;
         int nibble = 0;
         if (diff < 0) {
@@ -66,7 +58,8 @@ struct AdpcmState {
         }
         predictor += (nibble & 8) ? -delta : delta;
         predictor = std::clamp(predictor, -32768, 32767);
-        index = std::clamp(index + kIndexTable[nibble], 0, 88);
+        index = std::clamp(index + lumora::kImaIndexMoves[static_cast<std::size_t>(nibble)], 0,
+                           lumora::kImaLastIndex);
         return nibble;
     }
 };

@@ -1,5 +1,7 @@
 #include "wav_reader.h"
 
+#include "ima_adpcm_tables.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -21,18 +23,6 @@ std::uint16_t Le16(const std::uint8_t* p) {
 std::uint32_t Le32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(Le16(p)) | (static_cast<std::uint32_t>(Le16(p + 2)) << 16);
 }
-
-constexpr std::array<std::int16_t, 89> kImaSteps = {
-    7,     8,     9,     10,    11,    12,    13,    14,    16,    17,    19,   21,    23,
-    25,    28,    31,    34,    37,    41,    45,    50,    55,    60,    66,   73,    80,
-    88,    97,    107,   118,   130,   143,   157,   173,   190,   209,   230,  253,   279,
-    307,   337,   371,   408,   449,   494,   544,   598,   658,   724,   796,  876,   963,
-    1060,  1166,  1282,  1411,  1552,  1707,  1878,  2066,  2272,  2499,  2749, 3024,  3327,
-    3660,  4026,  4428,  4871,  5358,  5894,  6484,  7132,  7845,  8630,  9493, 10442, 11487,
-    12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623, 27086, 29794, 32767};
-constexpr std::array<int, 16> kImaIndexMoves = {-1, -1, -1, -1, 2, 4, 6, 8,
-                                                -1, -1, -1, -1, 2, 4, 6, 8};
-constexpr int kImaLastIndex = static_cast<int>(kImaSteps.size()) - 1;
 
 struct ImaChannel {
     int predictor = 0;
