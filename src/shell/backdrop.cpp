@@ -1,14 +1,11 @@
 #include "backdrop.h"
 
 #include "platform/ui/form.h"
+#include "platform/ui/native_background.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
-#include <QTimer>
-#include <QWindow>
 
 namespace lumora {
 
@@ -32,6 +29,9 @@ void TPodkladForm::CoverScreen() {
 
 void TPodkladForm::ShowBehind() {
     CoverScreen();
+    // Black from the moment it is mapped, so start-up need not wait for its
+    // first paint.
+    FillBlackWhenMapped(*this);
     // A window manager may still keep panels in front of a plain window;
     // the full-screen state asks it not to.
     setWindowState(windowState() | Qt::WindowFullScreen);
@@ -41,21 +41,6 @@ void TPodkladForm::ShowBehind() {
         connect(on, &QScreen::geometryChanged, this, &TPodkladForm::CoverScreen,
                 Qt::UniqueConnection);
     }
-}
-
-void TPodkladForm::WaitUntilPainted(int maxMs) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    // The timer wakes the wait below when no event comes in time.
-    QTimer deadline;
-    deadline.start(maxMs);
-    while (isVisible() && (windowHandle() == nullptr || !windowHandle()->isExposed()) &&
-           elapsed.elapsed() < maxMs) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                        QEventLoop::WaitForMoreEvents);
-    }
-    // Exposing the window has painted it; what is still queued goes out now.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace lumora

@@ -110,7 +110,6 @@ int RunProgram(int argc, char** argv) {
     // The fonts the login needs warm up beside the course loading; started
     // earlier, the warm-up would hold up the backdrop on a busy machine.
     StartFontWarmUp();
-    backdrop->WaitUntilPainted();
     StartupOptions startup;
     startup.dataRoot = ChooseDataRoot(args.dataRoot);
     startup.userDataFolder = DefaultUserDataFolder();
