@@ -5,12 +5,33 @@
 #include <thread>
 
 namespace lumora {
+namespace {
+
+// Joined by the first font asked for, or at the latest when the program ends.
+struct WarmUpThread {
+    std::thread thread;
+    ~WarmUpThread() { Finish(); }
+    void Finish() {
+        if (thread.joinable()) {
+            thread.join();
+        }
+    }
+};
+
+WarmUpThread& WarmUp() {
+    static WarmUpThread warmUp;
+    return warmUp;
+}
+
+} // namespace
 
 void StartFontWarmUp() {
-    // Fontconfig's initialisation is thread-safe: should Qt ask before this
-    // ends, it loads its own copy and one of the two is dropped. The thread
-    // is detached because nothing waits for it.
-    std::thread([] { FcInit(); }).detach();
+    WarmUp().Finish();
+    WarmUp().thread = std::thread([] { FcInit(); });
+}
+
+void FinishFontWarmUp() {
+    WarmUp().Finish();
 }
 
 } // namespace lumora

@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "font_warm_up.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -31,6 +33,7 @@ std::string SubstituteFontFace(const std::string& face) {
 }
 
 QFont MakeFont(const FontSpec& wanted) {
+    FinishFontWarmUp();
     QFont font(QString::fromStdString(SubstituteFontFace(wanted.face)));
     font.setPixelSize(std::max(1, wanted.PixelSize()));
     font.setBold(wanted.bold);
