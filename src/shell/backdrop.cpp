@@ -1,20 +1,14 @@
 #include "backdrop.h"
 
 #include "platform/ui/form.h"
-#include "platform/ui/native_background.h"
 
 #include <QGuiApplication>
-#include <QPalette>
 #include <QScreen>
 
 namespace lumora {
 
-TPodkladForm::TPodkladForm() : QWidget(nullptr, Qt::FramelessWindowHint) {
+TPodkladForm::TPodkladForm() : BlackWindow(Qt::FramelessWindowHint) {
     setWindowTitle(kApplicationTitle);
-    QPalette palette;
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
     setEnabled(false);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -30,8 +24,8 @@ void TPodkladForm::CoverScreen() {
 void TPodkladForm::ShowBehind() {
     CoverScreen();
     // Black from the moment it is mapped, so start-up need not wait for its
-    // first paint.
-    FillBlackWhenMapped(*this);
+    // first paint, and never painted by the program.
+    LetTheServerPaint();
     // A window manager may still keep panels in front of a plain window;
     // the full-screen state asks it not to.
     setWindowState(windowState() | Qt::WindowFullScreen);

@@ -1,11 +1,11 @@
 #pragma once
 // The black backdrop behind the 800 x 600 screens: it covers the whole
 // display, so nothing of the desktop shows around them, and takes no input.
-#include <QWidget>
+#include "platform/ui/black_window.h"
 
 namespace lumora {
 
-class TPodkladForm : public QWidget {
+class TPodkladForm : public BlackWindow {
   public:
     TPodkladForm();
     // Covers the screen and shows the backdrop beneath the other windows.
