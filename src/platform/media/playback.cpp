@@ -5,7 +5,6 @@ extern "C" {
 }
 
 #include <algorithm>
-#include <chrono>
 
 #include "audio_output.h"
 #include "audio_stream.h"
@@ -19,76 +18,57 @@ constexpr std::int64_t kSoundAheadMs = 300;
 constexpr std::size_t kMinFramesAhead = 4;
 constexpr std::size_t kMaxFramesAhead = 64;
 constexpr std::int64_t kFrameSlackMs = 50;
-constexpr auto kIdleWait = std::chrono::milliseconds(4);
 // A file without sound does not feed the stream; the clock then runs on the
 // wall clock.
+AudioStream* SoundStream(const Playback::Target& target) {
+    return target.decoder->HasAudio() ? target.stream : nullptr;
+}
+
 Playback::Target WithoutSilentStream(Playback::Target target) {
-    if (!target.decoder->HasAudio()) {
-        target.stream = nullptr;
-    }
+    target.stream = SoundStream(target);
     return target;
 }
 
 } // namespace
 
 Playback::Playback(Target target, std::int64_t start_ms, std::int64_t length_ms)
-    : target_(WithoutSilentStream(std::move(target))), startMs_(start_ms), lengthMs_(length_ms),
-      clock_(target_.stream, target_.out_rate, start_ms), converter_(target_.out_rate) {
+    : PlaybackLoop(SoundStream(target), target.out_rate, start_ms, length_ms,
+                   std::move(target.finished)),
+      target_(WithoutSilentStream(std::move(target))), startMs_(start_ms),
+      converter_(target_.out_rate) {
     target_.decoder->SetDecodeVideo(static_cast<bool>(target_.present));
-    thread_ = std::thread([this] { Run(); });
+    StartThread();
 }
 
 Playback::~Playback() {
-    {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-    }
-    wake_.notify_all();
-    if (thread_.joinable()) {
-        thread_.join();
-    }
+    StopThread();
     for (TimedFrame& timed : frames_) {
         av_frame_free(&timed.frame);
     }
 }
 
-void Playback::WaitForEnd() {
-    if (thread_.joinable()) {
-        thread_.join();
+void Playback::Feed() {
+    if (target_.stream != nullptr) {
+        pending_.FeedInto(*target_.stream);
     }
+    PresentDue();
 }
 
-void Playback::Run() {
+bool Playback::DecodeNext() {
     std::string error;
-    for (;;) {
-        FeedStream();
-        PresentDue();
-        if (!endOfFile_ && WantsData()) {
-            switch (target_.decoder->DecodeNext(*this, error)) {
-            case MediaDecoder::Step::End:
-                endOfFile_ = true;
-                if (target_.stream != nullptr) {
-                    converter_.Flush(pending_.Samples());
-                }
-                break;
-            case MediaDecoder::Step::Error:
-                Finish(NotifyValue::Failure);
-                return;
-            case MediaDecoder::Step::Decoded:
-                break;
-            }
-        } else if (endOfFile_ && Done()) {
-            Finish(NotifyValue::Successful);
-            return;
-        } else {
-            std::unique_lock lock(mutex_);
-            wake_.wait_for(lock, kIdleWait, [this] { return stop_; });
+    switch (target_.decoder->DecodeNext(*this, error)) {
+    case MediaDecoder::Step::End:
+        ReachedEnd();
+        if (target_.stream != nullptr) {
+            converter_.Flush(pending_.Samples());
         }
-        std::lock_guard lock(mutex_);
-        if (stop_) {
-            return;
-        }
+        return true;
+    case MediaDecoder::Step::Error:
+        return false;
+    case MediaDecoder::Step::Decoded:
+        return true;
     }
+    return false;
 }
 
 bool Playback::WantsData() const {
@@ -108,23 +88,17 @@ bool Playback::WantsData() const {
 }
 
 bool Playback::Done() {
-    if (target_.stream != nullptr && !clock_.SoundDone()) {
+    if (target_.stream != nullptr && !SoundClock().SoundDone()) {
         if (pending_.Frames() > 0 || target_.stream->BufferedFrames() > 0) {
             return false;
         }
-        clock_.MarkSoundDone();
+        SoundClock().MarkSoundDone();
     }
     if (!frames_.empty()) {
         return false;
     }
     // A play without sound output still takes the file's time.
-    return target_.stream != nullptr || Clock() >= lengthMs_;
-}
-
-void Playback::FeedStream() {
-    if (target_.stream != nullptr) {
-        pending_.FeedInto(*target_.stream);
-    }
+    return target_.stream != nullptr || Clock() >= LengthMs();
 }
 
 void Playback::PresentDue() {
@@ -165,11 +139,6 @@ void Playback::OnVideoFrame(const AVFrame& frame, std::int64_t pts_ms) {
         return;
     }
     frames_.push_back({av_frame_clone(&frame), pts_ms});
-}
-
-void Playback::Finish(NotifyValue value) {
-    const std::int64_t end_ms = value == NotifyValue::Successful ? lengthMs_ : Clock();
-    target_.finished(value, std::min(end_ms, lengthMs_));
 }
 
 } // namespace lumora
