@@ -70,6 +70,19 @@ class ProgramScreens : public test::ScreenCourse {
         screens = CreateScreens({builder.DataRoot(), builder.UserFolder(), true});
     }
 
+    // The topic screen on "miejsca", shown and painted once (the first paint
+    // records its click areas); the drag and drop lesson notes the rows it
+    // is started with.
+    TSecondForm& PaintedPlacesTopic(std::vector<int>& started) {
+        Start();
+        Course().CurrentTopic = "miejsca";
+        RegisterExerciseScreen(36, [&started](CourseData& c) { started.push_back(c.CurrentRow); });
+        TSecondForm& topic = *screens->SecondForm;
+        test::ShowAndWait(topic);
+        topic.PaintBox1->grab();
+        return topic;
+    }
+
     void WriteUsers(const std::string& text) { builder.Folder().WriteText("user/usr.t", text); }
 
     // The last file the main player was asked to play, relative to the course.
@@ -330,13 +343,8 @@ TEST_F(ProgramScreens, EscapeKeepsTheMenuPicturesTheExitButtonResetsThem) {
 }
 
 TEST_F(ProgramScreens, TheTopicListStartsTheLessonUnderTheMouse) {
-    Start();
-    Course().CurrentTopic = "miejsca";
     std::vector<int> started;
-    RegisterExerciseScreen(36, [&](CourseData& c) { started.push_back(c.CurrentRow); });
-    TSecondForm& topic = *screens->SecondForm;
-    test::ShowAndWait(topic);
-    topic.PaintBox1->grab(); // the first paint records the click areas
+    TSecondForm& topic = PaintedPlacesTopic(started);
     ASSERT_EQ(topic.HitAreas().size(), 7u);
     const TopicHitArea& drag = topic.HitAreas()[6];
     EXPECT_EQ(drag.code, 36);
@@ -354,13 +362,8 @@ TEST_F(ProgramScreens, TheTopicListStartsTheLessonUnderTheMouse) {
 // The screen shows one topic after another; a click that comes before the
 // new list is painted must not start a lesson of the topic shown before.
 TEST_F(ProgramScreens, AClickBeforeTheListIsPaintedStartsNothingOfTheTopicBefore) {
-    Start();
-    Course().CurrentTopic = "miejsca";
     std::vector<int> started;
-    RegisterExerciseScreen(36, [&](CourseData& c) { started.push_back(c.CurrentRow); });
-    TSecondForm& topic = *screens->SecondForm;
-    test::ShowAndWait(topic);
-    topic.PaintBox1->grab();
+    TSecondForm& topic = PaintedPlacesTopic(started);
     ASSERT_EQ(topic.HitAreas().size(), 7u);
     const TopicHitArea drag = topic.HitAreas()[6];
     topic.btn_exitClick();
