@@ -2,8 +2,8 @@
 
 namespace lumora {
 
-DisplayCheck CheckDisplay(int width, int height, int dpi) {
-    return {width >= 800 && height >= 600, dpi == 96};
+DisplayCheck CheckDisplay(int width, int height) {
+    return {width >= 800 && height >= 600};
 }
 
 } // namespace lumora

@@ -6,15 +6,10 @@ namespace lumora {
 
 inline constexpr const char* kDisplayTooSmallMessage =
     "Program należy uruchamiać w rozdzielczości 800x600 punktów lub większej.";
-inline constexpr const char* kDpiWarningMessage =
-    "Program wymaga aby czcionka w systemie była ustawiona jako: \"Mała czcionka (96 dpi)\". "
-    "W przeciwnym wypadku może pracować niepoprawnie.";
-
 struct DisplayCheck {
-    bool large = true;       // at least 800 x 600 pixels
-    bool standardDpi = true; // 96 pixels per inch
+    bool large = true; // at least 800 x 600 device pixels
 };
 
-DisplayCheck CheckDisplay(int width, int height, int dpi);
+DisplayCheck CheckDisplay(int width, int height);
 
 } // namespace lumora

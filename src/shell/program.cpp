@@ -4,9 +4,11 @@
 #include "course/startup_loading.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
+#include "platform/scene_scale.h"
 #include "platform/single_instance.h"
 #include "platform/text_file.h"
 #include "platform/ui/font_warm_up.h"
+#include "platform/ui/scene_setup.h"
 #include "platform/ui/ui_setup.h"
 #include "screen_roster.h"
 
@@ -14,29 +16,47 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <optional>
 
 namespace lumora {
 namespace {
 
-// Shows the display messages; false when the program must end.
-bool DisplayIsUsable() {
+// The screen in device pixels: read before the start where the window system
+// allows it, else from the toolkit's screen.
+std::optional<DeviceScreen> ScreenOf(const ScenePlan& plan) {
+    if (plan.screen) {
+        return plan.screen;
+    }
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
+        return std::nullopt;
+    }
+    return DeviceScreenOf(*screen);
+}
+
+// Shows why the program cannot start on this display; false when it must end.
+bool DisplayIsUsable(const ScenePlan& plan, const std::optional<DeviceScreen>& screen) {
+    if (!screen) {
         return false;
     }
-    const DisplayCheck check = CheckDisplay(screen->size().width(), screen->size().height(),
-                                            qRound(screen->logicalDotsPerInch()));
-    if (!check.large) {
+    if (!CheckDisplay(screen->width, screen->height).large) {
         ShowMessage(kDisplayTooSmallMessage);
         return false;
     }
-    if (!check.standardDpi) {
-        ShowMessage(kDpiWarningMessage);
+    std::string error = plan.error;
+    if (error.empty() && !ScaleFits(plan.factor, screen->width, screen->height)) {
+        error = ScaleTooLargeMessage(plan.factor, screen->width, screen->height);
+    }
+    if (!error.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        ShowMessage(error);
+        return false;
     }
     return true;
 }
 
-constexpr const char* kUsage = "usage: lumora [--data COURSE_FOLDER] [--help] [--version]\n";
+constexpr const char* kUsage =
+    "usage: lumora [--data COURSE_FOLDER] [--scale FACTOR] [--help] [--version]\n";
 
 // --help and --version end here, before anything needs a display.
 void PrintInformation(const ProgramArguments& args) {
@@ -46,6 +66,9 @@ void PrintInformation(const ProgramArguments& args) {
     if (args.help) {
         std::printf("%s"
                     "  --data DIR   take the course from DIR\n"
+                    "  --scale F    draw the 800 x 600 screens F times larger (a multiple of\n"
+                    "               0.25; 1 keeps the course's pixels); without it LUMORA_SCALE,\n"
+                    "               else the largest factor that fits the screen\n"
                     "  --help       print this text and end\n"
                     "  --version    print the version and end\n"
                     "Without --data the course is taken from LUMORA_DATA, else from the\n"
@@ -67,6 +90,10 @@ ProgramArguments ParseProgramArguments(int argc, char** argv) {
             args.dataRoot = argv[++i];
         } else if (a.rfind("--data=", 0) == 0) {
             args.dataRoot = a.substr(7);
+        } else if (a == "--scale" && i + 1 < argc) {
+            args.scale = argv[++i];
+        } else if (a.rfind("--scale=", 0) == 0) {
+            args.scale = a.substr(8);
         } else if (a == "--help" || a == "-h") {
             args.help = true;
         } else if (a == "--version") {
@@ -94,6 +121,7 @@ int RunProgram(int argc, char** argv) {
         return 0;
     }
     ReportFileSizeLimitAsSaveFailure();
+    const ScenePlan scene = PlanScene(args.scale);
     QApplication app(argc, argv);
     SetUpUserInterface();
     if (lock.Result() == SingleInstanceLock::State::Unavailable) {
@@ -102,9 +130,11 @@ int RunProgram(int argc, char** argv) {
     // The display is checked before any window appears. The backdrop comes
     // first, so the learner sees the program start while the course loads and
     // the other screens are made; it then takes its place in the roster.
-    if (!DisplayIsUsable()) {
+    const std::optional<DeviceScreen> screen = ScreenOf(scene);
+    if (!DisplayIsUsable(scene, screen)) {
         return 0;
     }
+    RestartAtFittingScale(scene, *screen, argv);
     auto backdrop = std::make_unique<TPodkladForm>();
     backdrop->ShowBehind();
     // The fonts the login needs warm up beside the course loading; started

@@ -1,4 +1,5 @@
 #include "widget_surface.h"
+#include "platform/ui/smooth_pictures.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -74,6 +75,7 @@ bool WidgetSurface::eventFilter(QObject* watched, QEvent* event) {
         std::lock_guard lock(mutex_);
         if (!frame_.isNull()) {
             QPainter painter(widget_);
+            SmoothScaledPictures(painter);
             painter.drawImage(widget_->rect(), frame_);
             return true;
         }

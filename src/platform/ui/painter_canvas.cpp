@@ -1,6 +1,7 @@
 #include "painter_canvas.h"
 
 #include "fonts.h"
+#include "smooth_pictures.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -21,7 +22,9 @@ QRect ToQRect(const Rect& r) {
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter, int width, int height, Rect clip)
-    : painter_(painter), width_(width), height_(height), clip_(clip) {}
+    : painter_(painter), width_(width), height_(height), clip_(clip) {
+    SmoothScaledPictures(painter_);
+}
 
 int PainterCanvas::TextWidth(std::string_view text) {
     return QFontMetrics(MakeFont(Font)).horizontalAdvance(ToQString(text));

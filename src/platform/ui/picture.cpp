@@ -2,6 +2,7 @@
 
 #include "image_file.h"
 #include "platform/message_box.h"
+#include "smooth_pictures.h"
 
 #include <QPainter>
 
@@ -59,6 +60,7 @@ void Picture::paintEvent(QPaintEvent*) {
         return;
     }
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     if (stretch_) {
         painter.drawImage(rect(), shown_);
     } else {
