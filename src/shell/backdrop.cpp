@@ -29,8 +29,15 @@ void TPodkladForm::ShowBehind() {
     // A window manager may still keep panels in front of a plain window;
     // the full-screen state asks it not to.
     setWindowState(windowState() | Qt::WindowFullScreen);
+    if (!stage_) {
+        stage_ = std::make_unique<Stage>(*this);
+        stage_->OnCloseRequest = [this] {
+            if (OnCloseRequest) {
+                OnCloseRequest();
+            }
+        };
+    }
     show();
-    lower();
     if (QScreen* on = screen()) {
         connect(on, &QScreen::geometryChanged, this, &TPodkladForm::CoverScreen,
                 Qt::UniqueConnection);

@@ -114,10 +114,12 @@ void TForm1::FormShow() {
     }
 }
 
-// The main menu is the main screen: closing it ends the program.
+// The main menu is the main screen: closing it ends the program. The event
+// loop ends at once; asking the other windows to close first would let any
+// screen still up keep the program running.
 void TForm1::FormClose() {
     Img_tlo->Clear();
-    QApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 bool TForm1::event(QEvent* e) {

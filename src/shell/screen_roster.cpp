@@ -52,6 +52,17 @@ void Wire(ScreenRoster& r) {
         form20->ShowModal();
     };
     SetMessageScreen(r.Form10->ShowMessageScreen);
+    // Closing the backdrop through the window system is the exit of the
+    // screen that ends the program: the login's before a learner has logged
+    // in, the main menu's question after. The roster's own login screen is
+    // asked, whichever it is at the time.
+    r.PodkladForm->OnCloseRequest = [&r] {
+        if (r.Form9->isVisible()) {
+            r.Form9->K_KoniecClick();
+        } else if (r.Form1->isVisible()) {
+            r.Form1->k_koniecClick();
+        }
+    };
     SetQuestionScreen([question = r.QuestionForm.get()](const std::string& text) {
         question->Label1->SetCaption(text);
         question->ShowModal();

@@ -1,5 +1,7 @@
 #include "input_sender.h"
 
+#include "platform/ui/stage.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
@@ -95,7 +97,9 @@ void InputSender::Key(QWidget& window, int key, Qt::KeyboardModifiers modifiers,
 }
 
 void InputSender::CloseRequest(QWidget& window) {
-    if (QWindow* handle = window.windowHandle()) {
+    // On the stage the window system knows only the backdrop, and closes it.
+    const Stage* stage = Stage::Current();
+    if (QWindow* handle = (stage != nullptr ? stage->Host() : window).windowHandle()) {
         if (BeforeSend) {
             BeforeSend();
         }

@@ -2,6 +2,7 @@
 
 #include "control.h"
 #include "fonts.h"
+#include "stage.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -37,6 +38,10 @@ void Form::SetColor(Rgb colour) {
 }
 
 void Form::CentreOnScreen() {
+    if (const Stage* stage = Stage::Current()) {
+        move(stage->CentredPosition(size()));
+        return;
+    }
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
@@ -46,16 +51,29 @@ void Form::CentreOnScreen() {
 }
 
 void Form::Show() {
+    Stage* stage = Stage::Current();
+    if (stage != nullptr) {
+        stage->Embed(*this);
+    }
     show();
-    raise();
-    activateWindow();
+    if (stage != nullptr) {
+        stage->BringToFront(*this);
+    } else {
+        raise();
+        activateWindow();
+    }
 }
 
 void Form::ShowModal() {
     if (isVisible()) {
         hide();
     }
-    setWindowModality(Qt::ApplicationModal);
+    Stage* stage = Stage::Current();
+    if (stage != nullptr) {
+        stage->PushModal(*this);
+    } else {
+        setWindowModality(Qt::ApplicationModal);
+    }
     QEventLoop loop;
     modalLoop_ = &loop;
     Show();
@@ -63,7 +81,11 @@ void Form::ShowModal() {
         loop.exec(QEventLoop::DialogExec);
     }
     modalLoop_ = nullptr;
-    setWindowModality(Qt::NonModal);
+    if (stage != nullptr && Stage::Current() == stage) {
+        stage->PopModal(*this);
+    } else {
+        setWindowModality(Qt::NonModal);
+    }
 }
 
 void Form::Close() {

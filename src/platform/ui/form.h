@@ -1,10 +1,9 @@
 #pragma once
 // The base of every screen: a borderless window of a fixed size, centred on
-// the display, black unless the screen says otherwise, with the caption
-// "Lumora!". It is shown, or shown modally (the call returns when the form
-// closes), carries a Tag for its caller, and sees keys in this order: the
-// shortcut handler, then with key preview the key handler, then its controls.
-// Painting is double-buffered by Qt's backing store.
+// the display (on the stage when there is one), black unless the screen says otherwise, with the
+// caption "Lumora!". It is shown, or shown modally (the call returns when the form closes), carries
+// a Tag for its caller, and sees keys in this order: the shortcut handler, then with key preview
+// the key handler, then its controls. Painting is double-buffered by Qt's backing store.
 #include "canvas.h"
 
 #include <QWidget>
