@@ -5,11 +5,11 @@ Everything is timed by the X server's own events on a private Xvfb, in interleav
 program with a fresh HOME (one learner, "Ania", in its user list), a private XDG_RUNTIME_DIR, its
 own D-Bus session and SDL's dummy sound driver, so a busy machine slows every program alike;
 compare the medians as ratios. Nothing polls the screen: one X connection listens for window maps
-(SubstructureNotify on the root) and for drawing (DAMAGE on the root); clicks and keys are sent
-with XTEST.
+(SubstructureNotify on the root and on every top-level window, where the program's screens are
+child windows) and for drawing (DAMAGE on the root); clicks and keys are sent with XTEST.
 
-  backdrop, login    fork -> the 1st / 2nd top-level window mapped; floor: bench_empty_window,
-                     fork -> its window mapped
+  backdrop, login    fork -> the 1st / 2nd window mapped (the backdrop, then the login inside it);
+                     floor: bench_empty_window, fork -> its window mapped
   login drawn        fork -> the first drawing inside the login window; floor: the same for the
                      empty window
   first sound        the login mapped -> the time in "lumora: first sound at <CLOCK_MONOTONIC ns>",
@@ -23,10 +23,13 @@ with XTEST.
                      -> its new 800 x 600 window mapped and drawn into
 
 usage: startup_figures.py [--rounds N] [--warmup W] [--build DIR] [--lumora PROGRAM]
-                          [--no-clicks] [--codes 30,35,...]
+                          [--screen WxH] [--no-clicks] [--codes 30,35,...]
   --build    the build folder with bin/ (default: build beside this script's folder)
   --lumora   the program to measure (default: BUILD/bin/lumora), e.g. another version's build;
              the floors and the click targets always come from BUILD
+  --screen   the X screen's size (default 1024x768); the program draws its screens at the largest
+             quarter factor that fits, and the floors are drawn at the same factor, so every window
+             is compared with one of the same device size
 Needs: Xvfb, dbus-daemon and the Debian package python3-xlib (run it with /usr/bin/python3).
 """
 import argparse, collections, math, os, re, select, shutil, signal, statistics, subprocess, sys
@@ -38,7 +41,6 @@ KINDS = {1: 'sentences 1', 2: 'sentences 2', 3: 'sentences 3', 4: 'sentences 4',
          9: 'gap filling', 30: 'vocabulary', 31: 'picture choice', 32: 'typing drill',
          35: 'multiple choice', 36: 'drag and drop', 37: 'typing', 38: 'definitions',
          39: 'true/false', 40: 'word search', 41: 'reveal game', 42: 'crossword'}
-SCREEN_W, SCREEN_H = 800, 600
 SOUND_LINE = re.compile(rb'lumora: first sound at (\d+)')
 
 here = os.path.dirname(os.path.abspath(__file__))
@@ -47,10 +49,15 @@ ap.add_argument('--rounds', type=int, default=15)
 ap.add_argument('--warmup', type=int, default=1)
 ap.add_argument('--build', default=os.path.join(os.path.dirname(here), 'build'))
 ap.add_argument('--lumora')
+ap.add_argument('--screen', default='1024x768')
 ap.add_argument('--no-clicks', action='store_true')
 ap.add_argument('--codes', help='lesson codes to click (default: every code the course lists)')
 ap.add_argument('--verbose', action='store_true', help='print when each clicked window was mapped')
 args = ap.parse_args()
+screen_w, screen_h = map(int, args.screen.split('x'))
+# The factor the program chooses: the largest quarter at which 800 x 600 fits.
+SCALE = max(1.0, math.floor(min(screen_w / 800, screen_h / 600) * 4) / 4)
+SCREEN_W, SCREEN_H = round(800 * SCALE), round(600 * SCALE)
 bin_dir = os.path.join(os.path.abspath(args.build), 'bin')
 lumora = os.path.abspath(args.lumora or os.path.join(bin_dir, 'lumora'))
 empty = os.path.join(bin_dir, 'bench_empty_window')
@@ -63,6 +70,10 @@ env = {k: v for k, v in os.environ.items()
        if k not in ('WAYLAND_DISPLAY', 'SESSION_MANAGER', 'DBUS_SESSION_BUS_ADDRESS', 'XDG_DATA_HOME',
                     'LUMORA_DATA')}
 env.update(XDG_RUNTIME_DIR=run_dir, QT_QPA_PLATFORM='xcb', SDL_AUDIODRIVER='dummy')
+# The floors are drawn at the program's factor.
+floor_env = dict(env, QT_ENABLE_HIGHDPI_SCALING='0', QT_FONT_DPI='96')
+if SCALE != 1:
+    floor_env['QT_SCALE_FACTOR'] = '%g' % SCALE
 
 
 def now():
@@ -77,7 +88,7 @@ def ms(ns):
 for n in range(150, 250):   # a free display number
     if not os.path.exists('/tmp/.X%d-lock' % n) and not os.path.exists('/tmp/.X11-unix/X%d' % n):
         break
-xvfb = subprocess.Popen(['Xvfb', ':%d' % n, '-screen', '0', '1024x768x24', '-nolisten', 'tcp',
+xvfb = subprocess.Popen(['Xvfb', ':%d' % n, '-screen', '0', '%dx%dx24' % (screen_w, screen_h), '-nolisten', 'tcp',
                          '-noreset'], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 for _ in range(100):
     if os.path.exists('/tmp/.X11-unix/X%d' % n): break
@@ -108,7 +119,10 @@ class Events:
         while disp.pending_events():
             ev = disp.next_event()
             t = now()
-            if ev.type == X.MapNotify:
+            if ev.type == X.CreateNotify and ev.parent == root:
+                # The program's screens are child windows of its backdrop.
+                ev.window.change_attributes(event_mask=X.SubstructureNotifyMask)
+            elif ev.type == X.MapNotify:
                 self.maps.append((t, ev.window))
             elif ev.type == damage_event:
                 a = ev.area
@@ -134,9 +148,11 @@ events = Events()
 
 
 def geometry(window):
+    """The window's place on the root and its size."""
     try:
         g = window.get_geometry()
-        return g.x, g.y, g.width, g.height
+        at = window.translate_coords(root, 0, 0)
+        return -at.x, -at.y, g.width, g.height
     except Exception:
         return None
 
@@ -207,8 +223,8 @@ def fresh_home():
     return home
 
 
-def start(cmd, trace=False):
-    e = dict(env, HOME=fresh_home())
+def start(cmd, trace=False, floor=False):
+    e = dict(floor_env if floor else env, HOME=fresh_home())
     if trace:
         e['LUMORA_TRACE_SOUND'] = '1'
     events.clear()
@@ -269,7 +285,7 @@ def nth_map(p, t0, want, deadline):
 
 # ---------------------------------------------------------------- one measurement each
 def run_empty(res):
-    p, t0 = start([empty])
+    p, t0 = start([empty], floor=True)
     m = nth_map(p, t0, 1, t0 + 30 * 10**9)
     if m:
         res['empty'].append(ms(m[0] - t0))
@@ -319,7 +335,7 @@ def run_startup(res):
 
 
 def run_floor_click(res):
-    p, t0 = start([floor])
+    p, t0 = start([floor], floor=True)
     first = nth_map(p, t0, 1, t0 + 30 * 10**9)
     if first:
         settle()
@@ -349,7 +365,7 @@ def run_lesson_click(res, topic, code, targets):
     settle()
     mx, my, _, _ = menu[2]
     tx, ty = targets['topic'][topic]
-    c0 = click(mx + tx, my + ty)
+    c0 = click(mx + round(tx * SCALE), my + round(ty * SCALE))
     shown = screen_map_after(c0, c0 + 10 * 10**9, skip={menu[1].id})
     drawn = shown and drawn_after(shown, c0, c0 + 10 * 10**9)
     if not drawn:
@@ -358,7 +374,7 @@ def run_lesson_click(res, topic, code, targets):
     settle()
     sx, sy, _, _ = shown[2]
     lx, ly = targets['lesson'][(topic, code)]
-    c1 = click(sx + lx, sy + ly)
+    c1 = click(sx + round(lx * SCALE), sy + round(ly * SCALE))
     lesson = screen_map_after(c1, c1 + 10 * 10**9, skip={menu[1].id, shown[1].id})
     drawn = lesson and drawn_after(lesson, c1, c1 + 10 * 10**9)
     if drawn:
@@ -432,17 +448,19 @@ def row(name, value, unit, floor_value=None, floor_name='', target=''):
 
 
 print('command: %s' % ' '.join([os.path.basename(sys.argv[0])] + sys.argv[1:]))
-print('program: %s; medians of %d rounds (%d warm-up)' % (lumora, args.rounds, args.warmup))
+print('program: %s; medians of %d rounds (%d warm-up); screen %dx%d, scale %g'
+      % (lumora, args.rounds, args.warmup, screen_w, screen_h, SCALE))
 print('%-44s %10s   %-25s %6s   %s' % ('figure', 'lumora', 'floor', 'ratio', 'target'))
 row('backdrop (first window)', med('backdrop'), 'ms', med('empty'), 'empty window', '<= x1.10')
-row('login window', med('login'), 'ms', med('empty'), 'empty window', '<= x1.30')
-row('login window drawn', med('login drawn'), 'ms', med('empty drawn'), 'empty drawn', '')
+row('login window', med('login'), 'ms', med('empty'), 'empty window', '')
+row('login window drawn', med('login drawn'), 'ms', med('empty drawn'), 'empty drawn', '<= x1.50')
 if res.get('sound'):
     row('first sound after the login', med('sound'), 'ms', None, '', '<= 100 ms')
 else:
     row('first sound after the login', None, 'ms', None, 'no trace', '<= 100 ms')
 after = 'after first sound' if res.get('sound') else '1 s after login (no trace)'
-row('resident memory at login', med('rss login'), 'MiB', med('empty rss'), 'empty window', '<= 40 MiB')
+row('resident memory at login', med('rss login'), 'MiB', med('empty rss'), 'empty window',
+    '<= 40 MiB' if SCALE == 1 else '<= 60 MiB at 3.5')
 row('resident memory ' + after, med('rss sound'), 'MiB', med('empty rss'), 'empty window', '<= 50 MiB')
 row('shared libraries at login', med('libs login'), '', med('empty libs'), 'empty window', '<= 100')
 row('shared libraries ' + after, med('libs sound'), '', med('empty libs'), 'empty window', '<= 100')
