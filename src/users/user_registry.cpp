@@ -1,6 +1,8 @@
 #include "user_registry.h"
 
+#include "course/user_file_message.h"
 #include "platform/cp1250.h"
+#include "platform/file_lock.h"
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
 #include "platform/text_helpers.h"
@@ -16,6 +18,7 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr int kNoNumber = -1;
+constexpr const char* kLockSuffix = ".lock";
 
 // The value of a run of decimal digits, or kNoNumber when it is empty or
 // beyond the 32-bit range (no identifier the program makes can be that).
@@ -73,6 +76,14 @@ int HighestNumberedEntry(const std::string& folder) {
 } // namespace
 
 std::vector<UserListFault> UserList::Read(const std::string& path) {
+    // Under the lock, so that the temporary file of another copy's save is
+    // never taken for a stale one. A folder that cannot hold the lock is
+    // still read.
+    const FileLock lock(path + kLockSuffix);
+    return ReadUnlocked(path);
+}
+
+std::vector<UserListFault> UserList::ReadUnlocked(const std::string& path) {
     entries_.clear();
     lines_.clear();
     unreadable_.reset();
@@ -160,14 +171,36 @@ UserList::NewUser UserList::AddNewName(const std::string& typed) {
         duplicate = duplicate || LowerAZ(e.Name) == key;
     }
     if (duplicate) {
-        return {NameCheck::Duplicate, {}};
+        return {NameCheck::Duplicate, {}, {}};
     }
     if (Count() >= kMaxUsers || highest == std::numeric_limits<int>::max()) {
-        return {NameCheck::Full, {}};
+        return {NameCheck::Full, {}, {}};
     }
     UserEntry entry{name, highest + 1};
     Append(entry);
-    return {NameCheck::Accepted, entry};
+    return {NameCheck::Accepted, entry, {}};
+}
+
+UserList::NewUser UserList::AddAndSave(const std::string& path, const std::string& typed) {
+    const FileLock lock(path + kLockSuffix);
+    if (!lock.Held()) {
+        return {NameCheck::Failed,
+                {},
+                UserFileMessage("Nie można dopisać ucznia: nie udało się zablokować pliku "
+                                "usr.t.lock na czas zapisu listy uczniów.",
+                                path + kLockSuffix)};
+    }
+    UserList now;
+    now.ReadUnlocked(path); // its faults were shown when the list was first read
+    NewUser added = now.AddNewName(typed);
+    if (added.result != NameCheck::Accepted) {
+        return added;
+    }
+    if (auto error = now.Write(path)) {
+        return {NameCheck::Failed, {}, std::move(*error)};
+    }
+    *this = std::move(now);
+    return added;
 }
 
 std::string DescribeUserListFaults(const std::vector<UserListFault>& faults) {

@@ -25,7 +25,8 @@ class UserList {
     // is not a number, a line beyond the list's capacity, a repeated
     // identifier and a file that cannot be read are reported. Every line is
     // kept as it was read, understood or not, and written back unchanged.
-    // Stale temporary files of an interrupted save are removed first.
+    // Stale temporary files of an interrupted save are removed first, under
+    // the lock that AddAndSave takes.
     std::vector<UserListFault> Read(const std::string& path);
 
     // Rewrites usr.t: the lines as read, then the users added since. A list
@@ -36,10 +37,11 @@ class UserList {
     int Count() const { return static_cast<int>(entries_.size()); }
     const UserEntry* At(int index) const; // 1-based
 
-    enum class NameCheck { Accepted, Duplicate, Full };
+    enum class NameCheck { Accepted, Duplicate, Full, Failed };
     struct NewUser {
         NameCheck result = NameCheck::Accepted;
-        UserEntry entry; // filled when accepted
+        UserEntry entry;    // filled when accepted
+        std::string detail; // Failed: the message saying why
     };
 
     // Checks a typed name: trimmed, compared with every name with only A-Z
@@ -48,9 +50,20 @@ class UserList {
     // that a new learner never gets an existing learner's folder.
     NewUser AddNewName(const std::string& typed);
 
+    // AddNewName on the file as it stands, then the file rewritten. Under an
+    // exclusive lock beside the file, the file is read again and the folders
+    // beside it scanned again just before the identifier is chosen, so that
+    // another copy of the program that added a learner since this list was
+    // read neither loses that learner nor shares an identifier with ours.
+    // When the name is accepted and written the list becomes the file as
+    // written; otherwise it stays as it was.
+    NewUser AddAndSave(const std::string& path, const std::string& typed);
+
     void Append(UserEntry entry);
 
   private:
+    std::vector<UserListFault> ReadUnlocked(const std::string& path);
+
     std::vector<UserEntry> entries_;
     // The file's lines in Windows-1250, as read or as made for added users.
     std::vector<std::string> lines_;

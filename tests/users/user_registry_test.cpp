@@ -3,6 +3,8 @@
 #include "users/user_registry.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace lumora {
 namespace {
@@ -151,6 +153,76 @@ TEST(UserListFile, NamesAreWrittenInWindows1250) {
     UserList again;
     again.Read(dir / "usr.t");
     EXPECT_EQ(again.At(1)->Name, "Żaneta");
+}
+
+// Two copies of the program that read usr.t before either added a learner.
+TEST(AddingALearner, ReadsTheFileAgainSoNoLearnerIsLostOrShared) {
+    TempFolder dir;
+    dir.WriteText("usr.t", "1=Ann\n");
+    UserList a;
+    UserList b;
+    a.Read(dir / "usr.t");
+    b.Read(dir / "usr.t");
+    EXPECT_EQ(a.AddAndSave(dir / "usr.t", "Bob").entry.Id, 2);
+    dir.MakeFolder("2");
+    dir.MakeFolder("7"); // a learner whose line another copy has not written yet
+    const auto cee = b.AddAndSave(dir / "usr.t", "Cee");
+    ASSERT_EQ(cee.result, UserList::NameCheck::Accepted);
+    EXPECT_EQ(cee.entry.Id, 8);
+    EXPECT_EQ(dir.ReadBytes("usr.t"), "1=Ann\r\n2=Bob\r\n8=Cee\r\n");
+    ASSERT_EQ(b.Count(), 3) << "the list is the file as written";
+    EXPECT_EQ(b.At(3)->Name, "Cee");
+    // A name the other copy took meanwhile is a duplicate, and the list
+    // stays as it was.
+    EXPECT_EQ(a.AddAndSave(dir / "usr.t", "cee").result, UserList::NameCheck::Duplicate);
+    EXPECT_EQ(a.Count(), 2);
+    EXPECT_EQ(dir.ReadBytes("usr.t"), "1=Ann\r\n2=Bob\r\n8=Cee\r\n");
+}
+
+TEST(AddingALearner, ProcessesAddingAtOnceNeverShareAnIdentifierOrDropALine) {
+    TempFolder dir;
+    constexpr int kWriters = 4;
+    constexpr int kEach = 25;
+    std::vector<pid_t> children;
+    for (int w = 0; w < kWriters; ++w) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            UserList stale; // read once, like a copy that started earlier
+            stale.Read(dir / "usr.t");
+            for (int i = 0; i < kEach; ++i) {
+                UserList list = stale;
+                const auto r = list.AddAndSave(dir / "usr.t",
+                                               "w" + std::to_string(w) + "_" + std::to_string(i));
+                if (r.result != UserList::NameCheck::Accepted) {
+                    ::_exit(1);
+                }
+            }
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    UserList all;
+    EXPECT_TRUE(all.Read(dir / "usr.t").empty()) << "no identifier is used twice";
+    EXPECT_EQ(all.Count(), kWriters * kEach);
+}
+
+TEST(AddingALearner, ALockThatCannotBeHadRefusesTheLearner) {
+    TempFolder dir;
+    dir.WriteText("usr.t", "1=Ann\n");
+    dir.MakeFolder("usr.t.lock");
+    UserList users;
+    users.Read(dir / "usr.t");
+    const auto r = users.AddAndSave(dir / "usr.t", "Bob");
+    EXPECT_EQ(r.result, UserList::NameCheck::Failed);
+    EXPECT_EQ(r.detail.substr(r.detail.find('\n') + 1), dir / "usr.t.lock");
+    EXPECT_EQ(users.Count(), 1);
+    EXPECT_EQ(dir.ReadBytes("usr.t"), "1=Ann\r\n");
 }
 
 TEST(NewUserName, DuplicatesFoldOnlyAToZ) {
