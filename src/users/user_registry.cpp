@@ -163,6 +163,11 @@ void UserList::Append(UserEntry entry) {
 
 UserList::NewUser UserList::AddNewName(const std::string& typed) {
     const std::string name = Trim(typed);
+    // usr.t holds Windows-1250; any other character would be stored as "?"
+    // and two learners could come out with one name.
+    if (auto character = FirstCharacterOutsideCp1250(name)) {
+        return {NameCheck::Unwritable, {}, std::move(*character)};
+    }
     const std::string key = LowerAZ(name);
     int highest = highestSeen_;
     bool duplicate = false;
@@ -201,6 +206,10 @@ UserList::NewUser UserList::AddAndSave(const std::string& path, const std::strin
     }
     *this = std::move(now);
     return added;
+}
+
+std::string UnwritableCharacterMessage(const std::string& character) {
+    return "Znaku „" + character + "” nie można użyć w imieniu. Proszę wpisać imię bez niego.";
 }
 
 std::string DescribeUserListFaults(const std::vector<UserListFault>& faults) {

@@ -37,17 +37,19 @@ class UserList {
     int Count() const { return static_cast<int>(entries_.size()); }
     const UserEntry* At(int index) const; // 1-based
 
-    enum class NameCheck { Accepted, Duplicate, Full, Failed };
+    enum class NameCheck { Accepted, Duplicate, Unwritable, Full, Failed };
     struct NewUser {
         NameCheck result = NameCheck::Accepted;
         UserEntry entry;    // filled when accepted
-        std::string detail; // Failed: the message saying why
+        std::string detail; // Unwritable: the first character Windows-1250
+                            // lacks; Failed: the message saying why
     };
 
-    // Checks a typed name: trimmed, compared with every name with only A-Z
-    // folded. An accepted name is appended with an identifier above every one
-    // in the file, read or not, and above every numbered folder beside it, so
-    // that a new learner never gets an existing learner's folder.
+    // Checks a typed name: trimmed, refused when it holds a character that
+    // Windows-1250 lacks, compared with every name with only A-Z folded. An
+    // accepted name is appended with an identifier above every one in the
+    // file, read or not, and above every numbered folder beside it, so that a
+    // new learner never gets an existing learner's folder.
     NewUser AddNewName(const std::string& typed);
 
     // AddNewName on the file as it stands, then the file rewritten. Under an
@@ -73,6 +75,9 @@ class UserList {
 
 // All faults of the user list as one message.
 std::string DescribeUserListFaults(const std::vector<UserListFault>& faults);
+
+// The message shown when a typed name holds a character usr.t cannot store.
+std::string UnwritableCharacterMessage(const std::string& character);
 
 // The message shown when a typed name is taken already.
 inline constexpr const char* kDuplicateUserMessage =

@@ -246,6 +246,18 @@ TEST(NewUserName, DuplicatesFoldOnlyAToZ) {
     }
 }
 
+TEST(NewUserName, CharactersWindows1250LacksAreRefused) {
+    UserList users;
+    users.Append({"Mu?oz", 1});
+    const auto refused = users.AddNewName(" Muñoz ");
+    EXPECT_EQ(refused.result, UserList::NameCheck::Unwritable);
+    EXPECT_EQ(refused.detail, "ñ");
+    EXPECT_EQ(users.Count(), 1);
+    EXPECT_EQ(UnwritableCharacterMessage(refused.detail),
+              "Znaku „ñ” nie można użyć w imieniu. Proszę wpisać imię bez niego.");
+    EXPECT_EQ(users.AddNewName("Łucja Żółć").result, UserList::NameCheck::Accepted);
+}
+
 TEST(NewUserName, NextIdentifierIsTheHighestPlusOne) {
     UserList gaps;
     gaps.Append({"A", 2});

@@ -83,6 +83,10 @@ void TForm10::K_OKClick() {
         Edit1->SetText("");
         Edit1Change();
         return;
+    case UserList::NameCheck::Unwritable:
+        // The learner changes only the character, not the whole name.
+        ShowRefusal(UnwritableCharacterMessage(added.detail));
+        return;
     case UserList::NameCheck::Full:
         ShowMessage("Lista może pomieścić najwyżej " + std::to_string(UserList::kMaxUsers) +
                     " uczniów.");
