@@ -268,6 +268,26 @@ TEST_F(ProgramScreens, ANameWithACharacterWindows1250LacksIsRefusedAsTyped) {
     EXPECT_EQ(builder.Folder().ReadBytes("user/usr.t"), "1=Ann\r\n");
 }
 
+TEST_F(ProgramScreens, TheArrowKeysChooseInTheLoginListLikeAClick) {
+    WriteUsers("1=Ann\n2=\n3=Cid\n");
+    Start();
+    TForm9& login = *screens->Form9;
+    test::ShowAndWait(login);
+    login.ComboBox1->setFocus();
+    ASSERT_TRUE(login.B_OK->isVisible());
+    test::PressKey(login, Qt::Key_Up);
+    EXPECT_EQ(login.ComboBox1->ItemIndex(), 1);
+    EXPECT_FALSE(login.B_OK->isVisible()) << "an entry without a name";
+    test::PressKey(login, Qt::Key_Return);
+    EXPECT_FALSE(login.LoggedIn());
+    EXPECT_FALSE(PathExists(builder.UserFolder() + "2"));
+    test::PressKey(login, Qt::Key_Up);
+    EXPECT_TRUE(login.B_OK->isVisible());
+    test::PressKey(login, Qt::Key_Return);
+    EXPECT_TRUE(login.LoggedIn());
+    EXPECT_EQ(Course().CurrentUserName, "Ann");
+}
+
 TEST_F(ProgramScreens, TheLoginPreselectsTheLastUserOfTheFile) {
     WriteUsers("4=Ann\n9=Bob\n2=Cid\n");
     Start();

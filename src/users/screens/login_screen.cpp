@@ -19,6 +19,9 @@ TForm9::TForm9(UserList& users) : Form(246, 187), users_(users) {
     ComboBox1 = new ListBox(this);
     ComboBox1->SetBounds(25, 25, 196, 114);
     ComboBox1->OnClick = [this] { ComboBox1Click(); };
+    // A selection moved by the arrow keys counts as a click, so B_OK always
+    // follows the entry that Enter would log in.
+    QObject::connect(ComboBox1, &QListWidget::currentRowChanged, [this](int) { ComboBox1Click(); });
     QObject::connect(ComboBox1, &QListWidget::itemDoubleClicked,
                      [this](QListWidgetItem*) { ComboBox1DblClick(); });
     B_Nowy = MakeButton(89, 6, 29);
