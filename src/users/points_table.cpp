@@ -134,6 +134,12 @@ std::string JoinFaults(const std::vector<std::string>& faults) {
     return text;
 }
 
+// A record of all zeros is what a points file holds where no lesson was
+// written to it yet: no name, no number, no points, not done.
+bool IsZeroRow(const PointsRow& row) {
+    return row.Name.empty() && row.Number == 0 && row.Points == 0 && !row.Done;
+}
+
 PointsRow SteeringPoints(const SteeringRow& s) {
     return {StoredName(s.Content), s.Code, 0, false};
 }
@@ -170,7 +176,7 @@ PointsLoad PointsTable::LoadPoints(const std::string& userFolder) {
         const bool good = IsPointsRecord(record);
         if (rows_.size() == static_cast<std::size_t>(kMaxRows)) {
             beyond_ += good ? std::string(record) : EncodePointsRecord({});
-        } else if (good) {
+        } else if (good && !IsZeroRow(DecodePointsRecord(record))) {
             rows_.push_back(DecodePointsRecord(record));
         } else {
             gaps_.push_back(rows_.size());

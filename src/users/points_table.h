@@ -53,16 +53,18 @@ class PointsTable {
     // kept as they are and written back); an absent file gives an empty
     // table. A damaged file (a torn last record, records that are not points
     // records) is copied aside first; its good records are loaded and the
-    // bad ones left as gaps that FillFromSteering fills.
+    // bad ones, and records of all zeros, left as gaps that FillFromSteering
+    // fills.
     PointsLoad LoadPoints(const std::string& userFolder);
 
     // One row per steering row: its Content cut to 30 characters, its Code,
     // no points, not done.
     void InitPointsFromSteering(const CourseData& course);
 
-    // Gives the rows the file did not hold, and the gaps of damaged records,
-    // the steering row of the same index, as InitPointsFromSteering does, so
-    // that every lesson of the course can record its points.
+    // Gives the rows the file did not hold, and the gaps of damaged and
+    // all-zero records, the steering row of the same index, as
+    // InitPointsFromSteering does, so that every lesson of the course can
+    // record its points.
     void FillFromSteering(const CourseData& course);
 
     // Rewrites folder + "pkt.txt" with every row of the table (never fewer
@@ -83,7 +85,7 @@ class PointsTable {
 
   private:
     std::vector<PointsRow> rows_;
-    std::vector<std::size_t> gaps_; // rows of damaged records, to be filled
+    std::vector<std::size_t> gaps_; // rows to be filled from the course
     std::string beyond_;            // the records after the 350th, as read
 };
 

@@ -204,6 +204,18 @@ TEST_F(PointsFileTest, RecordsThatCannotBePointsRecordsAreReplacedFromTheCourse)
         << "records that cannot be points records count nothing";
 }
 
+TEST_F(PointsFileTest, RecordsOfAllZerosAreFilledFromTheCourse) {
+    const std::string zero = EncodePointsRecord({});
+    const std::string first = EncodePointsRecord({"kuchnia_1", 30, 40, true});
+    Store(first + zero + zero + zero + zero);
+    EXPECT_FALSE(LogInAsAnn());
+    EXPECT_TRUE(messages.Messages().empty());
+    AddPoints(course, table, "7", 35, 15);
+    EXPECT_TRUE(messages.Messages().empty()) << "the lesson has its row";
+    EXPECT_EQ(Saved(), first + Fresh(1) + EncodePointsRecord({"7", 35, 15, true}) + Fresh(3) + zero)
+        << "a zero record past the course stays as it is";
+}
+
 TEST_F(PointsFileTest, AnUnreadableFileRefusesTheLoginAndIsLeftAlone) {
     b.Folder().WriteBytes("1/pkt.txt/inside", "x");
     const auto error = LogInAsAnn();
