@@ -67,12 +67,6 @@ PointsRow DecodePointsRecord(std::string_view bytes) {
     return row;
 }
 
-bool IsPointsRecord(std::string_view bytes) {
-    const auto length = static_cast<unsigned char>(bytes[0]);
-    const auto done = static_cast<unsigned char>(bytes[kDoneOffset]);
-    return length <= kPointsNameLength && done <= 1;
-}
-
 std::vector<PointsRow> DecodePointsFile(std::string_view bytes, std::size_t limit) {
     std::vector<PointsRow> rows;
     for (std::size_t at = 0; at + kPointsRecordSize <= bytes.size() && rows.size() < limit;
@@ -82,29 +76,41 @@ std::vector<PointsRow> DecodePointsFile(std::string_view bytes, std::size_t limi
     return rows;
 }
 
-std::vector<std::string> PointsFileFaults(std::string_view bytes) {
-    std::vector<std::string> faults;
-    if (const std::size_t over = bytes.size() % kPointsRecordSize; over != 0) {
-        faults.push_back("the file ends inside record " +
-                         std::to_string(bytes.size() / kPointsRecordSize + 1) + " (" +
-                         std::to_string(over) + " of its " + std::to_string(kPointsRecordSize) +
-                         " bytes)");
-    }
-    std::size_t bad = 0;
-    std::size_t first = 0;
-    for (std::size_t at = 0; at + kPointsRecordSize <= bytes.size(); at += kPointsRecordSize) {
-        if (!IsPointsRecord(bytes.substr(at, kPointsRecordSize))) {
-            first = bad == 0 ? at / kPointsRecordSize + 1 : first;
-            ++bad;
+std::vector<PointsFault> PointsFileFaults(std::string_view bytes) {
+    std::vector<PointsFault> faults;
+    std::size_t record = 1;
+    for (std::size_t at = 0; at + kPointsRecordSize <= bytes.size();
+         at += kPointsRecordSize, ++record) {
+        const auto length = static_cast<unsigned char>(bytes[at]);
+        const auto done = static_cast<unsigned char>(bytes[at + kDoneOffset]);
+        if (done > 1) {
+            faults.push_back({PointsFault::Kind::DoneByte, record, done});
+        }
+        if (length > kPointsNameLength) {
+            faults.push_back({PointsFault::Kind::NameLength, record, length});
         }
     }
-    if (bad == 1) {
-        faults.push_back("record " + std::to_string(first) + " is not a points record");
-    } else if (bad > 1) {
-        faults.push_back(std::to_string(bad) + " records, the first of them record " +
-                         std::to_string(first) + ", are not points records");
+    if (const std::size_t over = bytes.size() % kPointsRecordSize; over != 0) {
+        faults.push_back({PointsFault::Kind::Torn, record, static_cast<int>(over)});
     }
     return faults;
+}
+
+std::string DescribePointsFault(const PointsFault& fault) {
+    const std::string record = std::to_string(fault.record);
+    const std::string value = std::to_string(fault.value);
+    switch (fault.kind) {
+    case PointsFault::Kind::Torn:
+        return "the file ends inside record " + record + " (" + value + " of its " +
+               std::to_string(kPointsRecordSize) + " bytes)";
+    case PointsFault::Kind::DoneByte:
+        return "record " + record + ": the done byte is " + value + "; it is read as done";
+    case PointsFault::Kind::NameLength:
+        return "record " + record + ": the name length is " + value +
+               "; the name is read as its first " + std::to_string(kPointsNameLength) +
+               " characters";
+    }
+    return {};
 }
 
 namespace {
@@ -126,16 +132,14 @@ std::optional<std::string> KeepDamagedCopy(const std::string& path, std::string_
     return std::nullopt;
 }
 
-std::string JoinFaults(const std::vector<std::string>& faults) {
+std::string JoinFaults(const std::vector<PointsFault>& faults) {
     std::string text;
     for (const auto& f : faults) {
-        text += (text.empty() ? "" : "; ") + f;
+        text += (text.empty() ? "" : "; ") + DescribePointsFault(f);
     }
     return text;
 }
 
-// A record of all zeros is what a points file holds where no lesson was
-// written to it yet: no name, no number, no points, not done.
 bool IsZeroRow(const PointsRow& row) {
     return row.Name.empty() && row.Number == 0 && row.Points == 0 && !row.Done;
 }
@@ -168,20 +172,24 @@ PointsLoad PointsTable::LoadPoints(const std::string& userFolder) {
         if (!copy) {
             return {what + " No copy of it could be kept, so it is left as it is.", std::nullopt};
         }
-        result.damage =
-            what + " A copy of it is kept as \"" + *copy + "\"; the readable records are used.";
+        result.damage = what + " A copy of it is kept as \"" + *copy + "\"; its records are read " +
+                        "for what they still hold.";
     }
-    for (std::size_t at = 0; at + kPointsRecordSize <= bytes->size(); at += kPointsRecordSize) {
-        const std::string_view record = std::string_view(*bytes).substr(at, kPointsRecordSize);
-        const bool good = IsPointsRecord(record);
-        if (rows_.size() == static_cast<std::size_t>(kMaxRows)) {
-            beyond_ += good ? std::string(record) : EncodePointsRecord({});
-        } else if (good && !IsZeroRow(DecodePointsRecord(record))) {
-            rows_.push_back(DecodePointsRecord(record));
-        } else {
-            gaps_.push_back(rows_.size());
-            rows_.emplace_back();
+    rows_ = DecodePointsFile(*bytes, static_cast<std::size_t>(kMaxRows));
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (IsZeroRow(rows_[i])) {
+            gaps_.push_back(i);
         }
+    }
+    // The records past the table's end are written back as read, a damaged
+    // one as it is read.
+    const std::string_view rest = std::string_view(*bytes).substr(
+        std::min(bytes->size(), static_cast<std::size_t>(kMaxRows) * kPointsRecordSize));
+    for (std::size_t at = 0; at + kPointsRecordSize <= rest.size(); at += kPointsRecordSize) {
+        const std::string_view record = rest.substr(at, kPointsRecordSize);
+        beyond_ += PointsFileFaults(record).empty()
+                       ? std::string(record)
+                       : EncodePointsRecord(DecodePointsRecord(record));
     }
     return result;
 }
@@ -268,11 +276,8 @@ std::optional<std::int32_t> PointsFileTotal(const std::string& path) {
         return std::nullopt;
     }
     std::int64_t sum = 0;
-    for (std::size_t at = 0; at + kPointsRecordSize <= bytes->size(); at += kPointsRecordSize) {
-        const std::string_view record = std::string_view(*bytes).substr(at, kPointsRecordSize);
-        if (IsPointsRecord(record)) {
-            sum += DecodePointsRecord(record).Points;
-        }
+    for (const PointsRow& row : DecodePointsFile(*bytes, std::numeric_limits<std::size_t>::max())) {
+        sum += row.Points;
     }
     return Clamp32(sum);
 }
