@@ -1,6 +1,7 @@
 #include "points_table.h"
 
 #include "course/course_data.h"
+#include "course/user_file_message.h"
 #include "platform/cp1250.h"
 #include "platform/message_box.h"
 #include "platform/path_resolver.h"
@@ -132,10 +133,27 @@ std::optional<std::string> KeepDamagedCopy(const std::string& path, std::string_
     return std::nullopt;
 }
 
-std::string JoinFaults(const std::vector<PointsFault>& faults) {
-    std::string text;
-    for (const auto& f : faults) {
-        text += (text.empty() ? "" : "; ") + DescribePointsFault(f);
+// The file as the learner knows it: the learner's folder and its name.
+std::string ShownName(const std::string& path) {
+    return LastComponent(ParentFolder(path)) + "/" + LastComponent(path);
+}
+
+// What is wrong with a points file, for the learner.
+std::string DamageSummary(const std::vector<PointsFault>& faults) {
+    std::size_t bad = 0;
+    std::size_t last = 0;
+    std::string torn;
+    for (const PointsFault& f : faults) {
+        if (f.kind == PointsFault::Kind::Torn) {
+            torn = "urwany w rekordzie " + std::to_string(f.record);
+        } else if (f.record != last) {
+            last = f.record;
+            ++bad;
+        }
+    }
+    std::string text = bad == 0 ? "" : "liczba błędnych rekordów: " + std::to_string(bad);
+    if (!torn.empty()) {
+        text += (text.empty() ? "" : "; ") + torn;
     }
     return text;
 }
@@ -162,18 +180,27 @@ PointsLoad PointsTable::LoadPoints(const std::string& userFolder) {
         if (failure.missing) {
             return {};
         }
-        return {"Cannot read file \"" + path + "\". " + failure.reason, std::nullopt};
+        return {UserFileMessage("Nie można odczytać pliku punktów " + ShownName(path) + ": " +
+                                    failure.reason + ".",
+                                path),
+                std::nullopt};
     }
     PointsLoad result;
     if (const auto faults = PointsFileFaults(*bytes); !faults.empty()) {
         const std::string what =
-            "The points file \"" + path + "\" is damaged: " + JoinFaults(faults) + ".";
+            "Plik punktów " + ShownName(path) + " był uszkodzony (" + DamageSummary(faults) + ")";
         const auto copy = KeepDamagedCopy(path, *bytes);
         if (!copy) {
-            return {what + " No copy of it could be kept, so it is left as it is.", std::nullopt};
+            return {UserFileMessage(what + ", a jego kopii nie udało się zachować, więc zostaje "
+                                           "nietknięty.",
+                                    path),
+                    std::nullopt};
         }
-        result.damage = what + " A copy of it is kept as \"" + *copy + "\"; its records are read " +
-                        "for what they still hold.";
+        result.damage = UserFileMessage(what +
+                                            ". Odczytano z niego wszystko, co się dało; kopia "
+                                            "uszkodzonego pliku została zachowana jako " +
+                                            ShownName(*copy) + ".",
+                                        path);
     }
     rows_ = DecodePointsFile(*bytes, static_cast<std::size_t>(kMaxRows));
     for (std::size_t i = 0; i < rows_.size(); ++i) {

@@ -94,8 +94,8 @@ std::vector<UserListFault> UserList::ReadUnlocked(const std::string& path) {
     const auto bytes = ReadFileBytes(path, &failure);
     if (!bytes) {
         if (!failure.missing) {
-            unreadable_ = "Cannot open file \"" + path + "\". " + failure.reason;
-            faults.push_back({0, *unreadable_ + " The user list is not changed."});
+            unreadable_ = "Nie można odczytać listy uczniów z pliku usr.t: " + failure.reason + ".";
+            faults.push_back({0, *unreadable_ + " Lista uczniów pozostaje bez zmian."});
         }
         return faults;
     }
@@ -115,22 +115,24 @@ std::vector<UserListFault> UserList::ReadUnlocked(const std::string& path) {
         int id = 0;
         try {
             id = StrictInt(line.substr(0, eq));
-        } catch (const ConversionError& e) {
+        } catch (const ConversionError&) {
             highestSeen_ = std::max(highestSeen_, HighestNumberIn(line.substr(0, eq)));
-            faults.push_back({lineNo, std::string(e.what()) + " as an identifier; the line is "
-                                                              "kept but not used."});
+            faults.push_back({lineNo, "identyfikator „" + line.substr(0, eq) +
+                                          "” nie jest liczbą; wiersz zostaje w pliku, ale nie "
+                                          "jest używany."});
             continue;
         }
         highestSeen_ = std::max(highestSeen_, id);
         if (Count() == kMaxUsers) {
-            faults.push_back({lineNo, "More than " + std::to_string(kMaxUsers) +
-                                          " users; the line is kept but not used."});
+            faults.push_back({lineNo, "więcej niż " + std::to_string(kMaxUsers) +
+                                          " uczniów; wiersz zostaje w pliku, ale nie jest "
+                                          "używany."});
             continue;
         }
         if (const auto [at, fresh] = firstLineOf.emplace(id, lineNo); !fresh) {
-            faults.push_back({lineNo, "Identifier " + std::to_string(id) + " is used by line " +
+            faults.push_back({lineNo, "identyfikator " + std::to_string(id) + " ma też wiersz " +
                                           std::to_string(at->second) +
-                                          " too; both users share one folder and its points."});
+                                          "; obaj uczniowie mają wspólny folder i punkty."});
         }
         entries_.push_back({Trim(line.substr(eq + 1)), id});
     }
@@ -139,7 +141,9 @@ std::vector<UserListFault> UserList::ReadUnlocked(const std::string& path) {
 
 std::optional<std::string> UserList::Write(const std::string& path) const {
     if (unreadable_) {
-        return *unreadable_ + " The user list is not rewritten, so that no user is lost.";
+        return UserFileMessage(*unreadable_ + " Plik nie zostanie zapisany, aby nie utracić "
+                                              "żadnego ucznia.",
+                               path);
     }
     std::string bytes;
     for (const auto& line : lines_) {
@@ -212,14 +216,15 @@ std::string UnwritableCharacterMessage(const std::string& character) {
     return "Znaku „" + character + "” nie można użyć w imieniu. Proszę wpisać imię bez niego.";
 }
 
-std::string DescribeUserListFaults(const std::vector<UserListFault>& faults) {
+std::string DescribeUserListFaults(const std::vector<UserListFault>& faults,
+                                   const std::string& path) {
     std::string text;
     for (const auto& f : faults) {
         text += text.empty() ? "" : "\n";
-        text += f.line > 0 ? "usr.t, line " + std::to_string(f.line) + ": " + f.message
-                           : "usr.t: " + f.message;
+        text +=
+            f.line > 0 ? "usr.t, wiersz " + std::to_string(f.line) + ": " + f.message : f.message;
     }
-    return text;
+    return text.empty() ? text : UserFileMessage(text, path);
 }
 
 } // namespace lumora

@@ -73,8 +73,10 @@ class UserList {
     std::optional<std::string> unreadable_; // why the file could not be read
 };
 
-// All faults of the user list as one message.
-std::string DescribeUserListFaults(const std::vector<UserListFault>& faults);
+// All faults of the user list as one message, the file's path last; empty
+// when there are none.
+std::string DescribeUserListFaults(const std::vector<UserListFault>& faults,
+                                   const std::string& path);
 
 // The message shown when a typed name holds a character usr.t cannot store.
 std::string UnwritableCharacterMessage(const std::string& character);

@@ -88,9 +88,10 @@ TEST(UserListFile, RepeatedIdentifiersAreReported) {
     ASSERT_EQ(faults.size(), 1u);
     EXPECT_EQ(faults[0].line, 3);
     EXPECT_EQ(users.Count(), 3);
-    EXPECT_EQ(DescribeUserListFaults(faults),
-              "usr.t, line 3: Identifier 1 is used by line 1 too; both users share one folder "
-              "and its points.");
+    EXPECT_EQ(DescribeUserListFaults(faults, dir / "usr.t"),
+              "usr.t, wiersz 3: identyfikator 1 ma też wiersz 1; obaj uczniowie mają wspólny "
+              "folder i punkty.\n" +
+                  (dir / "usr.t"));
 }
 
 TEST(UserListFile, AnUnreadableFileIsReportedAndNeverRewritten) {
@@ -104,14 +105,16 @@ TEST(UserListFile, AnUnreadableFileIsReportedAndNeverRewritten) {
     EXPECT_EQ(users.AddNewName("Ann").result, UserList::NameCheck::Accepted);
     const auto error = users.Write(dir / "usr.t");
     ASSERT_TRUE(error);
-    EXPECT_NE(error->find("not rewritten"), std::string::npos);
+    EXPECT_EQ(*error, "Nie można odczytać listy uczniów z pliku usr.t: Is a directory. Plik nie "
+                      "zostanie zapisany, aby nie utracić żadnego ucznia.\n" +
+                          (dir / "usr.t"));
     EXPECT_EQ(dir.ReadBytes("usr.t/inside"), "x");
 }
 
 TEST(UserListFile, AllFaultsMakeOneMessage) {
-    EXPECT_EQ(DescribeUserListFaults({{0, "Cannot open file."}, {2, "Bad."}, {5, "Worse."}}),
-              "usr.t: Cannot open file.\nusr.t, line 2: Bad.\nusr.t, line 5: Worse.");
-    EXPECT_EQ(DescribeUserListFaults({}), "");
+    EXPECT_EQ(DescribeUserListFaults({{0, "Nie można."}, {2, "Źle."}, {5, "Gorzej."}}, "/d/usr.t"),
+              "Nie można.\nusr.t, wiersz 2: Źle.\nusr.t, wiersz 5: Gorzej.\n/d/usr.t");
+    EXPECT_EQ(DescribeUserListFaults({}, "/d/usr.t"), "");
 }
 
 TEST(UserListFile, StaleTemporariesOfAnInterruptedSaveAreRemoved) {

@@ -31,8 +31,9 @@ TForm9::TForm9(UserList& users) : Form(246, 187), users_(users) {
     B_Zamknij = MakeButton(199, 5, 31);
     B_Zamknij->OnClick = [this] { K_KoniecClick(); };
 
-    if (const auto faults = users_.Read(Course().UserPath("usr.t")); !faults.empty()) {
-        ShowMessage(DescribeUserListFaults(faults));
+    const std::string path = Course().UserPath("usr.t");
+    if (const auto faults = users_.Read(path); !faults.empty()) {
+        ShowMessage(DescribeUserListFaults(faults, path));
     }
     FillList();
 }
