@@ -1,6 +1,7 @@
 #include "course_loaders.h"
 
 #include "platform/text_file.h"
+#include "user_file_message.h"
 
 namespace lumora {
 namespace {
@@ -37,7 +38,10 @@ void LoadUserSettings(CourseData& course, LoadReport& report) {
     ReadFailure failure;
     auto lines = ReadTextLines(path, &failure);
     if (!lines && !failure.missing) {
-        report.Fault(kUserSettingsFile, 0, "Cannot open file \"" + path + "\". " + failure.reason,
+        report.Fault(kUserSettingsFile, 0,
+                     UserFileMessage("Nie można odczytać ustawień z pliku ini_hdd.t: " +
+                                         failure.reason + ". Obowiązują ustawienia domyślne.",
+                                     path),
                      FaultKind::Message);
         return;
     }

@@ -125,6 +125,19 @@ std::string Utf8ToCp1250(std::string_view utf8) {
     return out;
 }
 
+std::optional<std::string> FirstCharacterOutsideCp1250(std::string_view utf8) {
+    const auto& reverse = ReverseTable();
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        const char32_t cp = DecodeOne(utf8, pos);
+        if (cp >= 0x80 && !reverse.contains(cp)) {
+            return std::string(utf8.substr(start, pos - start));
+        }
+    }
+    return std::nullopt;
+}
+
 std::size_t Utf8Length(std::string_view utf8) {
     std::size_t n = 0;
     std::size_t pos = 0;

@@ -56,9 +56,4 @@ std::string DefaultUserDataFolder() {
     return WithTrailingSlash(base) + "Lumora_demo/";
 }
 
-std::string RuntimeFolder() {
-    const std::string dir = Trimmed(Env("XDG_RUNTIME_DIR"));
-    return dir.empty() ? dir : WithTrailingSlash(dir);
-}
-
 } // namespace lumora

@@ -11,8 +11,4 @@ std::string ExecutableFolder();
 // variable nor a home folder is known, the system's temporary folder stands in.
 std::string DefaultUserDataFolder();
 
-// The user's runtime folder ($XDG_RUNTIME_DIR) ending in '/', or nothing
-// when the variable is not set.
-std::string RuntimeFolder();
-
 } // namespace lumora

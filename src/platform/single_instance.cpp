@@ -1,41 +1,54 @@
 #include "single_instance.h"
 
+#include "file_lock.h"
 #include "folders.h"
 #include "path_resolver.h"
 #include "text_file.h"
 
 #include <cerrno>
-#include <fcntl.h>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lumora {
 namespace {
 
-// Opens a lock file of ours: never through a link, and only a regular file
-// that this user owns, so a file planted in a shared folder is passed over.
-int OpenLockFile(const LockPlace& place) {
+int OpenPlace(const LockPlace& place) {
     if (place.makeFolder && CreateFolders(ParentFolder(place.file))) {
         return -1;
     }
-    const int fd = ::open(place.file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
-        return -1;
+    return OpenLockFile(place.file);
+}
+
+// FNV-1a: a short, stable name for a folder's path.
+std::string PathKey(const std::string& path) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (const char c : path) {
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
-        ::close(fd);
-        return -1;
+    char text[17];
+    std::snprintf(text, sizeof(text), "%016llx", static_cast<unsigned long long>(h));
+    return text;
+}
+
+// The folder as the system names it, through any links, when it exists.
+std::string RealFolder(const std::string& folder) {
+    char* real = ::realpath(folder.c_str(), nullptr);
+    if (real == nullptr) {
+        return WithTrailingSlash(folder);
     }
-    return fd;
+    std::string path = WithTrailingSlash(real);
+    std::free(real);
+    return path;
 }
 
 } // namespace
 
 SingleInstanceLock::SingleInstanceLock(const std::vector<LockPlace>& places) {
     for (const auto& place : places) {
-        const int fd = OpenLockFile(place);
+        const int fd = OpenPlace(place);
         if (fd < 0) {
             continue;
         }
@@ -62,15 +75,14 @@ SingleInstanceLock::~SingleInstanceLock() {
     }
 }
 
+std::vector<LockPlace> SingleInstanceLock::PlacesFor(const std::string& userDataFolder) {
+    const std::string fallback = "/tmp/lumora-" + std::to_string(::getuid()) + "-" +
+                                 PathKey(RealFolder(userDataFolder)) + ".lock";
+    return {{WithTrailingSlash(userDataFolder) + kLockFileName, true}, {fallback, false}};
+}
+
 std::vector<LockPlace> SingleInstanceLock::DefaultPlaces() {
-    const std::string name = "lumora-" + std::to_string(::getuid()) + ".lock";
-    std::vector<LockPlace> places;
-    if (const std::string runtime = RuntimeFolder(); !runtime.empty()) {
-        places.push_back({runtime + name, false});
-    }
-    places.push_back({DefaultUserDataFolder() + name, true});
-    places.push_back({"/tmp/" + name, false});
-    return places;
+    return PlacesFor(DefaultUserDataFolder());
 }
 
 } // namespace lumora

@@ -1,9 +1,11 @@
 #pragma once
-// One running copy per user. The lock is an flock on a file in the user's
-// runtime folder; the system drops it when the process ends in any way, so a
-// copy that crashed or was killed never blocks the next start. When the
-// runtime folder cannot hold the lock, the next place in a fixed order does,
-// so that every copy of the program looks in the same place.
+// One running copy per folder of learners' data. The lock is an flock on a
+// file inside that folder, so every copy that works on the folder finds it,
+// whatever its environment says (a runtime folder, a temporary folder) and
+// through whatever link it names the folder; the system drops it when the
+// process ends in any way, so a copy that crashed or was killed never blocks
+// the next start. When the folder cannot hold the lock, a file in the
+// system's temporary folder named after the folder's real path does.
 #include <string>
 #include <vector>
 
@@ -33,14 +35,17 @@ class SingleInstanceLock {
     State Result() const { return state_; }
     bool Held() const { return state_ == State::Held; }
 
-    // The places for the current user: the runtime folder, the user data
-    // folder, the system's temporary folder.
+    // The places for a folder of learners' data, and for the program's one.
+    static std::vector<LockPlace> PlacesFor(const std::string& userDataFolder);
     static std::vector<LockPlace> DefaultPlaces();
 
   private:
     int fd_ = -1;
     State state_ = State::Unavailable;
 };
+
+// The lock file's name inside the folder of learners' data.
+inline constexpr const char* kLockFileName = "lumora.lock";
 
 // Shown when no lock could be had; the program then runs all the same.
 inline constexpr const char* kNoLockMessage =

@@ -1,6 +1,7 @@
 #include "points_table.h"
 
 #include "course/course_data.h"
+#include "course/user_file_message.h"
 #include "platform/cp1250.h"
 #include "platform/message_box.h"
 #include "platform/path_resolver.h"
@@ -67,12 +68,6 @@ PointsRow DecodePointsRecord(std::string_view bytes) {
     return row;
 }
 
-bool IsPointsRecord(std::string_view bytes) {
-    const auto length = static_cast<unsigned char>(bytes[0]);
-    const auto done = static_cast<unsigned char>(bytes[kDoneOffset]);
-    return length <= kPointsNameLength && done <= 1;
-}
-
 std::vector<PointsRow> DecodePointsFile(std::string_view bytes, std::size_t limit) {
     std::vector<PointsRow> rows;
     for (std::size_t at = 0; at + kPointsRecordSize <= bytes.size() && rows.size() < limit;
@@ -82,29 +77,41 @@ std::vector<PointsRow> DecodePointsFile(std::string_view bytes, std::size_t limi
     return rows;
 }
 
-std::vector<std::string> PointsFileFaults(std::string_view bytes) {
-    std::vector<std::string> faults;
-    if (const std::size_t over = bytes.size() % kPointsRecordSize; over != 0) {
-        faults.push_back("the file ends inside record " +
-                         std::to_string(bytes.size() / kPointsRecordSize + 1) + " (" +
-                         std::to_string(over) + " of its " + std::to_string(kPointsRecordSize) +
-                         " bytes)");
-    }
-    std::size_t bad = 0;
-    std::size_t first = 0;
-    for (std::size_t at = 0; at + kPointsRecordSize <= bytes.size(); at += kPointsRecordSize) {
-        if (!IsPointsRecord(bytes.substr(at, kPointsRecordSize))) {
-            first = bad == 0 ? at / kPointsRecordSize + 1 : first;
-            ++bad;
+std::vector<PointsFault> PointsFileFaults(std::string_view bytes) {
+    std::vector<PointsFault> faults;
+    std::size_t record = 1;
+    for (std::size_t at = 0; at + kPointsRecordSize <= bytes.size();
+         at += kPointsRecordSize, ++record) {
+        const auto length = static_cast<unsigned char>(bytes[at]);
+        const auto done = static_cast<unsigned char>(bytes[at + kDoneOffset]);
+        if (done > 1) {
+            faults.push_back({PointsFault::Kind::DoneByte, record, done});
+        }
+        if (length > kPointsNameLength) {
+            faults.push_back({PointsFault::Kind::NameLength, record, length});
         }
     }
-    if (bad == 1) {
-        faults.push_back("record " + std::to_string(first) + " is not a points record");
-    } else if (bad > 1) {
-        faults.push_back(std::to_string(bad) + " records, the first of them record " +
-                         std::to_string(first) + ", are not points records");
+    if (const std::size_t over = bytes.size() % kPointsRecordSize; over != 0) {
+        faults.push_back({PointsFault::Kind::Torn, record, static_cast<int>(over)});
     }
     return faults;
+}
+
+std::string DescribePointsFault(const PointsFault& fault) {
+    const std::string record = std::to_string(fault.record);
+    const std::string value = std::to_string(fault.value);
+    switch (fault.kind) {
+    case PointsFault::Kind::Torn:
+        return "the file ends inside record " + record + " (" + value + " of its " +
+               std::to_string(kPointsRecordSize) + " bytes)";
+    case PointsFault::Kind::DoneByte:
+        return "record " + record + ": the done byte is " + value + "; it is read as done";
+    case PointsFault::Kind::NameLength:
+        return "record " + record + ": the name length is " + value +
+               "; the name is read as its first " + std::to_string(kPointsNameLength) +
+               " characters";
+    }
+    return {};
 }
 
 namespace {
@@ -126,12 +133,33 @@ std::optional<std::string> KeepDamagedCopy(const std::string& path, std::string_
     return std::nullopt;
 }
 
-std::string JoinFaults(const std::vector<std::string>& faults) {
-    std::string text;
-    for (const auto& f : faults) {
-        text += (text.empty() ? "" : "; ") + f;
+// The file as the learner knows it: the learner's folder and its name.
+std::string ShownName(const std::string& path) {
+    return LastComponent(ParentFolder(path)) + "/" + LastComponent(path);
+}
+
+// What is wrong with a points file, for the learner.
+std::string DamageSummary(const std::vector<PointsFault>& faults) {
+    std::size_t bad = 0;
+    std::size_t last = 0;
+    std::string torn;
+    for (const PointsFault& f : faults) {
+        if (f.kind == PointsFault::Kind::Torn) {
+            torn = "urwany w rekordzie " + std::to_string(f.record);
+        } else if (f.record != last) {
+            last = f.record;
+            ++bad;
+        }
+    }
+    std::string text = bad == 0 ? "" : "liczba błędnych rekordów: " + std::to_string(bad);
+    if (!torn.empty()) {
+        text += (text.empty() ? "" : "; ") + torn;
     }
     return text;
+}
+
+bool IsZeroRow(const PointsRow& row) {
+    return row.Name.empty() && row.Number == 0 && row.Points == 0 && !row.Done;
 }
 
 PointsRow SteeringPoints(const SteeringRow& s) {
@@ -152,30 +180,43 @@ PointsLoad PointsTable::LoadPoints(const std::string& userFolder) {
         if (failure.missing) {
             return {};
         }
-        return {"Cannot read file \"" + path + "\". " + failure.reason, std::nullopt};
+        return {UserFileMessage("Nie można odczytać pliku punktów " + ShownName(path) + ": " +
+                                    failure.reason + ".",
+                                path),
+                std::nullopt};
     }
     PointsLoad result;
     if (const auto faults = PointsFileFaults(*bytes); !faults.empty()) {
         const std::string what =
-            "The points file \"" + path + "\" is damaged: " + JoinFaults(faults) + ".";
+            "Plik punktów " + ShownName(path) + " był uszkodzony (" + DamageSummary(faults) + ")";
         const auto copy = KeepDamagedCopy(path, *bytes);
         if (!copy) {
-            return {what + " No copy of it could be kept, so it is left as it is.", std::nullopt};
+            return {UserFileMessage(what + ", a jego kopii nie udało się zachować, więc zostaje "
+                                           "nietknięty.",
+                                    path),
+                    std::nullopt};
         }
-        result.damage =
-            what + " A copy of it is kept as \"" + *copy + "\"; the readable records are used.";
+        result.damage = UserFileMessage(what +
+                                            ". Odczytano z niego wszystko, co się dało; kopia "
+                                            "uszkodzonego pliku została zachowana jako " +
+                                            ShownName(*copy) + ".",
+                                        path);
     }
-    for (std::size_t at = 0; at + kPointsRecordSize <= bytes->size(); at += kPointsRecordSize) {
-        const std::string_view record = std::string_view(*bytes).substr(at, kPointsRecordSize);
-        const bool good = IsPointsRecord(record);
-        if (rows_.size() == static_cast<std::size_t>(kMaxRows)) {
-            beyond_ += good ? std::string(record) : EncodePointsRecord({});
-        } else if (good) {
-            rows_.push_back(DecodePointsRecord(record));
-        } else {
-            gaps_.push_back(rows_.size());
-            rows_.emplace_back();
+    rows_ = DecodePointsFile(*bytes, static_cast<std::size_t>(kMaxRows));
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (IsZeroRow(rows_[i])) {
+            gaps_.push_back(i);
         }
+    }
+    // The records past the table's end are written back as read, a damaged
+    // one as it is read.
+    const std::string_view rest = std::string_view(*bytes).substr(
+        std::min(bytes->size(), static_cast<std::size_t>(kMaxRows) * kPointsRecordSize));
+    for (std::size_t at = 0; at + kPointsRecordSize <= rest.size(); at += kPointsRecordSize) {
+        const std::string_view record = rest.substr(at, kPointsRecordSize);
+        beyond_ += PointsFileFaults(record).empty()
+                       ? std::string(record)
+                       : EncodePointsRecord(DecodePointsRecord(record));
     }
     return result;
 }
@@ -262,11 +303,8 @@ std::optional<std::int32_t> PointsFileTotal(const std::string& path) {
         return std::nullopt;
     }
     std::int64_t sum = 0;
-    for (std::size_t at = 0; at + kPointsRecordSize <= bytes->size(); at += kPointsRecordSize) {
-        const std::string_view record = std::string_view(*bytes).substr(at, kPointsRecordSize);
-        if (IsPointsRecord(record)) {
-            sum += DecodePointsRecord(record).Points;
-        }
+    for (const PointsRow& row : DecodePointsFile(*bytes, std::numeric_limits<std::size_t>::max())) {
+        sum += row.Points;
     }
     return Clamp32(sum);
 }

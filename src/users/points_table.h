@@ -25,16 +25,31 @@ inline constexpr const char* kPointsNotFoundMessage = "Dodaj punkty: Nie odnalez
 
 // One record as stored; the name is written in Windows-1250.
 std::string EncodePointsRecord(const PointsRow& row);
-// Decodes one record from exactly 44 bytes.
+// Decodes one record from exactly 44 bytes. A damaged record is read for what
+// it still holds: a done byte other than 0 reads as done, a name length over
+// 30 reads the 30 characters a record holds; number and points are kept.
 PointsRow DecodePointsRecord(std::string_view bytes);
-// Whether 44 bytes can be a points record: a name length of at most 30 and a
-// done flag of 0 or 1.
-bool IsPointsRecord(std::string_view bytes);
-// Every whole record of a file's bytes, up to `limit` records.
+// Every whole record of a file's bytes, up to `limit` records, each read as
+// DecodePointsRecord reads it: the rows the program loads.
 std::vector<PointsRow> DecodePointsFile(std::string_view bytes, std::size_t limit);
-// What is wrong with a points file's bytes: a torn last record, and the
-// records that cannot be points records. Empty for a sound file.
-std::vector<std::string> PointsFileFaults(std::string_view bytes);
+
+// One thing wrong with a points file.
+struct PointsFault {
+    enum class Kind {
+        Torn,       // the file ends inside this record; value: its bytes there
+        DoneByte,   // value: the done byte, neither 0 nor 1
+        NameLength, // value: the name length byte, over 30
+    };
+    Kind kind;
+    std::size_t record; // 1-based
+    int value;
+};
+
+// What is wrong with a points file's bytes, in record order; empty for a
+// sound file.
+std::vector<PointsFault> PointsFileFaults(std::string_view bytes);
+// A fault for a course author, in English, with how the program reads it.
+std::string DescribePointsFault(const PointsFault& fault);
 
 // What loading a points file found.
 struct PointsLoad {
@@ -50,17 +65,18 @@ class PointsTable {
     static constexpr int kMaxRows = 350;
 
     // Reads folder + "pkt.txt" (up to 350 records; any further records are
-    // kept as they are and written back); an absent file gives an empty
-    // table. A damaged file (a torn last record, records that are not points
-    // records) is copied aside first; its good records are loaded and the
-    // bad ones left as gaps that FillFromSteering fills.
+    // kept and written back); an absent file gives an empty table. A damaged
+    // file (a torn last record, records with a bad done byte or name length)
+    // is copied aside first, and its records are loaded as DecodePointsRecord
+    // reads them. Records of all zeros (no name, no number, no points, not
+    // done) are left as gaps that FillFromSteering fills.
     PointsLoad LoadPoints(const std::string& userFolder);
 
     // One row per steering row: its Content cut to 30 characters, its Code,
     // no points, not done.
     void InitPointsFromSteering(const CourseData& course);
 
-    // Gives the rows the file did not hold, and the gaps of damaged records,
+    // Gives the rows the file did not hold, and the records of all zeros,
     // the steering row of the same index, as InitPointsFromSteering does, so
     // that every lesson of the course can record its points.
     void FillFromSteering(const CourseData& course);
@@ -83,7 +99,7 @@ class PointsTable {
 
   private:
     std::vector<PointsRow> rows_;
-    std::vector<std::size_t> gaps_; // rows of damaged records, to be filled
+    std::vector<std::size_t> gaps_; // rows of all-zero records, to be filled
     std::string beyond_;            // the records after the 350th, as read
 };
 
@@ -98,8 +114,8 @@ void AddPoints(const CourseData& course, PointsTable& table, const std::string& 
 // The same on the program's course and points table.
 void AddPoints(const std::string& name, int number, int points);
 
-// The total of a points file's records that can be points records; nothing
-// when it does not exist or cannot be read.
+// The total of a points file's records, read as the program reads them;
+// nothing when it does not exist or cannot be read.
 std::optional<std::int32_t> PointsFileTotal(const std::string& path);
 
 } // namespace lumora

@@ -1,6 +1,8 @@
 #include "user_registry.h"
 
+#include "course/user_file_message.h"
 #include "platform/cp1250.h"
+#include "platform/file_lock.h"
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
 #include "platform/text_helpers.h"
@@ -16,6 +18,7 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr int kNoNumber = -1;
+constexpr const char* kLockSuffix = ".lock";
 
 // The value of a run of decimal digits, or kNoNumber when it is empty or
 // beyond the 32-bit range (no identifier the program makes can be that).
@@ -73,6 +76,14 @@ int HighestNumberedEntry(const std::string& folder) {
 } // namespace
 
 std::vector<UserListFault> UserList::Read(const std::string& path) {
+    // Under the lock, so that the temporary file of another copy's save is
+    // never taken for a stale one. A folder that cannot hold the lock is
+    // still read.
+    const FileLock lock(path + kLockSuffix);
+    return ReadUnlocked(path);
+}
+
+std::vector<UserListFault> UserList::ReadUnlocked(const std::string& path) {
     entries_.clear();
     lines_.clear();
     unreadable_.reset();
@@ -83,8 +94,8 @@ std::vector<UserListFault> UserList::Read(const std::string& path) {
     const auto bytes = ReadFileBytes(path, &failure);
     if (!bytes) {
         if (!failure.missing) {
-            unreadable_ = "Cannot open file \"" + path + "\". " + failure.reason;
-            faults.push_back({0, *unreadable_ + " The user list is not changed."});
+            unreadable_ = "Nie można odczytać listy uczniów z pliku usr.t: " + failure.reason + ".";
+            faults.push_back({0, *unreadable_ + " Lista uczniów pozostaje bez zmian."});
         }
         return faults;
     }
@@ -104,22 +115,24 @@ std::vector<UserListFault> UserList::Read(const std::string& path) {
         int id = 0;
         try {
             id = StrictInt(line.substr(0, eq));
-        } catch (const ConversionError& e) {
+        } catch (const ConversionError&) {
             highestSeen_ = std::max(highestSeen_, HighestNumberIn(line.substr(0, eq)));
-            faults.push_back({lineNo, std::string(e.what()) + " as an identifier; the line is "
-                                                              "kept but not used."});
+            faults.push_back({lineNo, "identyfikator „" + line.substr(0, eq) +
+                                          "” nie jest liczbą; wiersz zostaje w pliku, ale nie "
+                                          "jest używany."});
             continue;
         }
         highestSeen_ = std::max(highestSeen_, id);
         if (Count() == kMaxUsers) {
-            faults.push_back({lineNo, "More than " + std::to_string(kMaxUsers) +
-                                          " users; the line is kept but not used."});
+            faults.push_back({lineNo, "więcej niż " + std::to_string(kMaxUsers) +
+                                          " uczniów; wiersz zostaje w pliku, ale nie jest "
+                                          "używany."});
             continue;
         }
         if (const auto [at, fresh] = firstLineOf.emplace(id, lineNo); !fresh) {
-            faults.push_back({lineNo, "Identifier " + std::to_string(id) + " is used by line " +
+            faults.push_back({lineNo, "identyfikator " + std::to_string(id) + " ma też wiersz " +
                                           std::to_string(at->second) +
-                                          " too; both users share one folder and its points."});
+                                          "; obaj uczniowie mają wspólny folder i punkty."});
         }
         entries_.push_back({Trim(line.substr(eq + 1)), id});
     }
@@ -128,7 +141,9 @@ std::vector<UserListFault> UserList::Read(const std::string& path) {
 
 std::optional<std::string> UserList::Write(const std::string& path) const {
     if (unreadable_) {
-        return *unreadable_ + " The user list is not rewritten, so that no user is lost.";
+        return UserFileMessage(*unreadable_ + " Plik nie zostanie zapisany, aby nie utracić "
+                                              "żadnego ucznia.",
+                               path);
     }
     std::string bytes;
     for (const auto& line : lines_) {
@@ -152,6 +167,11 @@ void UserList::Append(UserEntry entry) {
 
 UserList::NewUser UserList::AddNewName(const std::string& typed) {
     const std::string name = Trim(typed);
+    // usr.t holds Windows-1250; any other character would be stored as "?"
+    // and two learners could come out with one name.
+    if (auto character = FirstCharacterOutsideCp1250(name)) {
+        return {NameCheck::Unwritable, {}, std::move(*character)};
+    }
     const std::string key = LowerAZ(name);
     int highest = highestSeen_;
     bool duplicate = false;
@@ -160,24 +180,51 @@ UserList::NewUser UserList::AddNewName(const std::string& typed) {
         duplicate = duplicate || LowerAZ(e.Name) == key;
     }
     if (duplicate) {
-        return {NameCheck::Duplicate, {}};
+        return {NameCheck::Duplicate, {}, {}};
     }
     if (Count() >= kMaxUsers || highest == std::numeric_limits<int>::max()) {
-        return {NameCheck::Full, {}};
+        return {NameCheck::Full, {}, {}};
     }
     UserEntry entry{name, highest + 1};
     Append(entry);
-    return {NameCheck::Accepted, entry};
+    return {NameCheck::Accepted, entry, {}};
 }
 
-std::string DescribeUserListFaults(const std::vector<UserListFault>& faults) {
+UserList::NewUser UserList::AddAndSave(const std::string& path, const std::string& typed) {
+    const FileLock lock(path + kLockSuffix);
+    if (!lock.Held()) {
+        return {NameCheck::Failed,
+                {},
+                UserFileMessage("Nie można dopisać ucznia: nie udało się zablokować pliku "
+                                "usr.t.lock na czas zapisu listy uczniów.",
+                                path + kLockSuffix)};
+    }
+    UserList now;
+    now.ReadUnlocked(path); // its faults were shown when the list was first read
+    NewUser added = now.AddNewName(typed);
+    if (added.result != NameCheck::Accepted) {
+        return added;
+    }
+    if (auto error = now.Write(path)) {
+        return {NameCheck::Failed, {}, std::move(*error)};
+    }
+    *this = std::move(now);
+    return added;
+}
+
+std::string UnwritableCharacterMessage(const std::string& character) {
+    return "Znaku „" + character + "” nie można użyć w imieniu. Proszę wpisać imię bez niego.";
+}
+
+std::string DescribeUserListFaults(const std::vector<UserListFault>& faults,
+                                   const std::string& path) {
     std::string text;
     for (const auto& f : faults) {
         text += text.empty() ? "" : "\n";
-        text += f.line > 0 ? "usr.t, line " + std::to_string(f.line) + ": " + f.message
-                           : "usr.t: " + f.message;
+        text +=
+            f.line > 0 ? "usr.t, wiersz " + std::to_string(f.line) + ": " + f.message : f.message;
     }
-    return text;
+    return text.empty() ? text : UserFileMessage(text, path);
 }
 
 } // namespace lumora

@@ -25,7 +25,8 @@ class UserList {
     // is not a number, a line beyond the list's capacity, a repeated
     // identifier and a file that cannot be read are reported. Every line is
     // kept as it was read, understood or not, and written back unchanged.
-    // Stale temporary files of an interrupted save are removed first.
+    // Stale temporary files of an interrupted save are removed first, under
+    // the lock that AddAndSave takes.
     std::vector<UserListFault> Read(const std::string& path);
 
     // Rewrites usr.t: the lines as read, then the users added since. A list
@@ -36,21 +37,35 @@ class UserList {
     int Count() const { return static_cast<int>(entries_.size()); }
     const UserEntry* At(int index) const; // 1-based
 
-    enum class NameCheck { Accepted, Duplicate, Full };
+    enum class NameCheck { Accepted, Duplicate, Unwritable, Full, Failed };
     struct NewUser {
         NameCheck result = NameCheck::Accepted;
-        UserEntry entry; // filled when accepted
+        UserEntry entry;    // filled when accepted
+        std::string detail; // Unwritable: the first character Windows-1250
+                            // lacks; Failed: the message saying why
     };
 
-    // Checks a typed name: trimmed, compared with every name with only A-Z
-    // folded. An accepted name is appended with an identifier above every one
-    // in the file, read or not, and above every numbered folder beside it, so
-    // that a new learner never gets an existing learner's folder.
+    // Checks a typed name: trimmed, refused when it holds a character that
+    // Windows-1250 lacks, compared with every name with only A-Z folded. An
+    // accepted name is appended with an identifier above every one in the
+    // file, read or not, and above every numbered folder beside it, so that a
+    // new learner never gets an existing learner's folder.
     NewUser AddNewName(const std::string& typed);
+
+    // AddNewName on the file as it stands, then the file rewritten. Under an
+    // exclusive lock beside the file, the file is read again and the folders
+    // beside it scanned again just before the identifier is chosen, so that
+    // another copy of the program that added a learner since this list was
+    // read neither loses that learner nor shares an identifier with ours.
+    // When the name is accepted and written the list becomes the file as
+    // written; otherwise it stays as it was.
+    NewUser AddAndSave(const std::string& path, const std::string& typed);
 
     void Append(UserEntry entry);
 
   private:
+    std::vector<UserListFault> ReadUnlocked(const std::string& path);
+
     std::vector<UserEntry> entries_;
     // The file's lines in Windows-1250, as read or as made for added users.
     std::vector<std::string> lines_;
@@ -58,8 +73,13 @@ class UserList {
     std::optional<std::string> unreadable_; // why the file could not be read
 };
 
-// All faults of the user list as one message.
-std::string DescribeUserListFaults(const std::vector<UserListFault>& faults);
+// All faults of the user list as one message, the file's path last; empty
+// when there are none.
+std::string DescribeUserListFaults(const std::vector<UserListFault>& faults,
+                                   const std::string& path);
+
+// The message shown when a typed name holds a character usr.t cannot store.
+std::string UnwritableCharacterMessage(const std::string& character);
 
 // The message shown when a typed name is taken already.
 inline constexpr const char* kDuplicateUserMessage =

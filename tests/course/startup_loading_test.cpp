@@ -121,6 +121,12 @@ TEST(StartupLoading, UserFilesThatCannotBeMadeLeaveTheCourseLoaded) {
         EXPECT_TRUE(l.whole) << cs.blocker;
         ASSERT_EQ(l.faults.size(), 1u) << cs.blocker;
         EXPECT_EQ(l.faults[0].second, FaultKind::Message);
+        if (cs.blocker != "home") {
+            EXPECT_EQ(l.faults[0].first.message,
+                      "Nie można odczytać ustawień z pliku ini_hdd.t: Is a directory. Obowiązują "
+                      "ustawienia domyślne.\n" +
+                          b.UserFolder() + "ini_hdd.t");
+        }
         EXPECT_EQ(l.course.SoundSet, 1);
         EXPECT_EQ(l.course.RevealIndex.size(), 2u) << cs.blocker;
     }

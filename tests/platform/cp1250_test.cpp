@@ -21,6 +21,13 @@ TEST(Cp1250, CharactersOutsideTheCodePage) {
     EXPECT_EQ(Utf8ToCp1250("a\xC5"), "a?");
 }
 
+TEST(Cp1250, TheFirstCharacterTheCodePageLacks) {
+    EXPECT_EQ(FirstCharacterOutsideCp1250("Zażółć €?"), std::nullopt);
+    EXPECT_EQ(FirstCharacterOutsideCp1250("Muñoz Ωmega"), "ñ");
+    EXPECT_EQ(FirstCharacterOutsideCp1250("Li 李"), "李");
+    EXPECT_EQ(FirstCharacterOutsideCp1250("a\xC5"), "\xC5");
+}
+
 TEST(Cp1250, LengthAndPrefixCountCharacters) {
     EXPECT_EQ(Utf8Length("łąka"), 4u);
     EXPECT_EQ(Utf8Prefix("łąka", 2), "łą");

@@ -3,6 +3,7 @@
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,17 +72,41 @@ TEST(SingleInstanceLock, NoPlaceAtAllIsToldApartFromAnotherCopy) {
     EXPECT_FALSE(lock.Held());
 }
 
-TEST(SingleInstanceLock, AMissingRuntimeFolderFallsBackToTheUserDataFolder) {
+TEST(SingleInstanceLock, CopiesOnOneDataFolderShareTheLockWhateverTheirEnvironment) {
     test::TempFolder dir;
-    test::ScopedEnv runtime("XDG_RUNTIME_DIR", dir / "run/user/1000");
+    dir.MakeFolder("run");
     test::ScopedEnv data("XDG_DATA_HOME", dir / "home/.local/share");
-    const auto places = SingleInstanceLock::DefaultPlaces();
-    ASSERT_EQ(places.size(), 3u);
-    EXPECT_EQ(places[0].file.rfind(dir / "run/user/1000/lumora-", 0), 0u);
-    SingleInstanceLock first(places);
-    EXPECT_TRUE(first.Held());
-    EXPECT_TRUE(PathExists(places[1].file));
-    EXPECT_EQ(SingleInstanceLock(places).Result(), SingleInstanceLock::State::OtherCopy);
+    std::optional<SingleInstanceLock> first;
+    {
+        test::ScopedEnv runtime("XDG_RUNTIME_DIR", dir / "run");
+        first.emplace(SingleInstanceLock::DefaultPlaces());
+        ASSERT_TRUE(first->Held());
+        EXPECT_TRUE(PathExists(dir / "home/.local/share/Lumora_demo/lumora.lock"));
+    }
+    test::ScopedEnv noRuntime("XDG_RUNTIME_DIR");
+    EXPECT_EQ(SingleInstanceLock(SingleInstanceLock::DefaultPlaces()).Result(),
+              SingleInstanceLock::State::OtherCopy);
+    // The same folder named through a link is the same folder.
+    ASSERT_EQ(::symlink((dir / "home").c_str(), (dir / "link").c_str()), 0);
+    EXPECT_EQ(
+        SingleInstanceLock(SingleInstanceLock::PlacesFor(dir / "link/.local/share/Lumora_demo/"))
+            .Result(),
+        SingleInstanceLock::State::OtherCopy);
+    // Another folder of learners' data is another lock.
+    EXPECT_TRUE(
+        SingleInstanceLock(SingleInstanceLock::PlacesFor(dir / "other/Lumora_demo/")).Held());
+}
+
+TEST(SingleInstanceLock, TheFallbackInTheTemporaryFolderIsNamedAfterTheDataFolder) {
+    test::TempFolder dir;
+    dir.MakeFolder("a");
+    ASSERT_EQ(::symlink((dir / "a").c_str(), (dir / "b").c_str()), 0);
+    const auto a = SingleInstanceLock::PlacesFor(dir / "a/");
+    ASSERT_EQ(a.size(), 2u);
+    EXPECT_EQ(a[0].file, dir / "a/lumora.lock");
+    EXPECT_EQ(a[1].file.rfind("/tmp/lumora-", 0), 0u);
+    EXPECT_EQ(SingleInstanceLock::PlacesFor(dir / "b")[1].file, a[1].file);
+    EXPECT_NE(SingleInstanceLock::PlacesFor(dir / "c/")[1].file, a[1].file);
 }
 
 } // namespace

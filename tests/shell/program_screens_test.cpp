@@ -7,11 +7,13 @@
 #include "fake_media_player.h"
 #include "platform/blocking_wait.h"
 #include "platform/message_box.h"
+#include "platform/text_file.h"
 #include "platform/ui/recording_canvas.h"
 #include "screen_course.h"
 #include "shell/screen_roster.h"
 #include "sound/sound_service.h"
 #include "users/points_table.h"
+#include "users/user_registry.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -246,6 +248,44 @@ TEST_F(ProgramScreens, ATakenNameIsRefusedAndNothingIsStored) {
     EXPECT_EQ(screens->Form20->Label1->Caption(), kDuplicateUserMessage);
     EXPECT_EQ(builder.Folder().ReadBytes("user/usr.t"), "1=Ann\r\n");
     EXPECT_EQ(screens->Users.Count(), 1);
+}
+
+TEST_F(ProgramScreens, ANameWithACharacterWindows1250LacksIsRefusedAsTyped) {
+    WriteUsers("1=Ann\n");
+    Start();
+    TForm10& newUser = *screens->Form10;
+    test::WhenIdle([&] {
+        test::WhenIdle([&] { test::PressKey(*screens->Form20, Qt::Key_Escape); });
+        newUser.Edit1->SetText("Muñoz");
+        test::PressKey(newUser, Qt::Key_Return);
+        EXPECT_TRUE(newUser.isVisible());
+        EXPECT_EQ(newUser.Edit1->Text(), "Muñoz");
+        EXPECT_TRUE(newUser.B_OK->isVisible());
+        test::PressKey(newUser, Qt::Key_Escape);
+    });
+    newUser.ShowModal();
+    EXPECT_EQ(screens->Form20->Label1->Caption(), UnwritableCharacterMessage("ñ"));
+    EXPECT_EQ(builder.Folder().ReadBytes("user/usr.t"), "1=Ann\r\n");
+}
+
+TEST_F(ProgramScreens, TheArrowKeysChooseInTheLoginListLikeAClick) {
+    WriteUsers("1=Ann\n2=\n3=Cid\n");
+    Start();
+    TForm9& login = *screens->Form9;
+    test::ShowAndWait(login);
+    login.ComboBox1->setFocus();
+    ASSERT_TRUE(login.B_OK->isVisible());
+    test::PressKey(login, Qt::Key_Up);
+    EXPECT_EQ(login.ComboBox1->ItemIndex(), 1);
+    EXPECT_FALSE(login.B_OK->isVisible()) << "an entry without a name";
+    test::PressKey(login, Qt::Key_Return);
+    EXPECT_FALSE(login.LoggedIn());
+    EXPECT_FALSE(PathExists(builder.UserFolder() + "2"));
+    test::PressKey(login, Qt::Key_Up);
+    EXPECT_TRUE(login.B_OK->isVisible());
+    test::PressKey(login, Qt::Key_Return);
+    EXPECT_TRUE(login.LoggedIn());
+    EXPECT_EQ(Course().CurrentUserName, "Ann");
 }
 
 TEST_F(ProgramScreens, TheLoginPreselectsTheLastUserOfTheFile) {

@@ -236,5 +236,28 @@ TEST(LumoraCheck, ADamagedPointsFileIsDumpedAndReported) {
               std::string::npos);
 }
 
+TEST(LumoraCheck, ADamagedRecordIsDumpedAsTheProgramReadsIt) {
+    test::TempFolder dir;
+    std::string done = EncodePointsRecord({"k1", 30, 800, false});
+    done[40] = 7;
+    const std::string name(30, 'n');
+    std::string longer = EncodePointsRecord({name, 31, 5, false});
+    longer[0] = 45;
+    dir.WriteBytes("pkt.txt", done + longer);
+    const CheckRun run = RunChecker("--points " + (dir / "pkt.txt"));
+    EXPECT_EQ(run.status, 1);
+    const std::string file = dir / "pkt.txt";
+    for (const std::string& part : {
+             file + ": record 1: the done byte is 7; it is read as done\n",
+             file + ": record 2: the name length is 45; the name is read as its first 30 "
+                    "characters\n",
+             std::string("\"Name\": \"k1\",\n    \"Number\": 30,\n    \"Points\": 800,\n"
+                         "    \"Done\": 1\n"),
+             "\"Name\": \"" + name + "\",\n    \"Number\": 31,\n    \"Points\": 5,\n",
+         }) {
+        EXPECT_NE(run.out.find(part), std::string::npos) << part;
+    }
+}
+
 } // namespace
 } // namespace lumora

@@ -174,41 +174,60 @@ TEST_F(PointsFileTest, ATornFileIsReportedKeptAsideAndSavedWhole) {
     EXPECT_FALSE(LogInAsAnn());
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0],
-              "The points file \"" + (b.Folder() / "1/pkt.txt") +
-                  "\" is damaged: the file ends inside record 2 (20 of its 44 bytes). A copy of it "
-                  "is kept as \"" +
-                  (b.Folder() / "1/pkt.txt.damaged") + "\"; the readable records are used.");
+              "Plik punktów 1/pkt.txt był uszkodzony (urwany w rekordzie 2). Odczytano z niego "
+              "wszystko, co się dało; kopia uszkodzonego pliku została zachowana jako "
+              "1/pkt.txt.damaged.\n" +
+                  (b.Folder() / "1/pkt.txt"));
     EXPECT_EQ(b.Folder().ReadBytes("1/pkt.txt.damaged"), torn);
     EXPECT_EQ(Saved(), first + Fresh(1) + Fresh(2) + Fresh(3));
     AddPoints(course, table, "kuchnia_1", 31, 5);
     EXPECT_EQ(Saved().substr(44, 44), EncodePointsRecord({"kuchnia_1", 31, 5, true}));
 }
 
-TEST_F(PointsFileTest, RecordsThatCannotBePointsRecordsAreReplacedFromTheCourse) {
-    std::string bad = EncodePointsRecord({"kuchnia_1", 31, 70, true});
+TEST_F(PointsFileTest, ABadDoneByteOrNameLengthKeepsTheRecordsPoints) {
+    std::string bad = EncodePointsRecord({"kuchnia_1", 31, 800, false});
     bad[40] = 7; // a done flag other than 0 or 1
-    std::string worse = EncodePointsRecord({"x", 1, 2, false});
-    worse[0] = 31; // a name longer than a record holds
+    const std::string longName(35, 'n');
+    std::string worse = EncodePointsRecord({longName, 35, 60, true});
+    worse[0] = 35;                  // a name longer than a record holds
+    worse += longName.substr(0, 3); // and a torn record after it
     const std::string first = EncodePointsRecord({"kuchnia_1", 30, 40, true});
     Store(first + bad + worse);
     b.Folder().WriteBytes("1/pkt.txt.damaged", "an earlier copy");
     EXPECT_FALSE(LogInAsAnn());
     ASSERT_EQ(messages.Messages().size(), 1u);
-    EXPECT_NE(messages.Messages()[0].find("2 records, the first of them record 2, are not points "
-                                          "records"),
-              std::string::npos);
+    EXPECT_EQ(messages.Messages()[0].substr(0, messages.Messages()[0].find(')') + 1),
+              "Plik punktów 1/pkt.txt był uszkodzony (liczba błędnych rekordów: 2; urwany w "
+              "rekordzie 4)");
+    EXPECT_NE(messages.Messages()[0].find(" 1/pkt.txt.damaged.2.\n"), std::string::npos);
     EXPECT_EQ(b.Folder().ReadBytes("1/pkt.txt.damaged"), "an earlier copy");
     EXPECT_EQ(b.Folder().ReadBytes("1/pkt.txt.damaged.2"), first + bad + worse);
-    EXPECT_EQ(Saved(), first + Fresh(1) + Fresh(2) + Fresh(3));
-    EXPECT_EQ(PointsFileTotal(b.Folder() / "1/pkt.txt.damaged.2"), 40)
-        << "records that cannot be points records count nothing";
+    EXPECT_EQ(table.Total(), 900);
+    EXPECT_TRUE(table.IsDone(2));
+    EXPECT_EQ(Saved(), first + EncodePointsRecord({"kuchnia_1", 31, 800, true}) +
+                           EncodePointsRecord({longName.substr(0, 30), 35, 60, true}) + Fresh(3));
+    EXPECT_EQ(PointsFileTotal(b.Folder() / "1/pkt.txt.damaged.2"), 900)
+        << "the best list counts the points the login reads";
+}
+
+TEST_F(PointsFileTest, RecordsOfAllZerosAreFilledFromTheCourse) {
+    const std::string zero = EncodePointsRecord({});
+    const std::string first = EncodePointsRecord({"kuchnia_1", 30, 40, true});
+    Store(first + zero + zero + zero + zero);
+    EXPECT_FALSE(LogInAsAnn());
+    EXPECT_TRUE(messages.Messages().empty());
+    AddPoints(course, table, "7", 35, 15);
+    EXPECT_TRUE(messages.Messages().empty()) << "the lesson has its row";
+    EXPECT_EQ(Saved(), first + Fresh(1) + EncodePointsRecord({"7", 35, 15, true}) + Fresh(3) + zero)
+        << "a zero record past the course stays as it is";
 }
 
 TEST_F(PointsFileTest, AnUnreadableFileRefusesTheLoginAndIsLeftAlone) {
     b.Folder().WriteBytes("1/pkt.txt/inside", "x");
     const auto error = LogInAsAnn();
     ASSERT_TRUE(error);
-    EXPECT_NE(error->find("Is a directory"), std::string::npos);
+    EXPECT_EQ(*error, "Nie można odczytać pliku punktów 1/pkt.txt: Is a directory.\n" +
+                          (b.Folder() / "1/pkt.txt"));
     EXPECT_EQ(b.Folder().ReadBytes("1/pkt.txt/inside"), "x");
 }
 

@@ -3,6 +3,8 @@
 #include "users/user_registry.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace lumora {
 namespace {
@@ -86,9 +88,10 @@ TEST(UserListFile, RepeatedIdentifiersAreReported) {
     ASSERT_EQ(faults.size(), 1u);
     EXPECT_EQ(faults[0].line, 3);
     EXPECT_EQ(users.Count(), 3);
-    EXPECT_EQ(DescribeUserListFaults(faults),
-              "usr.t, line 3: Identifier 1 is used by line 1 too; both users share one folder "
-              "and its points.");
+    EXPECT_EQ(DescribeUserListFaults(faults, dir / "usr.t"),
+              "usr.t, wiersz 3: identyfikator 1 ma też wiersz 1; obaj uczniowie mają wspólny "
+              "folder i punkty.\n" +
+                  (dir / "usr.t"));
 }
 
 TEST(UserListFile, AnUnreadableFileIsReportedAndNeverRewritten) {
@@ -102,14 +105,16 @@ TEST(UserListFile, AnUnreadableFileIsReportedAndNeverRewritten) {
     EXPECT_EQ(users.AddNewName("Ann").result, UserList::NameCheck::Accepted);
     const auto error = users.Write(dir / "usr.t");
     ASSERT_TRUE(error);
-    EXPECT_NE(error->find("not rewritten"), std::string::npos);
+    EXPECT_EQ(*error, "Nie można odczytać listy uczniów z pliku usr.t: Is a directory. Plik nie "
+                      "zostanie zapisany, aby nie utracić żadnego ucznia.\n" +
+                          (dir / "usr.t"));
     EXPECT_EQ(dir.ReadBytes("usr.t/inside"), "x");
 }
 
 TEST(UserListFile, AllFaultsMakeOneMessage) {
-    EXPECT_EQ(DescribeUserListFaults({{0, "Cannot open file."}, {2, "Bad."}, {5, "Worse."}}),
-              "usr.t: Cannot open file.\nusr.t, line 2: Bad.\nusr.t, line 5: Worse.");
-    EXPECT_EQ(DescribeUserListFaults({}), "");
+    EXPECT_EQ(DescribeUserListFaults({{0, "Nie można."}, {2, "Źle."}, {5, "Gorzej."}}, "/d/usr.t"),
+              "Nie można.\nusr.t, wiersz 2: Źle.\nusr.t, wiersz 5: Gorzej.\n/d/usr.t");
+    EXPECT_EQ(DescribeUserListFaults({}, "/d/usr.t"), "");
 }
 
 TEST(UserListFile, StaleTemporariesOfAnInterruptedSaveAreRemoved) {
@@ -153,6 +158,76 @@ TEST(UserListFile, NamesAreWrittenInWindows1250) {
     EXPECT_EQ(again.At(1)->Name, "Żaneta");
 }
 
+// Two copies of the program that read usr.t before either added a learner.
+TEST(AddingALearner, ReadsTheFileAgainSoNoLearnerIsLostOrShared) {
+    TempFolder dir;
+    dir.WriteText("usr.t", "1=Ann\n");
+    UserList a;
+    UserList b;
+    a.Read(dir / "usr.t");
+    b.Read(dir / "usr.t");
+    EXPECT_EQ(a.AddAndSave(dir / "usr.t", "Bob").entry.Id, 2);
+    dir.MakeFolder("2");
+    dir.MakeFolder("7"); // a learner whose line another copy has not written yet
+    const auto cee = b.AddAndSave(dir / "usr.t", "Cee");
+    ASSERT_EQ(cee.result, UserList::NameCheck::Accepted);
+    EXPECT_EQ(cee.entry.Id, 8);
+    EXPECT_EQ(dir.ReadBytes("usr.t"), "1=Ann\r\n2=Bob\r\n8=Cee\r\n");
+    ASSERT_EQ(b.Count(), 3) << "the list is the file as written";
+    EXPECT_EQ(b.At(3)->Name, "Cee");
+    // A name the other copy took meanwhile is a duplicate, and the list
+    // stays as it was.
+    EXPECT_EQ(a.AddAndSave(dir / "usr.t", "cee").result, UserList::NameCheck::Duplicate);
+    EXPECT_EQ(a.Count(), 2);
+    EXPECT_EQ(dir.ReadBytes("usr.t"), "1=Ann\r\n2=Bob\r\n8=Cee\r\n");
+}
+
+TEST(AddingALearner, ProcessesAddingAtOnceNeverShareAnIdentifierOrDropALine) {
+    TempFolder dir;
+    constexpr int kWriters = 4;
+    constexpr int kEach = 25;
+    std::vector<pid_t> children;
+    for (int w = 0; w < kWriters; ++w) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            UserList stale; // read once, like a copy that started earlier
+            stale.Read(dir / "usr.t");
+            for (int i = 0; i < kEach; ++i) {
+                UserList list = stale;
+                const auto r = list.AddAndSave(dir / "usr.t",
+                                               "w" + std::to_string(w) + "_" + std::to_string(i));
+                if (r.result != UserList::NameCheck::Accepted) {
+                    ::_exit(1);
+                }
+            }
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    UserList all;
+    EXPECT_TRUE(all.Read(dir / "usr.t").empty()) << "no identifier is used twice";
+    EXPECT_EQ(all.Count(), kWriters * kEach);
+}
+
+TEST(AddingALearner, ALockThatCannotBeHadRefusesTheLearner) {
+    TempFolder dir;
+    dir.WriteText("usr.t", "1=Ann\n");
+    dir.MakeFolder("usr.t.lock");
+    UserList users;
+    users.Read(dir / "usr.t");
+    const auto r = users.AddAndSave(dir / "usr.t", "Bob");
+    EXPECT_EQ(r.result, UserList::NameCheck::Failed);
+    EXPECT_EQ(r.detail.substr(r.detail.find('\n') + 1), dir / "usr.t.lock");
+    EXPECT_EQ(users.Count(), 1);
+    EXPECT_EQ(dir.ReadBytes("usr.t"), "1=Ann\r\n");
+}
+
 TEST(NewUserName, DuplicatesFoldOnlyAToZ) {
     struct Case {
         std::string typed;
@@ -172,6 +247,18 @@ TEST(NewUserName, DuplicatesFoldOnlyAToZ) {
         EXPECT_EQ(users.AddNewName(c.typed).result, c.result) << c.typed;
         EXPECT_EQ(users.Count(), c.result == UserList::NameCheck::Accepted ? 4 : 3);
     }
+}
+
+TEST(NewUserName, CharactersWindows1250LacksAreRefused) {
+    UserList users;
+    users.Append({"Mu?oz", 1});
+    const auto refused = users.AddNewName(" Muñoz ");
+    EXPECT_EQ(refused.result, UserList::NameCheck::Unwritable);
+    EXPECT_EQ(refused.detail, "ñ");
+    EXPECT_EQ(users.Count(), 1);
+    EXPECT_EQ(UnwritableCharacterMessage(refused.detail),
+              "Znaku „ñ” nie można użyć w imieniu. Proszę wpisać imię bez niego.");
+    EXPECT_EQ(users.AddNewName("Łucja Żółć").result, UserList::NameCheck::Accepted);
 }
 
 TEST(NewUserName, NextIdentifierIsTheHighestPlusOne) {

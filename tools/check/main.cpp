@@ -100,7 +100,8 @@ int CheckCourse(const Arguments& args) {
     return faults.empty() ? 0 : 1;
 }
 
-// Dumps a points file's records and reports what is wrong with the file.
+// Dumps a points file's records as the program reads them and reports what
+// is wrong with the file.
 int CheckPoints(const std::string& path) {
     lumora::ReadFailure failure;
     const auto bytes = lumora::ReadFileBytes(path, &failure);
@@ -112,7 +113,7 @@ int CheckPoints(const std::string& path) {
     std::fputs(lumora::PointsDumpJson(*bytes).c_str(), stdout);
     const auto faults = lumora::PointsFileFaults(*bytes);
     for (const auto& fault : faults) {
-        std::fprintf(stderr, "%s: %s\n", path.c_str(), fault.c_str());
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), lumora::DescribePointsFault(fault).c_str());
     }
     return faults.empty() ? 0 : 1;
 }

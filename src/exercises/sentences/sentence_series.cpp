@@ -32,11 +32,11 @@ bool SentenceSeries::RunsCode(int code) {
 std::optional<std::string> SentenceSeries::Start() {
     code_ = course_.CurrentCode;
     if (!RunsCode(code_)) {
-        return "The " + LessonName() + " is not a sentence lesson (code " + std::to_string(code_) +
+        return "Lekcja " + LessonName() + " nie jest lekcją zdań (kod " + std::to_string(code_) +
                ").";
     }
     if (course_.SelectedRows.empty()) {
-        return "The " + LessonName() + " has no sentences in data.t.";
+        return "Lekcja " + LessonName() + " nie ma zdań w pliku data.t.";
     }
     asked_ = total_ = correct_ = wrong_ = 0;
     answering_ = false;
@@ -140,13 +140,13 @@ void SentenceSeries::BuildGaps(SentenceStep& step) {
     for (GapFault fault : sentence.faults) {
         // A sentence without a gap says so in its own text.
         if (fault != GapFault::NoGap) {
-            faults += (faults.empty() ? "" : "; ") + GapFaultText(fault);
+            faults += (faults.empty() ? "" : "; ") + GapFaultLearnerText(fault);
         }
     }
     if (!faults.empty()) {
         // Where the author finds the row, once the course was read from files.
-        const std::string text =
-            "Sentence \"" + Row().EnglishText + "\" of the " + LessonName() + ": " + faults + ".";
+        const std::string text = "Zdanie „" + Row().EnglishText + "” lekcji " + LessonName() +
+                                 " jest błędne: " + faults + ".";
         step.messages.push_back(Row().Line > 0 ? LoadReport::Describe({kDataFile, Row().Line, text})
                                                : text);
     }
@@ -255,7 +255,7 @@ std::string SentenceSeries::SoundPath(const std::string& file) const {
 }
 
 std::string SentenceSeries::LessonName() const {
-    return "lesson \"" + course_.CurrentContent + "\"";
+    return "„" + course_.CurrentContent + "”";
 }
 
 } // namespace lumora

@@ -90,6 +90,23 @@ std::string GapFaultText(GapFault fault) {
     return {};
 }
 
+std::string GapFaultLearnerText(GapFault fault) {
+    switch (fault) {
+    case GapFault::TooManyTokens:
+        return "więcej niż " + std::to_string(kMaxSentenceTokens) +
+               " wyrazów i znaków; dalsza część zdania nie jest pokazana";
+    case GapFault::TooManyGaps:
+        return "więcej niż trzy luki; wyrazy dalszych luk są pokazane jako tekst";
+    case GapFault::UnclosedGap:
+        return "„<” bez „>”; wyrazy po nim są pokazane jako tekst";
+    case GapFault::StrayClose:
+        return "„>” bez „<”; pominięto go";
+    case GapFault::NoGap:
+        return "brak luki oznaczonej „<” i „>”";
+    }
+    return {};
+}
+
 GapSentence PrepareGapSentence(const std::string& english) {
     GapSentence s;
     std::string text = english;

@@ -30,6 +30,9 @@ enum class GapFault {
 
 // What the author is told about a fault.
 std::string GapFaultText(GapFault fault);
+// What the learner is told about a fault the series meets (NoGap shows in the
+// sentence itself), in Polish.
+std::string GapFaultLearnerText(GapFault fault);
 
 struct GapSentence {
     // At most 70 tokens, in which every "<" has its ">" with no other mark

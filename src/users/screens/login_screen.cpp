@@ -19,6 +19,9 @@ TForm9::TForm9(UserList& users) : Form(246, 187), users_(users) {
     ComboBox1 = new ListBox(this);
     ComboBox1->SetBounds(25, 25, 196, 114);
     ComboBox1->OnClick = [this] { ComboBox1Click(); };
+    // A selection moved by the arrow keys counts as a click, so B_OK always
+    // follows the entry that Enter would log in.
+    QObject::connect(ComboBox1, &QListWidget::currentRowChanged, [this](int) { ComboBox1Click(); });
     QObject::connect(ComboBox1, &QListWidget::itemDoubleClicked,
                      [this](QListWidgetItem*) { ComboBox1DblClick(); });
     B_Nowy = MakeButton(89, 6, 29);
@@ -28,8 +31,9 @@ TForm9::TForm9(UserList& users) : Form(246, 187), users_(users) {
     B_Zamknij = MakeButton(199, 5, 31);
     B_Zamknij->OnClick = [this] { K_KoniecClick(); };
 
-    if (const auto faults = users_.Read(Course().UserPath("usr.t")); !faults.empty()) {
-        ShowMessage(DescribeUserListFaults(faults));
+    const std::string path = Course().UserPath("usr.t");
+    if (const auto faults = users_.Read(path); !faults.empty()) {
+        ShowMessage(DescribeUserListFaults(faults, path));
     }
     FillList();
 }

@@ -67,31 +67,36 @@ void TForm10::Edit1Change() {
     B_OK->setVisible(Utf8Length(Trim(Edit1->Text())) > 1);
 }
 
+void TForm10::ShowRefusal(const std::string& text) {
+    if (ShowMessageScreen) {
+        ShowMessageScreen(text);
+    } else {
+        ShowMessage(text);
+    }
+}
+
 void TForm10::K_OKClick() {
-    // The list changes only once usr.t holds the new name, so a failed write
-    // leaves both as they were.
-    UserList next = users_;
-    const auto added = next.AddNewName(Edit1->Text());
-    if (added.result == UserList::NameCheck::Duplicate) {
-        if (ShowMessageScreen) {
-            ShowMessageScreen(kDuplicateUserMessage);
-        } else {
-            ShowMessage(kDuplicateUserMessage);
-        }
+    const auto added = users_.AddAndSave(Course().UserPath("usr.t"), Edit1->Text());
+    switch (added.result) {
+    case UserList::NameCheck::Duplicate:
+        ShowRefusal(kDuplicateUserMessage);
         Edit1->SetText("");
         Edit1Change();
         return;
-    }
-    if (added.result == UserList::NameCheck::Full) {
+    case UserList::NameCheck::Unwritable:
+        // The learner changes only the character, not the whole name.
+        ShowRefusal(UnwritableCharacterMessage(added.detail));
+        return;
+    case UserList::NameCheck::Full:
         ShowMessage("Lista może pomieścić najwyżej " + std::to_string(UserList::kMaxUsers) +
                     " uczniów.");
         return;
-    }
-    if (auto error = next.Write(Course().UserPath("usr.t"))) {
-        ShowMessage(*error);
+    case UserList::NameCheck::Failed:
+        ShowMessage(added.detail);
         return;
+    case UserList::NameCheck::Accepted:
+        break;
     }
-    users_ = std::move(next);
     if (information_ != nullptr) {
         information_->HelpText = NewUserWelcomeText();
         information_->ShowModal();

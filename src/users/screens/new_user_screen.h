@@ -41,6 +41,9 @@ class TForm10 : public Form {
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
 
   private:
+    // A refused name, on the program's message screen.
+    void ShowRefusal(const std::string& text);
+
     UserList& users_;
     TInformacjaForm* information_ = nullptr;
 };

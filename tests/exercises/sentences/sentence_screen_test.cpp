@@ -254,8 +254,8 @@ TEST_F(SentenceScreenTest, ASentenceWithTooManyGapsIsNamedAndShownWithThreeField
     Open(9, kGapFrameLayout, {"<a> <b> <c> <d> e"});
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0],
-              "Sentence \"<a> <b> <c> <d> e\" of the lesson \"1\": more than three gaps; the words "
-              "of the later gaps are shown as text.\n(data.t, line 1)");
+              "Zdanie „<a> <b> <c> <d> e” lekcji „1” jest błędne: więcej niż trzy luki; wyrazy "
+              "dalszych luk są pokazane jako tekst.\n(data.t, line 1)");
     for (EditBox* field : screen.E_Wpis) {
         EXPECT_FALSE(field->isHidden());
     }
@@ -284,7 +284,7 @@ TEST_F(SentenceScreenTest, ALessonWithoutSentencesIsRefusedByName) {
     StartExercise(Course(), 1);
     EXPECT_FALSE(screen.isVisible());
     EXPECT_EQ(messages.Messages(),
-              std::vector<std::string>{"The lesson \"1\" has no sentences in data.t."});
+              std::vector<std::string>{"Lekcja „1” nie ma zdań w pliku data.t."});
 }
 
 TEST_F(SentenceScreenTest, LayoutPairsPutPicturesAtTheirOwnSize) {

@@ -61,7 +61,7 @@ TEST(SentenceSeries, NothingSelectedNothingToAsk) {
     CourseData c = test::SentenceCourse(3, 0);
     test::StartLesson(c);
     SentenceSeries series(c);
-    EXPECT_EQ(series.Start(), "The lesson \"Czas_Zdania\" has no sentences in data.t.");
+    EXPECT_EQ(series.Start(), "Lekcja „Czas_Zdania” nie ma zdań w pliku data.t.");
 }
 
 TEST(SentenceSeries, YesNoDrawsTheFittingOrTheOtherSentence) {
@@ -264,8 +264,8 @@ TEST(SentenceSeries, FaultyGapSentenceIsShownWithoutItsSurplusGaps) {
     ASSERT_TRUE(step);
     EXPECT_EQ(step->messages,
               std::vector<std::string>{
-                  "Sentence \"<a> <b> <c> <d> e\" of the lesson \"Czas_Zdania\": more than three "
-                  "gaps; the words of the later gaps are shown as text.\n(data.t, line 12)"});
+                  "Zdanie „<a> <b> <c> <d> e” lekcji „Czas_Zdania” jest błędne: więcej niż trzy "
+                  "luki; wyrazy dalszych luk są pokazane jako tekst.\n(data.t, line 12)"});
     EXPECT_EQ(series.GapAnswersNow(), (std::array<std::string, 3>{"a", "b", "c"}));
     series.Check({"a", "b", "c"});
     EXPECT_EQ(series.TotalPoints(), 10);
