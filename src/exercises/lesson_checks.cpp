@@ -48,8 +48,10 @@ constexpr KindCheck kChecks[] = {
 // once, each file once, naming the file and its line.
 using CourseCheck = std::vector<LoadFault> (*)(const CourseData& course);
 constexpr CourseCheck kCourseChecks[] = {
-    CheckTypingLessons, CheckWordSearches,      CheckRevealGames,
-    CheckCrosswords,    CheckVocabularyLessons,
+    CheckTypingLessons,
+    CheckRevealGames,
+    CheckCrosswords,
+    CheckVocabularyLessons,
 };
 
 std::string LessonName(const SteeringRow& row) {
@@ -102,6 +104,7 @@ void CheckLessons(const CourseData& course, LoadReport& report) {
             report.Fault(fault.file, fault.line, fault.message, FaultKind::CheckOnly);
         }
     }
+    CheckWordSearches(course, report);
     // The sentence lessons' faults, each at its data.t line or its lesson's;
     // some only warn, as the lesson still runs.
     for (const SentenceFault& fault : CheckSentenceLessons(course)) {
