@@ -62,7 +62,7 @@ std::string LessonName(const SteeringRow& row) {
 void CheckStoryLesson(const CourseData& course, const SteeringRow& row, LoadReport& report) {
     const StoryLesson lesson = ReadStoryLesson(course, row.Content);
     if (lesson.record == nullptr) {
-        report.Fault(kStFile, 0,
+        report.Fault(kSteeringFile, row.Line,
                      "record " + row.Content + " for " + LessonName(row) + ": " + *lesson.fault,
                      FaultKind::CheckOnly);
         return;

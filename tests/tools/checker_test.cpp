@@ -65,14 +65,14 @@ TEST(LumoraCheck, VocabularyLessonsNeedTheirMediaAndFourWordsForTheChoice) {
     EXPECT_EQ(run.status, 1);
     const std::string lesson = "vocabulary lesson \"Words\" of kuchnia (kuchnia_1)";
     EXPECT_EQ(run.out,
-              "data.t: " + lesson +
+              "data.t:3: " + lesson +
                   ": the picture of \"knife\" is missing: obrazki\\kuchnia\\sl\\knife.bmp\n"
-                  "data.t: " +
+                  "data.t:4: " +
                   lesson +
                   ": the sound of \"cup\" is missing: sample\\kuchnia\\sl\\cup.wav\n"
-                  "data.t: vocabulary lesson \"Few\" of kuchnia (kuchnia_2): the sound of "
+                  "data.t:5: vocabulary lesson \"Few\" of kuchnia (kuchnia_2): the sound of "
                   "\"cup\" is missing: sample\\kuchnia\\sl\\cup.wav\n"
-                  "Steruj.t: vocabulary lesson \"Wybór (MC)\" of kuchnia (kuchnia_2) "
+                  "Steruj.t:2: vocabulary lesson \"Wybór (MC)\" of kuchnia (kuchnia_2) "
                   "(code 31): the picture choice needs at least 4 words, it has 1\n" +
                   b.DataRoot() + ": 4 faults\n");
 }
@@ -92,8 +92,8 @@ TEST(LumoraCheck, ReportsEveryFaultOfEveryFile) {
                        "Steruj.t:3: '' is not a valid integer value\n"
                        "odkrywanki/idx.t: Cannot open file \"" +
                            idx + "\". No such file or directory\n" +
-                           "St.t: record b for lesson \"\" of dom (code 35): 'b' is not a valid "
-                           "integer value\n" +
+                           "Steruj.t:2: record b for lesson \"\" of dom (code 35): 'b' is not a "
+                           "valid integer value\n" +
                            b.DataRoot() + ": 6 faults\n");
 }
 
@@ -113,8 +113,8 @@ TEST(LumoraCheck, SentenceFaultsNameTheirDataLineAndWarningsAlonePass) {
     b.Write("Steruj.t", "dom=zd=9==Gaps=x=1,1==\n");
     b.Write("data.t", "dom=zd=It is <cold>.==Zimno=p.png=0=s.wav==\n");
     const std::string warning =
-        "Steruj.t: warning: lesson zd (code 9, topic dom): gap filling needs six layout pairs (5 "
-        "and 6 place the text frame); the screen shows \"Brak wspol. do ramki z tekstem w cw "
+        "Steruj.t:1: warning: lesson zd (code 9, topic dom): gap filling needs six layout pairs "
+        "(5 and 6 place the text frame); the screen shows \"Brak wspol. do ramki z tekstem w cw "
         "uzupelnianie!\"\n";
     CheckRun run = RunChecker("--data " + b.DataRoot());
     EXPECT_EQ(run.status, 0);
