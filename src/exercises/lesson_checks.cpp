@@ -2,6 +2,7 @@
 
 #include "course/course_file_names.h"
 #include "course/lesson_kinds.h"
+#include "course/lesson_list_check.h"
 #include "crossword/crossword_check.h"
 #include "definitions/definitions_check.h"
 #include "definitions/definitions_content.h"
@@ -93,6 +94,7 @@ ContentCheck ContentCheckFor(int code) {
 }
 
 void CheckLessons(const CourseData& course, LoadReport& report) {
+    CheckLessonList(course, report);
     std::set<std::pair<int, std::string>> checked;
     for (const SteeringRow& row : course.SteeringTable) {
         if (IsStoryCode(row.Code) && checked.insert({row.Code, row.Content}).second) {

@@ -129,6 +129,24 @@ TEST(LumoraCheck, SentenceFaultsNameTheirDataLineAndWarningsAlonePass) {
                            warning + b.DataRoot() + ": 1 fault, 1 warning\n");
 }
 
+TEST(LumoraCheck, LessonsTheLearnerCannotOpenAreWarnedAbout) {
+    test::CourseBuilder b;
+    CompleteVocabulary(b);
+    b.Write("Steruj.t", "kuchnia=kuchnia_1=30==Words=x==00=\nkuchnia=s=6==Six=x===\n"
+                        "Sport=s=40==Search=x===\n");
+    b.Write("Pseudo/s.txt", "1=2=1=1=ab=\nab\n*\n");
+    const CheckRun run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out,
+              "Steruj.t:2: warning: lesson \"Six\" of kuchnia (code 6): codes 5 to 8 open no "
+              "screen in this program; the topic screen lists the title under no heading and a "
+              "click opens nothing.\n"
+              "Steruj.t:3: warning: lesson \"Search\" of Sport (code 40): no main-menu topic "
+              "opens the topic \"Sport\" (the menu opens \"sport\"; case counts), so its "
+              "lessons are never shown.\n" +
+                  b.DataRoot() + ": no faults, 2 warnings\n");
+}
+
 TEST(LumoraCheck, NeverWritesUserFiles) {
     test::CourseBuilder b;
     CompleteVocabulary(b);
