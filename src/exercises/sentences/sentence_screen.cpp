@@ -238,7 +238,7 @@ void TForm2::ShowPictures() {
             picture.Clear();
         }
         picture.SetAutoSize(place.naturalSize);
-        SetCursor(picture, series_.PicturesClickable() ? Cursor::HandPoint : Cursor::Arrow);
+        SetCursor(picture, series_.PicturesShowHand() ? Cursor::HandPoint : Cursor::Arrow);
         const QRect at = picture.geometry();
         SetBounds(*Frame[i], FrameAround({at.x(), at.y(), at.width(), at.height()}));
         Frame[i]->show();
@@ -314,9 +314,7 @@ void TForm2::DXRamka2Paint(Canvas& canvas) {
 }
 
 void TForm2::MImageClick(int tag) {
-    if (series_.PicturesClickable()) {
-        Answered(series_.Choose(tag));
-    }
+    Answered(series_.Choose(tag));
 }
 
 void TForm2::K_takClick() {
