@@ -243,9 +243,12 @@ TEST_F(PresentationTest, AWordIsHeardRecordedAndComparedWithTheModel) {
     EXPECT_FALSE(screen.Recorded());
     EXPECT_EQ(player.plays.size(), before);
 
-    // Long enough: the learner's voice, then the model.
+    // Long enough: the learner's voice, then the model. The button stays in
+    // sight while held.
     player.length = 3000;
+    test::MouseMoveTo(*screen.btn_mikrofonik, {5, 5});
     test::MouseDown(*screen.btn_mikrofonik, {5, 5});
+    EXPECT_EQ(screen.btn_mikrofonik->FrameToDraw(), std::optional<int>(1));
     test::MouseUp(*screen.btn_mikrofonik, {5, 5});
     EXPECT_EQ(device.saves, 2);
     EXPECT_TRUE(screen.Recorded());
@@ -254,6 +257,8 @@ TEST_F(PresentationTest, AWordIsHeardRecordedAndComparedWithTheModel) {
     FinishPlay();
     EXPECT_EQ(player.plays.back(), Word(3));
     EXPECT_EQ(screenMessages.size(), 1u);
+    test::MouseMoveTo(*screen.btn_glosniczek, {5, 5});
+    EXPECT_EQ(screen.btn_glosniczek->FrameToDraw(), std::optional<int>(0)); // never lit
 }
 
 TEST_F(PresentationTest, WithoutAMicrophoneOneMessageSaysSo) {

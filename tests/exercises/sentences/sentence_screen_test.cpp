@@ -241,6 +241,12 @@ TEST_F(SentenceScreenTest, GapFillingChecksTheFieldsAndShowsTheSentence) {
         }
     }
     EXPECT_TRUE(twoWordGapSeen);
+    // Neither the explanation nor the instruction button lights up.
+    for (TTransparentButton* button : {screen.K_slowniczek, screen.btn_polecenie}) {
+        test::MouseMoveTo(screen, {10, 10}); // from outside it
+        test::MouseMoveTo(*button, {5, 5});
+        EXPECT_EQ(button->FrameToDraw(), std::optional<int>(0));
+    }
     // The explanation of the last sentence, on the information screen.
     TInformacjaForm information;
     SetInstructionScreen(&information);
