@@ -242,6 +242,14 @@ void TPrezentacjaForm::FormShow() {
     Sounds().SetPlayAllStep([this] { PlayAllStep(); });
     ShowPage(true);
     ShowArrows();
+    // The pictures appear one by one, 100 ms each, before the instruction.
+    startAfterReveal_ = true;
+    if (!reveal_.Enabled()) {
+        EndReveal();
+    }
+}
+
+void TPrezentacjaForm::StartLesson() {
     Sounds().StopMedia();
     Sounds().PlayInstruction(code_);
     if (code_ == kChoiceCode) {
@@ -288,6 +296,7 @@ void TPrezentacjaForm::LoadBackground() {
 
 void TPrezentacjaForm::FormClose() {
     reveal_.SetEnabled(false);
+    startAfterReveal_ = false;
     Sounds().SetPlayTag("");
     Sounds().SetPlayAllStep(nullptr);
     LessonScreen::FormClose();
