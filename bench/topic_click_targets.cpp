@@ -49,9 +49,10 @@ void PrintLessons(const CourseData& course, const std::string& topic) {
         left = row->ListLeft;
         top = row->ListTop;
     }
+    const TopicListStyle style = TopicStyle(course, topic, {.width = kListWidth});
     const TopicListLayout layout =
-        LayOutTopicList(course, TopicLessons(course, topic), TopicStyle(course, topic, kListWidth),
-                        measure(false), measure(true), [](int) { return false; });
+        LayOutTopicList(course, TopicLessons(course, topic), style, measure(false), measure(true),
+                        [](int) { return false; });
     for (const TopicHitArea& area : layout.hitAreas) {
         std::printf("lesson %s %d %d %d\n", topic.c_str(), area.code,
                     left + (area.left + area.right) / 2, top + (area.top + area.bottom) / 2);

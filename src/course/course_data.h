@@ -42,6 +42,7 @@ struct SteeringRow {
     std::array<int, kLayoutPairs> LayoutX{};
     std::array<int, kLayoutPairs> LayoutY{};
     std::string Variants;
+    int Line = 0; // its line in Steruj.t; an added row has its source row's
 };
 
 struct DataRow {

@@ -60,6 +60,7 @@ SteeringRow AddedRow(const SteeringRow& before, int code, const char* title) {
     row.Title = title;
     row.Spare = before.Spare;
     row.LayoutCount = before.LayoutCount;
+    row.Line = before.Line;
     for (int k = 0; k < kAddedPairs; ++k) {
         row.LayoutX[static_cast<std::size_t>(k)] = before.LayoutX[static_cast<std::size_t>(k)];
         row.LayoutY[static_cast<std::size_t>(k)] = before.LayoutY[static_cast<std::size_t>(k)];
@@ -105,6 +106,7 @@ void LoadSteering(CourseData& course, LoadReport& report) {
         row.Title = Trim(f[4]);
         row.Spare = Trim(f[5]);
         row.Variants = Trim(f[7]);
+        row.Line = lineNo;
         LayoutParse layout;
         const bool ok = Converted(report, kSteeringFile, lineNo, [&] {
             row.Code = StrictInt(Trim(f[2]));

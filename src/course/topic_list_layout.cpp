@@ -144,9 +144,10 @@ std::vector<int> TopicLessons(const CourseData& course, const std::string& topic
     return rows;
 }
 
-TopicListStyle TopicStyle(const CourseData& course, const std::string& topic, int width) {
-    TopicListStyle style;
-    style.width = width;
+TopicListStyle TopicStyle(const CourseData& course, const std::string& topic,
+                          TopicListStyle previous) {
+    TopicListStyle style = previous;
+    style.align = 1;
     if (const TopicRow* row = course.FindTopic(topic)) {
         style.align = row->ListAlign;
         style.listColour = ToRgb(row->ListColour);

@@ -65,8 +65,11 @@ using LessonDone = std::function<bool(int row)>;
 // The steering rows of a topic in table order, at most kMaxTopicLessons.
 std::vector<int> TopicLessons(const CourseData& course, const std::string& topic);
 
-// The style a topic's ini.t row gives the list; align 1 when there is none.
-TopicListStyle TopicStyle(const CourseData& course, const std::string& topic, int width);
+// The style a topic's ini.t row gives the list. Without a row the list
+// aligns left and keeps the colour and icon offset it had, as it keeps its
+// place on the screen.
+TopicListStyle TopicStyle(const CourseData& course, const std::string& topic,
+                          TopicListStyle previous);
 
 TopicListLayout LayOutTopicList(const CourseData& course, const std::vector<int>& lessons,
                                 const TopicListStyle& style, const MeasureText& width,

@@ -17,7 +17,9 @@ std::string ChooseResultComment(int correct, int wrong, int answered, int items)
 // The result box's background for a score: "gfx\statystyka1.bmp" (gold) from
 // 90, "gfx\statystyka2.bmp" (silver) from 70, "gfx\statystyka3.bmp" (bronze)
 // from 50, and the plain "gfx\statystyka.bmp" below that or above 100, the
-// same bands as the spoken praise.
+// same bands as the spoken praise. The medal shows the learner at a glance
+// what the comment says; a course without the medal pictures gets the plain
+// one, so nothing is lost where they are missing.
 std::string ResultBackgroundName(int correct, int wrong, int items);
 inline constexpr const char* kPlainResultBackground = kResultBoxPicture;
 

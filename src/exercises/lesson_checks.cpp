@@ -2,6 +2,7 @@
 
 #include "course/course_file_names.h"
 #include "course/lesson_kinds.h"
+#include "course/lesson_list_check.h"
 #include "crossword/crossword_check.h"
 #include "definitions/definitions_check.h"
 #include "definitions/definitions_content.h"
@@ -48,8 +49,10 @@ constexpr KindCheck kChecks[] = {
 // once, each file once, naming the file and its line.
 using CourseCheck = std::vector<LoadFault> (*)(const CourseData& course);
 constexpr CourseCheck kCourseChecks[] = {
-    CheckTypingLessons, CheckWordSearches,      CheckRevealGames,
-    CheckCrosswords,    CheckVocabularyLessons,
+    CheckTypingLessons,
+    CheckRevealGames,
+    CheckCrosswords,
+    CheckVocabularyLessons,
 };
 
 std::string LessonName(const SteeringRow& row) {
@@ -60,7 +63,7 @@ std::string LessonName(const SteeringRow& row) {
 void CheckStoryLesson(const CourseData& course, const SteeringRow& row, LoadReport& report) {
     const StoryLesson lesson = ReadStoryLesson(course, row.Content);
     if (lesson.record == nullptr) {
-        report.Fault(kStFile, 0,
+        report.Fault(kSteeringFile, row.Line,
                      "record " + row.Content + " for " + LessonName(row) + ": " + *lesson.fault,
                      FaultKind::CheckOnly);
         return;
@@ -91,6 +94,7 @@ ContentCheck ContentCheckFor(int code) {
 }
 
 void CheckLessons(const CourseData& course, LoadReport& report) {
+    CheckLessonList(course, report);
     std::set<std::pair<int, std::string>> checked;
     for (const SteeringRow& row : course.SteeringTable) {
         if (IsStoryCode(row.Code) && checked.insert({row.Code, row.Content}).second) {
@@ -102,6 +106,7 @@ void CheckLessons(const CourseData& course, LoadReport& report) {
             report.Fault(fault.file, fault.line, fault.message, FaultKind::CheckOnly);
         }
     }
+    CheckWordSearches(course, report);
     // The sentence lessons' faults, each at its data.t line or its lesson's;
     // some only warn, as the lesson still runs.
     for (const SentenceFault& fault : CheckSentenceLessons(course)) {

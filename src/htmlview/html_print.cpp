@@ -5,6 +5,7 @@
 #include "platform/path_resolver.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -41,6 +42,25 @@ std::string SafeFileName(const std::string& name) {
     return safe.empty() ? std::string("lista") : safe;
 }
 
+// Claims the first name in `folder` that no file has yet ("dom.pdf",
+// "dom (2).pdf", ...) by creating it empty, so the list never replaces a
+// learner's own file of that name, even one made while we look.
+std::optional<std::string> ClaimFreePdfName(const std::string& folder, const std::string& name) {
+    constexpr int kMostTries = 1000;
+    for (int n = 1; n <= kMostTries; ++n) {
+        const std::string suffix = n == 1 ? "" : " (" + std::to_string(n) + ")";
+        const std::string path = WithTrailingSlash(folder) + name + suffix + ".pdf";
+        QFile file(QString::fromStdString(path));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            return path;
+        }
+        if (!file.exists()) {
+            return std::nullopt; // the folder refuses new files
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string DocumentsFolder() {
@@ -65,7 +85,7 @@ std::optional<std::string> WritePagePdf(const std::string& html, const std::stri
     writer.setCreator("Lumora");
     HtmlPageDocument document(html);
     document.print(&writer);
-    if (!QFileInfo::exists(QString::fromStdString(path))) {
+    if (QFileInfo(QString::fromStdString(path)).size() == 0) {
         return "cannot write " + path;
     }
     return std::nullopt;
@@ -81,12 +101,19 @@ void PrintHtmlPage(const std::string& html, const std::string& name) {
         document.print(&printer);
         return;
     }
-    const std::string path = WithTrailingSlash(destination.pdfFolder) + SafeFileName(name) + ".pdf";
-    if (const auto fault = WritePagePdf(html, path)) {
+    const std::string safeName = SafeFileName(name);
+    const auto path = ClaimFreePdfName(destination.pdfFolder, safeName);
+    if (!path) {
+        ShowMessage("Nie można zapisać listy słówek: cannot write " +
+                    WithTrailingSlash(destination.pdfFolder) + safeName + ".pdf");
+        return;
+    }
+    if (const auto fault = WritePagePdf(html, *path)) {
+        QFile::remove(QString::fromStdString(*path));
         ShowMessage("Nie można zapisać listy słówek: " + *fault);
         return;
     }
-    ShowMessage("Nie znaleziono drukarki. Listę słówek zapisano w pliku:\n" + path);
+    ShowMessage("Nie znaleziono drukarki. Listę słówek zapisano w pliku:\n" + *path);
 }
 
 } // namespace lumora

@@ -12,7 +12,8 @@ namespace lumora {
 // cannot.
 std::optional<std::string> WritePagePdf(const std::string& html, const std::string& path);
 
-// Prints the page; `name` names the PDF file written instead ("<name>.pdf").
+// Prints the page; `name` names the PDF file written instead: "<name>.pdf",
+// or "<name> (2).pdf" and so on when that name is taken.
 void PrintHtmlPage(const std::string& html, const std::string& name);
 
 // The documents folder: XDG's documents folder when it exists, else home.

@@ -84,7 +84,8 @@ void TSecondForm::FormShow() {
     if (FileExists(background)) {
         Img_tlo->LoadFromFile(background);
     }
-    style_ = TopicStyle(course, course.CurrentTopic, PaintBox1->width());
+    style_.width = PaintBox1->width();
+    style_ = TopicStyle(course, course.CurrentTopic, style_);
     if (const TopicRow* row = course.FindTopic(course.CurrentTopic)) {
         PaintBox1->move(row->ListLeft, row->ListTop);
         lbl_opis->move(row->DescLeft, row->DescTop);

@@ -42,7 +42,8 @@ void Recording::StartRecording() {
         return;
     }
     // Without a capture device the open fails: that one message says so,
-    // and nothing is recorded, saved or closed.
+    // and nothing is recorded, saved or closed, as three more messages for
+    // the steps that cannot follow would tell the learner nothing new.
     const int opened = device_.Open();
     CheckMciResult(opened, "Open");
     if (opened != 0) {

@@ -36,6 +36,8 @@ TEST(SteeringFile, TheKitchenExampleRow) {
     EXPECT_EQ(added.LayoutCount, 2);
     EXPECT_EQ(added.LayoutX[1], 32);
     EXPECT_EQ(added.Variants, "");
+    EXPECT_EQ(r.Line, 1);
+    EXPECT_EQ(added.Line, 1); // the line of the row it was added after
 }
 
 TEST(SteeringFile, AddedRowsFollowTheirRowInOrder) {

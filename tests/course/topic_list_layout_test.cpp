@@ -20,7 +20,7 @@ class TopicListTest : public testing::Test {
   protected:
     TopicListLayout Lay(int align, const std::vector<int>& doneRows = {}) {
         course = b.Load();
-        TopicListStyle style = TopicStyle(course, "dom", 445);
+        TopicListStyle style = TopicStyle(course, "dom", {});
         style.align = align;
         return LayOutTopicList(
             course, TopicLessons(course, "dom"), style, Width, Height, [&](int row) {
@@ -116,6 +116,24 @@ TEST_F(TopicListTest, TheListColourShowsOnlyBeforeTheFirstHeading) {
     EXPECT_EQ(layout.items[2].colour, kBlack);
     EXPECT_FALSE(layout.items[2].bold);
     EXPECT_EQ(layout.items[3].x, 140); // IconOffset 100 plus one step
+}
+
+TEST_F(TopicListTest, ATopicWithoutItsRowKeepsTheColourAndOffsetBeforeIt) {
+    auto rows = test::TopicRows();
+    rows[3] = "dom=10=20=2=100=white=30=40=black=";
+    std::string ini = "x\ncharset=238\n\n\n";
+    for (const auto& r : rows) {
+        ini += r + "\n";
+    }
+    b.Write("ini.t", ini);
+    course = b.Load();
+    const TopicListStyle dom = TopicStyle(course, "dom", {});
+    EXPECT_EQ(dom.align, 2);
+    const TopicListStyle none = TopicStyle(course, "no_row", dom);
+    EXPECT_EQ(none.align, 1);
+    EXPECT_EQ(none.listColour, kWhite);
+    EXPECT_EQ(none.iconOffset, 100);
+    EXPECT_EQ(none.width, dom.width);
 }
 
 TEST_F(TopicListTest, SharedEdgeBelongsToTheUpperLesson) {

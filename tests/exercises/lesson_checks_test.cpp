@@ -17,6 +17,7 @@ class LessonChecks : public ::testing::Test {
         row.Content = content;
         row.Code = code;
         row.Title = "Story";
+        row.Line = static_cast<int>(course.SteeringTable.size()) + 1;
         course.SteeringTable.push_back(row);
     }
     void Record(int number, int line, const std::string& head, const std::string& body) {
@@ -50,14 +51,15 @@ TEST_F(LessonChecks, FaultsNameTheLineOfTheHeadOrOfTheContent) {
     Lesson(kMultipleChoiceCode, "x");
     Record(1, 4, "1#roz#help.wav#Listen.#", "35#Who?=Ann=Bob#");
     Record(2, 7, "2#roz#help.wav", "35#Who?=Ann=T_Bob#");
-    EXPECT_EQ(Faults(), (std::vector<std::string>{
-                            "St.t:5: record 1: Question 1: no answer is marked \"T_\".",
-                            "St.t:7: record 2: its first line needs at least four \"#\".",
-                            "St.t:0: record 3 for lesson \"Story\" of dom (code 35): the course "
-                            "has no such record.",
-                            "St.t:0: record x for lesson \"Story\" of dom (code 35): 'x' is not a "
-                            "valid integer value",
-                        }));
+    EXPECT_EQ(Faults(),
+              (std::vector<std::string>{
+                  "St.t:5: record 1: Question 1: no answer is marked \"T_\".",
+                  "St.t:7: record 2: its first line needs at least four \"#\".",
+                  "Steruj.t:3: record 3 for lesson \"Story\" of dom (code 35): the "
+                  "course has no such record.",
+                  "Steruj.t:4: record x for lesson \"Story\" of dom (code 35): 'x' is not a "
+                  "valid integer value",
+              }));
 }
 
 TEST_F(LessonChecks, AShortHeadIsReportedAndItsContentLeftUnread) {
@@ -96,7 +98,7 @@ TEST_F(LessonChecks, SentenceFaultsNameTheirDataLineAndOnlyWarnWhereTheLessonRun
                   "later gaps are shown as text",
                   "warning data.t:14: \"No gap.\": no gap marked with \"<\" and \">\"; the "
                   "learner is asked to type \"wyraz\"",
-                  "Steruj.t:0: lesson puste (code 1, topic dom): no data.t row has this content "
+                  "Steruj.t:2: lesson puste (code 1, topic dom): no data.t row has this content "
                   "key; the lesson does not open",
               }));
 }

@@ -107,6 +107,25 @@ TEST_F(HtmlPageTest, WithoutAPrinterThePdfGoesToTheGivenFolderAndAMessageSaysWhe
     EXPECT_EQ(images, 7u);
 }
 
+TEST_F(HtmlPageTest, APdfNeverReplacesAFileOfTheSameName) {
+    MessageRecorder messages;
+    folder.WriteBytes("dom.pdf", "the learner's own");
+    SetPrintDestination(PrintDestination{false, folder.Path()});
+    PrintHtmlPage(Page(), "dom");
+    PrintHtmlPage(Page(), "dom");
+    SetPrintDestination(std::nullopt);
+    EXPECT_EQ(ReadFileBytes(folder / "dom.pdf"), "the learner's own");
+    ASSERT_EQ(messages.Messages().size(), 2u);
+    int n = 2;
+    for (const std::string& message : messages.Messages()) {
+        const std::string pdf = folder / ("dom (" + std::to_string(n++) + ").pdf");
+        EXPECT_NE(message.find(pdf), std::string::npos) << message;
+        const auto bytes = ReadFileBytes(pdf);
+        ASSERT_TRUE(bytes) << pdf;
+        EXPECT_TRUE(bytes->starts_with("%PDF-"));
+    }
+}
+
 TEST_F(HtmlPageTest, AnUnwritableFolderIsReportedNotIgnored) {
     MessageRecorder messages;
     SetPrintDestination(PrintDestination{false, folder / "no/such/folder"});

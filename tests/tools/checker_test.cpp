@@ -65,14 +65,14 @@ TEST(LumoraCheck, VocabularyLessonsNeedTheirMediaAndFourWordsForTheChoice) {
     EXPECT_EQ(run.status, 1);
     const std::string lesson = "vocabulary lesson \"Words\" of kuchnia (kuchnia_1)";
     EXPECT_EQ(run.out,
-              "data.t: " + lesson +
+              "data.t:3: " + lesson +
                   ": the picture of \"knife\" is missing: obrazki\\kuchnia\\sl\\knife.bmp\n"
-                  "data.t: " +
+                  "data.t:4: " +
                   lesson +
                   ": the sound of \"cup\" is missing: sample\\kuchnia\\sl\\cup.wav\n"
-                  "data.t: vocabulary lesson \"Few\" of kuchnia (kuchnia_2): the sound of "
+                  "data.t:5: vocabulary lesson \"Few\" of kuchnia (kuchnia_2): the sound of "
                   "\"cup\" is missing: sample\\kuchnia\\sl\\cup.wav\n"
-                  "Steruj.t: vocabulary lesson \"Wybór (MC)\" of kuchnia (kuchnia_2) "
+                  "Steruj.t:2: vocabulary lesson \"Wybór (MC)\" of kuchnia (kuchnia_2) "
                   "(code 31): the picture choice needs at least 4 words, it has 1\n" +
                   b.DataRoot() + ": 4 faults\n");
 }
@@ -86,14 +86,16 @@ TEST(LumoraCheck, ReportsEveryFaultOfEveryFile) {
     const CheckRun run = RunChecker("--data " + b.DataRoot());
     EXPECT_EQ(run.status, 1);
     const std::string idx = b.DataRoot() + "odkrywanki/idx.t";
-    EXPECT_EQ(run.out, "data.t:1: 'three' is not a valid integer value\n"
-                       "St.t:4: 'q' is not a valid integer value\n"
-                       "Steruj.t:1: 'x' is not a valid integer value\n"
-                       "Steruj.t:3: '' is not a valid integer value\n"
-                       "odkrywanki/idx.t: Cannot open file \"" +
-                           idx + "\". No such file or directory\n" +
-                           "St.t: record b for lesson \"\" of dom (code 35): 'b' is not a valid "
-                           "integer value\n" +
+    // The faults that stop the program's loading at start-up say so.
+    const std::string stops = " (the program stops loading the course here)\n";
+    EXPECT_EQ(run.out, "data.t:1: 'three' is not a valid integer value" + stops +
+                           "St.t:4: 'q' is not a valid integer value" + stops +
+                           "Steruj.t:1: 'x' is not a valid integer value" + stops +
+                           "Steruj.t:3: '' is not a valid integer value" + stops +
+                           "odkrywanki/idx.t: Cannot open file \"" + idx +
+                           "\". No such file or directory" + stops +
+                           "Steruj.t:2: record b for lesson \"\" of dom (code 35): 'b' is not a "
+                           "valid integer value\n" +
                            b.DataRoot() + ": 6 faults\n");
 }
 
@@ -113,8 +115,8 @@ TEST(LumoraCheck, SentenceFaultsNameTheirDataLineAndWarningsAlonePass) {
     b.Write("Steruj.t", "dom=zd=9==Gaps=x=1,1==\n");
     b.Write("data.t", "dom=zd=It is <cold>.==Zimno=p.png=0=s.wav==\n");
     const std::string warning =
-        "Steruj.t: warning: lesson zd (code 9, topic dom): gap filling needs six layout pairs (5 "
-        "and 6 place the text frame); the screen shows \"Brak wspol. do ramki z tekstem w cw "
+        "Steruj.t:1: warning: lesson zd (code 9, topic dom): gap filling needs six layout pairs "
+        "(5 and 6 place the text frame); the screen shows \"Brak wspol. do ramki z tekstem w cw "
         "uzupelnianie!\"\n";
     CheckRun run = RunChecker("--data " + b.DataRoot());
     EXPECT_EQ(run.status, 0);
@@ -127,6 +129,24 @@ TEST(LumoraCheck, SentenceFaultsNameTheirDataLineAndWarningsAlonePass) {
     EXPECT_EQ(run.out, "data.t:3: \"A <b> <c> <d> <e>.\": more than three gaps; the words of the "
                        "later gaps are shown as text\n" +
                            warning + b.DataRoot() + ": 1 fault, 1 warning\n");
+}
+
+TEST(LumoraCheck, LessonsTheLearnerCannotOpenAreWarnedAbout) {
+    test::CourseBuilder b;
+    CompleteVocabulary(b);
+    b.Write("Steruj.t", "kuchnia=kuchnia_1=30==Words=x==00=\nkuchnia=s=6==Six=x===\n"
+                        "Sport=s=40==Search=x===\n");
+    b.Write("Pseudo/s.txt", "1=2=1=1=ab=\nab\n*\n");
+    const CheckRun run = RunChecker("--data " + b.DataRoot());
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out,
+              "Steruj.t:2: warning: lesson \"Six\" of kuchnia (code 6): codes 5 to 8 open no "
+              "screen in this program; the topic screen lists the title under no heading and a "
+              "click opens nothing.\n"
+              "Steruj.t:3: warning: lesson \"Search\" of Sport (code 40): no main-menu topic "
+              "opens the topic \"Sport\" (the menu opens \"sport\"; case counts), so its "
+              "lessons are never shown.\n" +
+                  b.DataRoot() + ": no faults, 2 warnings\n");
 }
 
 TEST(LumoraCheck, NeverWritesUserFiles) {

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr const char* kStopsLoading = " (the program stops loading the course here)";
+
 struct Arguments {
     std::string dataRoot;
     std::string pointsFile;
@@ -59,11 +61,15 @@ int CheckCourse(const Arguments& args) {
 
     // Every fault of every file: each loader goes on past a faulty line.
     // Warnings are listed too, but a course with only warnings passes.
+    // A fatal fault is marked: at start-up the program stops loading there.
     std::vector<lumora::LoadFault> faults;
     std::vector<lumora::LoadFault> warnings;
     lumora::LoadReport collectAll(
-        [&](const lumora::LoadFault& f, lumora::FaultKind kind) {
-            (kind == lumora::FaultKind::Warning ? warnings : faults).push_back(f);
+        [&](lumora::LoadFault f, lumora::FaultKind kind) {
+            if (kind == lumora::FaultKind::Fatal) {
+                f.message += kStopsLoading;
+            }
+            (kind == lumora::FaultKind::Warning ? warnings : faults).push_back(std::move(f));
         },
         false);
     lumora::CourseData scratch;

@@ -50,7 +50,7 @@ void ForEachLessonRecord(const CourseData& course, int code, LoadReport& report,
             fault = e.what();
         }
         if (record == nullptr) {
-            report.Fault(ReportName(kSteeringFile), 0, lesson + fault, FaultKind::Message);
+            report.Fault(ReportName(kSteeringFile), row.Line, lesson + fault, FaultKind::Message);
             continue;
         }
         // The content stands on the line below the record's head.

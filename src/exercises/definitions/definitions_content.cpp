@@ -13,16 +13,17 @@ ParseDefinitionsContent(const std::string& body) {
         if (items.size() == kMaxDefinitions) {
             return "More than " + std::to_string(kMaxDefinitions) + " items.";
         }
+        // The word is the text before the "*" (a "#" in it included), the
+        // definition the text after it up to the next "#", or to the end for
+        // the last item.
         const auto star = rest.find('*');
-        const auto hash = rest.find('#');
-        if (star == std::string::npos || (hash != std::string::npos && hash < star)) {
+        if (star == std::string::npos) {
             return item + "it has no \"*\" between its word and its definition.";
         }
-        if (hash == std::string::npos) {
-            return item + "its definition does not end with \"#\".";
-        }
-        items.push_back({rest.substr(0, star), rest.substr(star + 1, hash - star - 1)});
-        rest.erase(0, hash + 1);
+        const auto hash = rest.find('#', star + 1);
+        const auto end = hash == std::string::npos ? rest.size() : hash;
+        items.push_back({rest.substr(0, star), rest.substr(star + 1, end - star - 1)});
+        rest.erase(0, end + 1);
     }
     if (items.empty()) {
         return std::string("The exercise has no items.");

@@ -4,6 +4,8 @@
 #include "exercises/common/word_measures.h"
 #include "platform/ui/hints.h"
 
+#include <QEvent>
+
 #include <algorithm>
 
 namespace lumora {
@@ -84,6 +86,7 @@ void TC_DefForm::CreateControls() {
         lbl[At(n)] = label;
     }
     img_1 = new ExclamationMark(this);
+    SetCursor(*img_1, Cursor::HandPoint);
 }
 
 TC_DefForm::~TC_DefForm() {
@@ -208,11 +211,30 @@ void TC_DefForm::btn_sprawdzClick() {
 
 void TC_DefForm::FormShow() {
     Drag->Cancel();
+    FormActivate(); // showing it activates it
+    ExerciseFrame::FormShow();
+}
+
+void TC_DefForm::changeEvent(QEvent* event) {
+    ExerciseFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible()) {
+        if (isActiveWindow()) {
+            FormActivate();
+        } else {
+            FormDeactivate();
+        }
+    }
+}
+
+void TC_DefForm::FormActivate() {
     if (!savedHintPause_) {
         savedHintPause_ = HintHidePause();
         SetHintHidePause(kHintHidePause);
     }
-    ExerciseFrame::FormShow();
+}
+
+void TC_DefForm::FormDeactivate() {
+    RestoreHintPause();
 }
 
 void TC_DefForm::FormClose() {

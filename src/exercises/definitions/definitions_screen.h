@@ -17,8 +17,9 @@ namespace lumora {
 
 class TC_DefForm : public ExerciseFrame {
   public:
-    // How long the hints stay up while the screen is shown: the answer list
-    // takes a while to read.
+    // How long the hints stay up while the screen is active: the answer list
+    // takes a while to read. A message or the result box over the screen
+    // brings back the usual pause.
     static constexpr int kHintHidePause = 20000;
 
     explicit TC_DefForm(LessonContext& context);
@@ -48,8 +49,11 @@ class TC_DefForm : public ExerciseFrame {
     void CheckClick() override { btn_sprawdzClick(); }
     void FormShow() override;
     void FormClose() override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void FormActivate();
+    void FormDeactivate();
     bool lbl_1StartDrag(QWidget& label);
     void lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at);
     void PlaceRows();

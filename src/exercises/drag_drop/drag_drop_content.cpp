@@ -39,15 +39,17 @@ std::string WordFault(std::size_t w, const std::string& what) {
     return "Word " + std::to_string(w) + ": " + what;
 }
 
-// One word written as text*c#, with c a single digit naming a column.
+// One word written as text*c#, with c a single digit naming a column: the
+// word is the text before the "*", trimmed (a "#" in it included), and the
+// digit and the character after it, normally the "#", are taken; the last
+// word may lack that "#".
 std::variant<TableWord, std::string> TakeWord(std::string& rest, std::size_t w, int columns) {
     const auto star = rest.find('*');
-    const auto hash = rest.find('#');
-    if (star == std::string::npos || (hash != std::string::npos && hash < star)) {
+    if (star == std::string::npos) {
         return WordFault(w, "it has no \"*\" before its column.");
     }
-    if (rest.size() < star + 3 || rest[star + 2] != '#') {
-        return WordFault(w, "its column must be one digit followed by \"#\".");
+    if (rest.size() < star + 2) {
+        return WordFault(w, "it has no column after its \"*\".");
     }
     TableWord word{Trim(rest.substr(0, star)), StrictInt(rest.substr(star + 1, 1))};
     if (word.column < 1 || word.column > columns) {

@@ -33,7 +33,8 @@ std::variant<ChoiceQuestion, std::string> ParseQuestion(std::string& rest, std::
         const auto eq = rest.find('=', start);
         const bool last = eq == std::string::npos || eq > hash;
         std::string option = rest.substr(start, (last ? hash : eq) - start);
-        if (!question.options.empty() && TakeRightMark(option)) {
+        // The question text loses a mark too, but is never the answer.
+        if (TakeRightMark(option) && !question.options.empty()) {
             question.right = static_cast<int>(question.options.size());
         }
         question.options.push_back(std::move(option));

@@ -27,6 +27,7 @@ std::string TPrezentacjaForm::SoundOf(int dataRow) const {
 }
 
 void TPrezentacjaForm::ShowPage(bool slowly) {
+    const bool interrupted = reveal_.Enabled();
     reveal_.SetEnabled(false);
     for (int i = 0; i < kSlots; ++i) {
         img[static_cast<std::size_t>(i)]->hide();
@@ -67,17 +68,26 @@ void TPrezentacjaForm::ShowPage(bool slowly) {
     for (int slot = 1; slot <= count; ++slot) {
         RevealSlot(slot);
     }
+    if (interrupted) {
+        EndReveal(); // a page shown at once during the reveal ends it
+    }
 }
 
+// Each picture is followed by its 100 ms, the last one too.
 void TPrezentacjaForm::RevealNext() {
     const int count = page_.LastShown() - page_.FirstShown() + 1;
     if (revealed_ >= count) {
-        reveal_.SetEnabled(false);
+        EndReveal();
         return;
     }
     RevealSlot(++revealed_);
-    if (revealed_ >= count) {
-        reveal_.SetEnabled(false);
+}
+
+void TPrezentacjaForm::EndReveal() {
+    reveal_.SetEnabled(false);
+    if (startAfterReveal_) {
+        startAfterReveal_ = false;
+        StartLesson();
     }
 }
 

@@ -83,8 +83,8 @@ void TPrezentacjaForm::CreateControls() {
     btn_play_all->OnClick = [this] { btn_play_allClick(); };
     btn_drukuj = MakeButton(514, 548, 21, course.GetHint(17));
     btn_drukuj->OnClick = [this] { btn_drukujClick(); };
+    // Lit, not pressed, while held: its strip has no pressed frame.
     btn_mikrofonik = MakeButton(577, 549, 9, course.GetHint(18));
-    btn_mikrofonik->SetStyle(tbs_Highlighted | tbs_Pressed);
     btn_mikrofonik->OnMouseDown = [this](Qt::MouseButton button, int, int) {
         if (button == Qt::LeftButton) {
             btn_mikrofonikMouseDown();
@@ -92,6 +92,7 @@ void TPrezentacjaForm::CreateControls() {
     };
     btn_mikrofonik->OnMouseUp = [this](Qt::MouseButton, int, int) { btn_mikrofonikMouseUp(); };
     btn_glosniczek = MakeButton(639, 548, 10, course.GetHint(19));
+    btn_glosniczek->SetStyle(0); // never lights up
     btn_glosniczek->OnClick = [this] { btn_glosniczekClick(); };
     btn_Odtworz = MakeButton(710, 548, 11, course.GetHint(20));
     btn_Odtworz->OnClick = [this] { btn_OdtworzClick(); };
@@ -241,6 +242,14 @@ void TPrezentacjaForm::FormShow() {
     Sounds().SetPlayAllStep([this] { PlayAllStep(); });
     ShowPage(true);
     ShowArrows();
+    // The pictures appear one by one, 100 ms each, before the instruction.
+    startAfterReveal_ = true;
+    if (!reveal_.Enabled()) {
+        EndReveal();
+    }
+}
+
+void TPrezentacjaForm::StartLesson() {
     Sounds().StopMedia();
     Sounds().PlayInstruction(code_);
     if (code_ == kChoiceCode) {
@@ -287,6 +296,7 @@ void TPrezentacjaForm::LoadBackground() {
 
 void TPrezentacjaForm::FormClose() {
     reveal_.SetEnabled(false);
+    startAfterReveal_ = false;
     Sounds().SetPlayTag("");
     Sounds().SetPlayAllStep(nullptr);
     LessonScreen::FormClose();

@@ -92,6 +92,10 @@ class TPrezentacjaForm : public LessonScreen {
     void ShowPage(bool slowly = false);
     void RevealNext();
     void RevealSlot(int slot);
+    // The instruction and the drill's first step, once the first page is
+    // revealed.
+    void StartLesson();
+    void EndReveal();
     void ShowArrows();
     const DataRow& Row(int dataRow) const;
     int RowAt(int position) const;
@@ -114,6 +118,7 @@ class TPrezentacjaForm : public LessonScreen {
     int recordRow_ = 0;
     Timer reveal_;
     int revealed_ = 0; // slots shown so far by the slow reveal
+    bool startAfterReveal_ = false;
 };
 
 } // namespace lumora

@@ -40,7 +40,7 @@ void CheckWords(const CourseData& course, const SteeringRow& row, std::vector<Lo
             {"picture", WordPictureName(lesson, word)}, {"sound", WordSoundName(lesson, word)}};
         for (const auto& [what, name] : files) {
             if (!FileExists(course.DataPath(name))) {
-                faults.push_back({kDataFile, 0,
+                faults.push_back({kDataFile, word.Line,
                                   Lesson(row) + ": the " + what + " of \"" + word.EnglishText +
                                       "\" is missing: " + name});
             }
@@ -57,7 +57,7 @@ void CheckCounts(const CourseData& course, const SteeringRow& row, std::vector<L
         problem = "only the first 30 of its " + std::to_string(words) + " words are used";
     }
     if (!problem.empty()) {
-        faults.push_back({kSteeringFile, 0,
+        faults.push_back({kSteeringFile, row.Line,
                           Lesson(row) + " (code " + std::to_string(row.Code) + "): " + problem});
     }
 }

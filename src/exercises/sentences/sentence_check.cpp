@@ -23,7 +23,7 @@ class FaultList {
     }
 
     void AtLesson(const SteeringRow& lesson, const std::string& what, bool warning) {
-        Add({kSteeringFile, 0,
+        Add({kSteeringFile, lesson.Line,
              "lesson " + lesson.Content + " (code " + std::to_string(lesson.Code) + ", topic " +
                  lesson.TopicFolder + "): " + what},
             warning);

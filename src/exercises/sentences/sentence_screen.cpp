@@ -71,6 +71,7 @@ void TForm2::CreateControls() {
     btn_help->move(8, 15);
     btn_exit->move(724, 15);
     btn_polecenie->move(568, kButtonRow);
+    btn_polecenie->SetStyle(0); // never lights up
     SetHint(*btn_help, course.GetHint(21));
     SetHint(*btn_exit, course.GetHint(22));
     SetHint(*btn_polecenie, course.GetHint(26));
@@ -136,6 +137,7 @@ void TForm2::CreateControls() {
     K_sprawdz = MakeButton(254, kButtonRow, 0, course.GetHint(28));
     K_sprawdz->OnClick = [this] { K_sprawdzClick(); };
     K_slowniczek = MakeButton(640, kButtonRow, 23, course.GetHint(68));
+    K_slowniczek->SetStyle(0); // never lights up
     K_slowniczek->OnClick = [this] { K_slowniczekClick(); };
 }
 
@@ -238,7 +240,7 @@ void TForm2::ShowPictures() {
             picture.Clear();
         }
         picture.SetAutoSize(place.naturalSize);
-        SetCursor(picture, series_.PicturesClickable() ? Cursor::HandPoint : Cursor::Arrow);
+        SetCursor(picture, series_.PicturesShowHand() ? Cursor::HandPoint : Cursor::Arrow);
         const QRect at = picture.geometry();
         SetBounds(*Frame[i], FrameAround({at.x(), at.y(), at.width(), at.height()}));
         Frame[i]->show();
@@ -314,9 +316,7 @@ void TForm2::DXRamka2Paint(Canvas& canvas) {
 }
 
 void TForm2::MImageClick(int tag) {
-    if (series_.PicturesClickable()) {
-        Answered(series_.Choose(tag));
-    }
+    Answered(series_.Choose(tag));
 }
 
 void TForm2::K_takClick() {

@@ -110,11 +110,12 @@ class SentenceSeries {
     int CurrentDataRow() const { return dataRow_; }
 
     // Pictures: their places and, per slot, the file to show (it may be
-    // missing; the slot then stays empty). The yes/no picture is not chosen
-    // by clicking it.
+    // missing; the slot then stays empty). A click on a picture chooses its
+    // number; on the yes/no picture that is "yes", though its cursor does not
+    // invite the click.
     const std::vector<PicturePlace>& PicturePlacesNow() const { return places_; }
     const std::vector<std::string>& PictureFiles() const { return pictures_; }
-    bool PicturesClickable() const { return code_ >= 2 && code_ <= 4; }
+    bool PicturesShowHand() const { return code_ >= 2 && code_ <= 4; }
     const PictureMemory& Pictures() const { return memory_; }
 
     // Gap filling: the frame, the tokens to lay out with LayOutGaps, the

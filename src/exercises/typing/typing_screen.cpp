@@ -12,6 +12,12 @@
 namespace lumora {
 namespace {
 
+// Shift+Tab arrives as a key of its own; it moves to the next gap as Tab
+// does, the rule asking only for the Tab key.
+bool IsTabKey(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
 constexpr int kEditHeight = 18;
 constexpr int kEditMaxLength = 30;
 // A gap this close to the box's bottom edge is out of view for typing.
@@ -178,7 +184,7 @@ void TCW_Wpisywanie1Form::DXRamkaMouseMove(int x, int y) {
 }
 
 bool TCW_Wpisywanie1Form::FormShortCut(int key, Qt::KeyboardModifiers) {
-    if (key != Qt::Key_Tab && !IsEnterKey(key)) {
+    if (!IsTabKey(key) && !IsEnterKey(key)) {
         return false;
     }
     if (state_.OpenGap() < 0 || state_.Marked()) {

@@ -16,10 +16,13 @@ std::string LineAt(const std::vector<std::string>& lines, std::size_t i) {
     return i < lines.size() ? lines[i] : std::string();
 }
 
+// Words end at blanks, so an answer of two words is written joined: each
+// "+" and the character after it stand for one blank ("ice+_cream" is
+// "ice cream"). A "+" at the end has nothing to join and stays ("C+").
 void JoinPlus(std::string& text) {
-    const auto plus = text.find('+');
-    if (plus != std::string::npos && plus + 1 < text.size()) {
-        text[plus + 1] = ' ';
+    for (auto plus = text.find('+'); plus != std::string::npos && plus + 1 < text.size();
+         plus = text.find('+', plus + 1)) {
+        text.replace(plus, 2, " ");
     }
 }
 

@@ -41,8 +41,8 @@ struct TypingFault {
 // first occurrence that already has a blank before it.
 std::string PrepareMarks(std::string line);
 
-// An "&" word's answer: "answer\alternative" gives both; in each, the
-// character after the first "+" becomes a blank.
+// An "&" word's answer: "answer\alternative" gives both; in each, every "+"
+// with the character after it becomes one blank.
 void SplitAnswer(const std::string& word, std::string& answer, std::string& alternative);
 
 std::variant<TypingText, TypingFault> ParseTypingText(const std::vector<std::string>& lines);

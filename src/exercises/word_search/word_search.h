@@ -13,8 +13,9 @@
 //   selection was judged, the screen updates Label2 with AttemptsText(),
 //   shows frame i (shp_i) at Frame(i) while FrameShown(i), repaints, waits
 //   kWordSearchPause ms handling events (clicks meanwhile are refused by
-//   Click), then calls EndFeedback(), updates Label1 with WordsLeftText() and
-//   repaints; when EndFeedback returns true it shows "Congratulazione!!!".
+//   Click: the pause's end empties the selection, so a cell clicked in it
+//   would turn red and be forgotten), then calls EndFeedback(), updates Label1 with WordsLeftText()
+//   and repaints; when EndFeedback returns true it shows "Congratulazione!!!".
 // - The word search gives no points and has no result box.
 #include "word_search_file.h"
 

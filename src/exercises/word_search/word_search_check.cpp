@@ -40,8 +40,7 @@ bool GridHides(const WordSearchPuzzle& puzzle, const std::string& word) {
     return false;
 }
 
-std::vector<LoadFault> CheckWordSearches(const CourseData& course) {
-    std::vector<LoadFault> faults;
+void CheckWordSearches(const CourseData& course, LoadReport& report) {
     std::set<std::string> contents;
     for (const auto& row : course.SteeringTable) {
         if (row.Code != kWordSearchCode || !contents.insert(row.Content).second) {
@@ -49,18 +48,22 @@ std::vector<LoadFault> CheckWordSearches(const CourseData& course) {
         }
         const auto read = ReadWordSearch(course, row.Content);
         if (const auto* fault = std::get_if<LoadFault>(&read)) {
-            faults.push_back(*fault);
+            report.Fault(fault->file, fault->line, fault->message, FaultKind::CheckOnly);
             continue;
         }
         const auto& puzzle = std::get<WordSearchPuzzle>(read);
+        for (const LoadFault& gap : puzzle.shortLines) {
+            report.Fault(gap.file, gap.line, gap.message + " The missing letters stay empty.",
+                         FaultKind::Warning);
+        }
         for (const auto& word : puzzle.words) {
             if (!GridHides(puzzle, word)) {
-                faults.push_back({ToSlashes(WordSearchFile(row.Content)), puzzle.headerLine,
-                                  "The grid does not hide the word \"" + word + "\"."});
+                report.Fault(ToSlashes(WordSearchFile(row.Content)), puzzle.headerLine,
+                             "The grid does not hide the word \"" + word + "\".",
+                             FaultKind::CheckOnly);
             }
         }
     }
-    return faults;
 }
 
 } // namespace lumora

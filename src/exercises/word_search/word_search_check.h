@@ -1,7 +1,7 @@
 #pragma once
 // Checks the word search files of a course, for course authors: each must
-// read (sizes of at most 15, whole grid rows, as many lines as announced) and
-// hide every word of its list where a learner can mark it.
+// read (sizes of at most 15) and hide every word of its list where a learner
+// can mark it; grid rows shorter or fewer than announced are warnings.
 #include "course/course_data.h"
 #include "course/lesson_kinds.h"
 #include "course/load_report.h"
@@ -15,6 +15,6 @@ namespace lumora {
 // a column, letter case aside.
 bool GridHides(const WordSearchPuzzle& puzzle, const std::string& word);
 
-std::vector<LoadFault> CheckWordSearches(const CourseData& course);
+void CheckWordSearches(const CourseData& course, LoadReport& report);
 
 } // namespace lumora

@@ -82,20 +82,25 @@ std::variant<WordSearchPuzzle, LoadFault> ParseWordSearch(const std::vector<std:
         p.headerLine = headerLine;
         const auto fields = SplitFields(lines[at], 4 + h.words);
         p.words.assign(fields.begin() + 4, fields.end());
+        // A short row or a file that ends inside the grid leaves the missing
+        // cells empty: the puzzle still opens, and the checker warns.
         for (int r = 1; r <= h.rows; ++r) {
             const std::size_t index = at + static_cast<std::size_t>(r);
             if (index >= lines.size()) {
-                return LoadFault{file, headerLine,
-                                 "The puzzle announces " + std::to_string(h.rows) +
-                                     " grid rows; the file ends after " + std::to_string(r - 1) +
-                                     "."};
+                p.shortLines.push_back({file, headerLine,
+                                        "The puzzle announces " + std::to_string(h.rows) +
+                                            " grid rows; the file ends after " +
+                                            std::to_string(r - 1) + "."});
+                p.grid.resize(static_cast<std::size_t>(h.rows),
+                              std::vector<std::string>(static_cast<std::size_t>(h.columns)));
+                break;
             }
             auto letters = Characters(lines[index]);
             if (static_cast<int>(letters.size()) < h.columns) {
-                return LoadFault{file, static_cast<int>(index + 1),
-                                 "The grid row has " + std::to_string(letters.size()) +
-                                     " letters; the puzzle announces " + std::to_string(h.columns) +
-                                     "."};
+                p.shortLines.push_back({file, static_cast<int>(index + 1),
+                                        "The grid row has " + std::to_string(letters.size()) +
+                                            " letters; the puzzle announces " +
+                                            std::to_string(h.columns) + "."});
             }
             letters.resize(static_cast<std::size_t>(h.columns));
             p.grid.push_back(std::move(letters));

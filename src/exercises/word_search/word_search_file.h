@@ -21,13 +21,17 @@ struct WordSearchPuzzle {
     // grid[r][c] (0-based) is the letter of row r + 1, column c + 1.
     std::vector<std::vector<std::string>> grid;
     int headerLine = 0; // the line of the puzzle's header, 1-based
+    // Grid rows shorter than announced, or missing at the file's end: their
+    // cells are empty.
+    std::vector<LoadFault> shortLines;
 };
 
 std::string WordSearchFile(const std::string& content);
 
 // Reads the puzzle of a file's lines. A fault names the line: a C, R or W
-// that is not a number or lies outside 1..15 (W: 0..15), a grid row shorter
-// than C, a file that ends inside a grid, a file without a puzzle.
+// that is not a number or lies outside 1..15 (W: 0..15), as the grid and its
+// frames hold 15, or a file without a puzzle. A grid row shorter than C or a
+// file that ends inside a grid is no fault: the missing cells stay empty.
 std::variant<WordSearchPuzzle, LoadFault> ParseWordSearch(const std::vector<std::string>& lines,
                                                           const std::string& file);
 

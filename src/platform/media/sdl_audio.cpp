@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <mutex>
 
 namespace lumora {
@@ -65,6 +67,18 @@ void SwitchToDummy(const std::string& reason) {
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
+// SDL's dummy driver "captures" silence, which would be played back as the
+// learner's voice; it stands for a microphone only when asked for by name.
+bool CaptureDriverUsable(std::string& error) {
+    const char* driver = SDL_GetCurrentAudioDriver();
+    if (driver == nullptr || std::strcmp(driver, "dummy") != 0 ||
+        std::getenv(kDummyCaptureSwitch) != nullptr) {
+        return true;
+    }
+    error = "No sound recording device was found.";
+    return false;
+}
+
 // Not SDL_AUDIO_ALLOW_SAMPLES_CHANGE: SDL 2.26's dummy driver then calls back
 // with more than the buffer it allocated.
 constexpr int kAllowedOutputChanges = SDL_AUDIO_ALLOW_FREQUENCY_CHANGE;
@@ -95,7 +109,7 @@ SDL_AudioDeviceID OpenOutputDevice(const SDL_AudioSpec& want, SDL_AudioSpec& hav
 SDL_AudioDeviceID OpenCaptureDevice(const SDL_AudioSpec& want, std::string& error) {
     std::lock_guard lock(AudioMutex());
     const StderrSilenced quiet;
-    if (!StartSubsystem(error)) {
+    if (!StartSubsystem(error) || !CaptureDriverUsable(error)) {
         return 0;
     }
     SDL_AudioSpec have{};

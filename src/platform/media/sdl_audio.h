@@ -14,8 +14,13 @@ namespace lumora {
 SDL_AudioDeviceID OpenOutputDevice(const SDL_AudioSpec& want, SDL_AudioSpec& have,
                                    std::string& error);
 
+// Set in the environment, lets capture run on SDL's dummy driver (which
+// records silence), for tests; without it the dummy driver has no microphone.
+inline constexpr const char* kDummyCaptureSwitch = "LUMORA_DUMMY_CAPTURE";
+
 // Opens the default capture device in exactly the wanted format (SDL
-// converts); no fallback, so a missing microphone is reported.
+// converts); no fallback, so a missing microphone is reported, and neither
+// the dummy driver nor the output's fall-back to it counts as one.
 SDL_AudioDeviceID OpenCaptureDevice(const SDL_AudioSpec& want, std::string& error);
 
 } // namespace lumora

@@ -7,6 +7,8 @@
 #include "platform/ui/hints.h"
 #include "story_course.h"
 
+#include <QTest>
+
 namespace lumora {
 namespace {
 
@@ -106,6 +108,7 @@ TEST_F(DefinitionsScreenTest, WordsDraggedIntoSlotsAndACheckWithTheAnswerList) {
     EXPECT_EQ(side.plays, std::vector<std::string>{CourseFile("wav/No_1.wav")});
     EXPECT_EQ(Board().RightCount(), 1);
     ASSERT_TRUE(screen.img_1->isVisible());
+    EXPECT_EQ(screen.img_1->cursor().shape(), Qt::PointingHandCursor);
     const WordPlace mark = Board().WarningPicture();
     EXPECT_EQ(screen.img_1->pos(), QPoint(mark.left, mark.top));
     EXPECT_EQ(screen.img_1->toolTip().toStdString(), "Your answers:\n - cat\n - \n - cup");
@@ -165,10 +168,21 @@ TEST_F(DefinitionsScreenTest, SlotsFollowTheirDefinitionsAndThePoolIsShuffled) {
     EXPECT_EQ(screen.DxRamka->x(), 480 + screen.podkl[0]->width() - 6 + 30);
 }
 
-TEST_F(DefinitionsScreenTest, HintsStayUpLongWhileTheScreenIsShown) {
+TEST_F(DefinitionsScreenTest, HintsStayUpLongWhileTheScreenIsActive) {
     const int before = HintHidePause();
     Open();
     EXPECT_EQ(HintHidePause(), TC_DefForm::kHintHidePause);
+    {
+        // A window over the screen brings back the usual pause, until it goes.
+        Form over{200, 100};
+        over.Show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !screen.isActiveWindow(); }));
+        EXPECT_EQ(HintHidePause(), before);
+        over.Close();
+        screen.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen.isActiveWindow(); }));
+        EXPECT_EQ(HintHidePause(), TC_DefForm::kHintHidePause);
+    }
     screen.lbl_jeszcze_raz->Click();
     Leave();
     EXPECT_EQ(HintHidePause(), before);

@@ -42,6 +42,15 @@ TEST(DragDropContent, ColumnsRowsHeadersAndWords) {
     EXPECT_EQ(c.words, (std::vector<TableWord>{{"Kate", 1}, {"Mr Brown", 1}, {"board game", 2}}));
 }
 
+TEST(DragDropContent, ALastWordWithoutItsHashAndAHashInAWordAreRead) {
+    EXPECT_EQ(Parse("36#2#5#A#B#cat*1#dog*2").words,
+              (std::vector<TableWord>{{"cat", 1}, {"dog", 2}}));
+    // The character after the digit is taken whatever it is.
+    EXPECT_EQ(Parse("36#2#5#A#B#cat*1 dog*2 \r\n").words,
+              (std::vector<TableWord>{{"cat", 1}, {"dog", 2}}));
+    EXPECT_EQ(Parse("36#2#5#A#B#C#*1#F#*2#").words, (std::vector<TableWord>{{"C#", 1}, {"F#", 2}}));
+}
+
 TEST(DragDropContent, ContentThatCannotMakeItsTableIsRefused) {
     struct Case {
         std::string body;
@@ -60,10 +69,9 @@ TEST(DragDropContent, ContentThatCannotMakeItsTableIsRefused) {
         {"36#2#5#A#B#cat*1#dog*0#", "Word 2: its column 0 is not one of the 2 columns."},
         {"36#2#5#A#B#cat*3#", "Word 1: its column 3 is not one of the 2 columns."},
         {"36#2#5#A#B#cat*x#", "'x' is not a valid integer value"},
-        {"36#2#5#A#B#cat#dog*1#", "Word 1: it has no \"*\" before its column."},
         {"36#2#5#A#B#cat*1#dog", "Word 2: it has no \"*\" before its column."},
-        {"36#2#5#A#B#cat*12#", "Word 1: its column must be one digit followed by \"#\"."},
-        {"36#2#5#A#B#cat*1", "Word 1: its column must be one digit followed by \"#\"."},
+        {"36#2#5#A#B#cat*12#", "Word 2: it has no \"*\" before its column."},
+        {"36#2#5#A#B#cat*", "Word 1: it has no column after its \"*\"."},
         {"36#1#5#A#" + Words(41), "More than 40 words."},
     };
     for (const auto& c : cases) {

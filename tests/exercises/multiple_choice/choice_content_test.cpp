@@ -32,6 +32,11 @@ TEST(ChoiceContent, QuestionsAnswersAndTheRightMark) {
               (std::vector<std::string>{"Who <b>sings</b>?", "Ann", "Bob", "Eve"}));
     EXPECT_EQ(c.questions[1].right, 3);
     EXPECT_EQ(c.answerTotal, 6);
+    // A question text that starts with the mark loses it and stays the question.
+    const auto stem = Parse("Q1#T_Tom is at home?=Yes=T_No#");
+    EXPECT_EQ(stem.questions[0].options,
+              (std::vector<std::string>{"Tom is at home?", "Yes", "No"}));
+    EXPECT_EQ(stem.questions[0].right, 2);
 }
 
 TEST(ChoiceContent, FaultyContentIsRefused) {
@@ -42,6 +47,7 @@ TEST(ChoiceContent, FaultyContentIsRefused) {
     const Case cases[] = {
         {"Q1#Stem=T_only#", "Question 1: it needs at least two answers."},
         {"Q1#Stem=a=T_b#Stem=a=b#", "Question 2: no answer is marked \"T_\"."},
+        {"Q1#T_Stem=a=b#", "Question 1: no answer is marked \"T_\"."},
         {"Q1#Stem=a=b=c=d=T_e#", "Question 1: it has more than 4 answers."},
         {"Q1#Stem=a=T_b", "Question 1: it does not end with \"#\"."},
         {"Q1#", "The exercise has no questions."},

@@ -173,6 +173,9 @@ TEST_F(PresentationTest, TwelveWordsAppearOneByOneAndTheArrowsMoveByFour) {
     clock.Advance(7 * TPrezentacjaForm::kRevealStep);
     EXPECT_EQ(Captions(), Words(1, 8));
     EXPECT_EQ(screen.lbl[2]->toolTip().toStdString(), "s3");
+    // The instruction waits for the last picture's 100 ms.
+    EXPECT_TRUE(player.plays.empty());
+    clock.Advance(TPrezentacjaForm::kRevealStep);
     EXPECT_EQ(player.plays, std::vector<std::string>{CourseFile("Polecenia/30.wav")});
     EXPECT_TRUE(screen.btn_dn->isVisible());
     EXPECT_FALSE(screen.btn_up->isVisible());
@@ -243,9 +246,12 @@ TEST_F(PresentationTest, AWordIsHeardRecordedAndComparedWithTheModel) {
     EXPECT_FALSE(screen.Recorded());
     EXPECT_EQ(player.plays.size(), before);
 
-    // Long enough: the learner's voice, then the model.
+    // Long enough: the learner's voice, then the model. The button stays in
+    // sight while held.
     player.length = 3000;
+    test::MouseMoveTo(*screen.btn_mikrofonik, {5, 5});
     test::MouseDown(*screen.btn_mikrofonik, {5, 5});
+    EXPECT_EQ(screen.btn_mikrofonik->FrameToDraw(), std::optional<int>(1));
     test::MouseUp(*screen.btn_mikrofonik, {5, 5});
     EXPECT_EQ(device.saves, 2);
     EXPECT_TRUE(screen.Recorded());
@@ -254,6 +260,8 @@ TEST_F(PresentationTest, AWordIsHeardRecordedAndComparedWithTheModel) {
     FinishPlay();
     EXPECT_EQ(player.plays.back(), Word(3));
     EXPECT_EQ(screenMessages.size(), 1u);
+    test::MouseMoveTo(*screen.btn_glosniczek, {5, 5});
+    EXPECT_EQ(screen.btn_glosniczek->FrameToDraw(), std::optional<int>(0)); // never lit
 }
 
 TEST_F(PresentationTest, WithoutAMicrophoneOneMessageSaysSo) {
@@ -341,11 +349,11 @@ TEST_F(PresentationTest, ChoiceOfSevenWordsToTheEndWithOneSecondTry) {
     EXPECT_FALSE(screen.btn_drukuj->isVisible());
     EXPECT_EQ(screen.lbl_all_pkt->Caption(), "Punkty:  0");
     EXPECT_EQ(screen.Choice().QuestionCount(), 7);
-    // The instruction, then the first word asked.
+    // After the four pictures, the instruction, then the first word asked.
+    clock.Advance(4 * TPrezentacjaForm::kRevealStep);
     const std::string first =
         Course().DataTable.at(static_cast<std::size_t>(screen.Choice().Target() - 1)).EnglishText;
     EXPECT_EQ(sound.SoundQueue(2), CourseFile("sample/kuchnia/sl/" + first + ".wav"));
-    clock.Advance(4 * TPrezentacjaForm::kRevealStep);
     int clicks = 0;
     bool missed = false;
     std::string caption;
@@ -388,6 +396,7 @@ TEST_F(PresentationTest, ChoiceWithFewerThanFourWordsDoesNotOpen) {
 
 TEST_F(PresentationTest, TypingEightFirstTryAnswersGivesEighty) {
     UseWords(12, 32);
+    clock.Advance(8 * TPrezentacjaForm::kRevealStep); // the pictures, then the entry
     ASSERT_TRUE(screen.isVisible());
     EXPECT_FALSE(screen.btn_drukuj->isVisible());
     EXPECT_TRUE(screen.ed_wpis->isVisible());
@@ -424,6 +433,7 @@ TEST_F(PresentationTest, TypingEightFirstTryAnswersGivesEighty) {
 
 TEST_F(PresentationTest, TypingCountsLetterCaseAndEmptiesAWrongEntry) {
     UseWords(8, 32);
+    clock.Advance(8 * TPrezentacjaForm::kRevealStep); // the pictures, then the entry
     Type(" W" + EnglishAt(1).substr(1));
     EXPECT_EQ(screen.Typing().Wrong(), 1);
     EXPECT_EQ(screen.ed_wpis->Text(), "");
@@ -438,6 +448,7 @@ TEST_F(PresentationTest, TypingCountsLetterCaseAndEmptiesAWrongEntry) {
 
 TEST_F(PresentationTest, TypingFewerThanEightWordsEndsWhenAllAreSolved) {
     UseWords(5, 32);
+    clock.Advance(8 * TPrezentacjaForm::kRevealStep); // the pictures, then the entry
     EXPECT_EQ(messages.Messages(), std::vector<std::string>{kTooFewToTypeMessage});
     ASSERT_EQ(screen.Typing().Count(), 5);
     for (int p = 1; p <= 5; ++p) {

@@ -36,14 +36,14 @@ TEST(SentenceCheck, NamesEveryFaultyRowByItsLineAndEveryFaultyLesson) {
     const std::vector<std::string> expected{
         "data.t:4: \"No second <sound>.\": no second sound (field 9) for the sentence that does "
         "not fit the picture; the learner would hear nothing (warning)",
-        "Steruj.t:0: lesson zd1 (code 9, topic czas): gap filling needs six layout pairs (5 and 6 "
+        "Steruj.t:2: lesson zd1 (code 9, topic czas): gap filling needs six layout pairs (5 and 6 "
         "place the text frame); the screen shows \"Brak wspol. do ramki z tekstem w cw "
         "uzupelnianie!\" (warning)",
         "data.t:5: \"Too <many> <gaps> <in> <this>.\": 1 alternative pictures for 2 other places "
         "(warning)",
-        "Steruj.t:0: lesson zd2 (code 3, topic czas): 2 different pictures; distractors for a "
+        "Steruj.t:3: lesson zd2 (code 3, topic czas): 2 different pictures; distractors for a "
         "choice of 3 need 7, else \"nie znalazl dobrego obrazka\" (warning)",
-        "Steruj.t:0: lesson zd2 (code 9, topic czas): gap filling needs six layout pairs (5 and 6 "
+        "Steruj.t:3: lesson zd2 (code 9, topic czas): gap filling needs six layout pairs (5 and 6 "
         "place the text frame); the screen shows \"Brak wspol. do ramki z tekstem w cw "
         "uzupelnianie!\" (warning)",
         "data.t:5: \"Too <many> <gaps> <in> <this>.\": more than three gaps; the words of the "
@@ -52,9 +52,9 @@ TEST(SentenceCheck, NamesEveryFaultyRowByItsLineAndEveryFaultyLesson) {
         "as text",
         "data.t:7: \"No gap at all.\": no gap marked with \"<\" and \">\"; the learner is asked to "
         "type \"wyraz\" (warning)",
-        "Steruj.t:0: lesson pusty (code 2, topic czas): no data.t row has this content key; the "
+        "Steruj.t:4: lesson pusty (code 2, topic czas): no data.t row has this content key; the "
         "lesson does not open",
-        "Steruj.t:0: lesson pusty (code 9, topic czas): no data.t row has this content key; the "
+        "Steruj.t:4: lesson pusty (code 9, topic czas): no data.t row has this content key; the "
         "lesson does not open",
     };
     EXPECT_EQ(Described(CheckSentenceLessons(course)), expected);

@@ -82,8 +82,10 @@ TEST(TypingText, AnswersWithAlternativesAndJoins) {
         std::string word, answer, alternative;
     };
     for (const Case& c : std::vector<Case>{{"cat", "cat", ""},
-                                           {"don't\\do+not", "don't", "do+ ot"},
-                                           {"ice+_cream", "ice+ cream", ""},
+                                           {"don't\\do+_not", "don't", "do not"},
+                                           {"ice+_cream", "ice cream", ""},
+                                           {"New+_York", "New York", ""},
+                                           {"fish+_and+_chips", "fish and chips", ""},
                                            {"grey\\gray", "grey", "gray"},
                                            {"a+", "a+", ""}}) {
         std::string answer, alternative;
@@ -143,6 +145,14 @@ TEST(TypingState, ComparisonIgnoresOuterBlanksAndTheCaseOfAToZOnly) {
         EXPECT_EQ(AnswerMatches(c.typed, c.answer, c.alternative), c.right)
             << c.typed << " / " << c.answer;
     }
+}
+
+TEST(TypingState, AJoinedAnswerIsTypedWithItsBlank) {
+    TypingState state(Parse(File({"I like &ice+_cream and &New+_York\\NYC"})));
+    state.OpenAt(2, "");
+    state.OpenAt(4, "Ice cream ");
+    state.Mark("new york");
+    EXPECT_EQ(state.RightCount(), 2);
 }
 
 TEST(TypingState, FiveGapsThreeRightGiveSixAndTheRestShowTheirAnswers) {

@@ -71,9 +71,6 @@ TEST(WordSearchFile, RefusesWhatWouldReadOutsideTheGrid) {
         {"1=1=1=16=a=\nb\n*\n", "1: W is 16; it must lie between 0 and 15."},
         {"1=0=1=1=a=\n\n*\n", "1: C is 0; it must lie between 1 and 15."},
         {"1=2=1=-1=\nab\n*\n", "1: W is -1; it must lie between 0 and 15."},
-        {"1=3=2=1=a=\nabc\nab\n*\n", "3: The grid row has 2 letters; the puzzle announces 3."},
-        {"1=2=1=1=a=\nab\n*\n1=2=3=1=a=\nab\nab\n",
-         "4: The puzzle announces 3 grid rows; the file ends after 2."},
         {"1=x=1=1=a=\nab\n*\n", "1: 'x' is not a valid integer value"},
         {"1=2=1=\nab\n*\n", "1: '' is not a valid integer value"},
         {"", "0: The file holds no puzzle."},
@@ -82,6 +79,24 @@ TEST(WordSearchFile, RefusesWhatWouldReadOutsideTheGrid) {
     for (const auto& c : cases) {
         EXPECT_EQ(FaultOf(c.text), c.fault) << c.text;
     }
+}
+
+TEST(WordSearchFile, ShortRowsAndMissingRowsLeaveEmptyCells) {
+    const auto read = Parse("1=3=4=1=ab=\nab\nxyz\n");
+    ASSERT_TRUE(std::holds_alternative<WordSearchPuzzle>(read)) << FaultOf("");
+    const auto& p = std::get<WordSearchPuzzle>(read);
+    EXPECT_EQ(p.grid, (std::vector<std::vector<std::string>>{
+                          {"a", "b", ""}, {"x", "y", "z"}, {"", "", ""}, {"", "", ""}}));
+    ASSERT_EQ(p.shortLines.size(), 2u);
+    EXPECT_EQ(p.shortLines[0].line, 2);
+    EXPECT_EQ(p.shortLines[0].message, "The grid row has 2 letters; the puzzle announces 3.");
+    EXPECT_EQ(p.shortLines[1].line, 1);
+    EXPECT_EQ(p.shortLines[1].message, "The puzzle announces 4 grid rows; the file ends after 2.");
+    // The word in the short row is still found; an empty cell reads as nothing.
+    WordSearch game(p);
+    game.Click({1, 1});
+    EXPECT_TRUE(game.Click({1, 3}).found);
+    game.EndFeedback();
 }
 
 TEST(WordSearchGrid, CellsFromPixelsInsideTheGridArea) {
@@ -218,14 +233,19 @@ TEST(WordSearchCheck, NamesFilesThatDoNotReadAndWordsNotHidden) {
     b.Write("Pseudo/short.txt", "1=3=2=1=abc=\nabc\nxy\n*\n");
     const CourseData course = b.Load();
     std::vector<std::string> faults;
-    for (const auto& f : CheckWordSearches(course)) {
-        faults.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message);
-    }
+    LoadReport report(
+        [&faults](const LoadFault& f, FaultKind kind) {
+            faults.push_back((kind == FaultKind::Warning ? "warning " : "") + f.file + ":" +
+                             std::to_string(f.line) + ": " + f.message);
+        },
+        false);
+    CheckWordSearches(course, report);
     ASSERT_EQ(faults.size(), 4u);
     // kPuzzle's "tac" is not hidden either: it reads backwards.
     EXPECT_EQ(faults[0], "Pseudo/good.txt:1: The grid does not hide the word \"tac\".");
     EXPECT_EQ(faults[1], "Pseudo/hidden.txt:1: The grid does not hide the word \"cba\".");
-    EXPECT_EQ(faults[2], "Pseudo/short.txt:3: The grid row has 2 letters; the puzzle announces 3.");
+    EXPECT_EQ(faults[2], "warning Pseudo/short.txt:3: The grid row has 2 letters; the puzzle "
+                         "announces 3. The missing letters stay empty.");
     EXPECT_EQ(faults[3].substr(0, 21), "Pseudo/gone.txt:0: Ca");
 }
 

@@ -23,6 +23,7 @@ std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
 
 TEST(RecorderTest, HoldingTheButtonForASecondSavesASecondOfSound) {
     test::EnsureApplication();
+    const test::ScopedEnv dummy_capture("LUMORA_DUMMY_CAPTURE", "1");
     test::TempFolder dir;
     const std::string saved_folder = Course().UserDataFolder;
     Course().UserDataFolder = dir.Path();
@@ -48,6 +49,28 @@ TEST(RecorderTest, HoldingTheButtonForASecondSavesASecondOfSound) {
     ASSERT_TRUE(main_player.Open()) << main_player.ErrorText();
     EXPECT_GT(main_player.Length(), 700);
     EXPECT_LT(main_player.Length(), 2000);
+}
+
+TEST(RecorderTest, TheDummyDriversSilenceIsNoRecording) {
+    test::EnsureApplication();
+    const test::ScopedEnv no_switch("LUMORA_DUMMY_CAPTURE");
+    test::TempFolder dir;
+    dir.WriteBytes("tmp1.Wav", "the last recording");
+    const std::string saved_folder = Course().UserDataFolder;
+    Course().UserDataFolder = dir.Path();
+    PlatformMediaPlayer main_player;
+    SdlRecorder device;
+    Recording recording(device, main_player);
+    MessageRecorder messages;
+
+    recording.StartRecording();
+    ProcessEventsFor(300);
+    recording.StopRecording();
+    Course().UserDataFolder = saved_folder;
+
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_TRUE(messages.Messages()[0].ends_with(" Open")) << messages.Messages()[0];
+    EXPECT_EQ(ReadFileBytes(dir / "tmp1.Wav"), "the last recording");
 }
 
 TEST(RecorderTest, StepsOnAClosedDeviceFailWithText) {
