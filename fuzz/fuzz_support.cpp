@@ -15,7 +15,8 @@ namespace {
 
 // The messages the code under test shows are dropped in every target: bad
 // input is expected to give them, and printing each one slows fuzzing down.
-[[maybe_unused]] const bool kMessagesDropped = (SetMessageHandler([](const std::string&) {}), true);
+[[maybe_unused]] const bool kMessagesDropped =
+    (SetMessageHandler([](const std::string&, const std::string&) {}), true);
 
 } // namespace
 

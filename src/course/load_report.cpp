@@ -15,22 +15,22 @@ void LoadReport::Fault(const std::string& file, int line, const std::string& mes
     }
 }
 
-std::string LoadReport::Describe(const LoadFault& fault) {
-    if (fault.file.empty()) {
-        return fault.message;
+std::string LoadReport::Where(const LoadFault& fault) {
+    if (fault.file.empty() || fault.line <= 0) {
+        return fault.file;
     }
-    std::string where = fault.file;
-    if (fault.line > 0) {
-        where += ", line " + std::to_string(fault.line);
-    }
-    return fault.message + "\n(" + where + ")";
+    return fault.file + ", line " + std::to_string(fault.line);
+}
+
+void LoadReport::Show(const LoadFault& fault) {
+    ShowMessage(fault.message, Where(fault));
 }
 
 LoadReport LoadReport::ForProgram() {
     return LoadReport(
         [](const LoadFault& fault, FaultKind kind) {
             if (kind != FaultKind::CheckOnly && kind != FaultKind::Warning) {
-                ShowMessage(Describe(fault));
+                Show(fault);
             }
         },
         true);

@@ -13,10 +13,15 @@
 namespace lumora {
 
 struct LoadFault {
-    std::string file; // course-relative name, e.g. "Steruj.t"
+    std::string file; // course-relative name, e.g. "Steruj.t"; empty: no file
     int line = 0;     // 1-based; 0 when the fault concerns the whole file
     std::string message;
 };
+
+// A fault that belongs to no file.
+inline LoadFault PlainFault(std::string message) {
+    return {{}, 0, std::move(message)};
+}
 
 enum class FaultKind {
     Fatal,     // ends start-up loading in the program
@@ -42,8 +47,10 @@ class LoadReport {
 
     bool StopsAtFatal() const { return stopAtFatal_; }
 
-    // The text the program shows for a fault: the message, then where it is.
-    static std::string Describe(const LoadFault& fault);
+    // Where a fault is: "file, line N", "file", or nothing.
+    static std::string Where(const LoadFault& fault);
+    // Shows a fault: its message exactly, and where it is as the details.
+    static void Show(const LoadFault& fault);
 
     // A report for the program: faults go to ShowMessage, CheckOnly ones are
     // dropped, and loading stops at the first fatal one.

@@ -65,10 +65,11 @@ void ExerciseFrame::CreateContentControls() {
     lbl_info->SetWordWrap(true);
 }
 
-std::optional<std::string> ExerciseFrame::ReadLesson() {
+std::optional<LoadFault> ExerciseFrame::ReadLesson() {
     const CourseData& course = CurrentCourse();
     if (course.Steering(course.CurrentRow) == nullptr) {
-        return "St.t record " + course.CurrentContent + ": the lesson has no steering row.";
+        return PlainFault("St.t record " + course.CurrentContent +
+                          ": the lesson has no steering row.");
     }
     const StoryLesson lesson = ReadStoryLesson(course, course.CurrentContent);
     std::optional<std::string> fault = lesson.fault;
@@ -76,7 +77,7 @@ std::optional<std::string> ExerciseFrame::ReadLesson() {
         fault = ReadContent(*lesson.record);
     }
     if (fault) {
-        return "St.t record " + course.CurrentContent + ": " + *fault;
+        return PlainFault("St.t record " + course.CurrentContent + ": " + *fault);
     }
     header_ = lesson.header;
     return std::nullopt;

@@ -81,7 +81,7 @@ class ExerciseFrame : public LessonScreen {
     // Back to the top, with the limit measured again by the next paint.
     void ResetScroll();
 
-    std::optional<std::string> ReadLesson() final;
+    std::optional<LoadFault> ReadLesson() final;
     void PrepareLesson() final;
     void PlayHelp() override;
     void BeforeLeaving() override;

@@ -52,8 +52,8 @@ void LessonScreen::MakeControls() {
 
 bool LessonScreen::Load() {
     MakeControls();
-    if (const std::optional<std::string> fault = ReadLesson()) {
-        ShowMessage(*fault);
+    if (const std::optional<LoadFault> fault = ReadLesson()) {
+        LoadReport::Show(*fault);
         return false;
     }
     PrepareLesson();

@@ -6,6 +6,7 @@
 // when it closes. The exercise frame derives from it; so do the screens that
 // lay themselves out (crossword, reveal game, word search, presentation,
 // sentence exercise).
+#include "course/load_report.h"
 #include "elements/transparent_button.h"
 #include "frame_options.h"
 #include "lesson_context.h"
@@ -66,7 +67,7 @@ class LessonScreen : public Form {
     virtual void CreateControls();
     // Reads the current lesson's content; on a fault returns the message to
     // show and leaves the screen unchanged.
-    virtual std::optional<std::string> ReadLesson() = 0;
+    virtual std::optional<LoadFault> ReadLesson() = 0;
     // Resets the screen for the lesson just read and lays it out; runs
     // before the screen is shown.
     virtual void PrepareLesson() = 0;

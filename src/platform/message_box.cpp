@@ -13,11 +13,13 @@ MessageHandler& Handler() {
 
 } // namespace
 
-void ShowMessage(const std::string& text) {
+void ShowMessage(const std::string& text, const std::string& details) {
     if (Handler()) {
-        Handler()(text);
-    } else {
+        Handler()(text, details);
+    } else if (details.empty()) {
         std::fprintf(stderr, "%s\n", text.c_str());
+    } else {
+        std::fprintf(stderr, "%s\n(%s)\n", text.c_str(), details.c_str());
     }
 }
 
@@ -26,8 +28,10 @@ MessageHandler SetMessageHandler(MessageHandler handler) {
 }
 
 MessageRecorder::MessageRecorder()
-    : previous_(SetMessageHandler([this](const std::string& text) { messages_.push_back(text); })) {
-}
+    : previous_(SetMessageHandler([this](const std::string& text, const std::string& details) {
+          messages_.push_back(text);
+          details_.push_back(details);
+      })) {}
 
 MessageRecorder::~MessageRecorder() {
     SetMessageHandler(std::move(previous_));

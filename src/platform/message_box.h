@@ -8,10 +8,13 @@
 
 namespace lumora {
 
-using MessageHandler = std::function<void(const std::string& text)>;
+// details: where the message comes from (a file and line), for a course's
+// author rather than the learner; the message box shows it on request.
+using MessageHandler = std::function<void(const std::string& text, const std::string& details)>;
 
-// Shows a message (UTF-8). Without a handler the text goes to standard error.
-void ShowMessage(const std::string& text);
+// Shows a message (UTF-8). Without a handler the text and its details go to
+// standard error.
+void ShowMessage(const std::string& text, const std::string& details = {});
 
 // Installs a handler and returns the previous one.
 MessageHandler SetMessageHandler(MessageHandler handler);
@@ -25,10 +28,16 @@ class MessageRecorder {
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
     const std::vector<std::string>& Messages() const { return messages_; }
-    void Clear() { messages_.clear(); }
+    // The details of each message, in the same order.
+    const std::vector<std::string>& Details() const { return details_; }
+    void Clear() {
+        messages_.clear();
+        details_.clear();
+    }
 
   private:
     std::vector<std::string> messages_;
+    std::vector<std::string> details_;
     MessageHandler previous_;
 };
 

@@ -179,7 +179,9 @@ TEST(StartupLoading, TheProgramShowsFaultsWithFileAndLine) {
     CourseData c;
     LoadCourse(c, {b.DataRoot(), b.UserFolder(), true}, report);
     ASSERT_EQ(messages.Messages().size(), 1u);
-    EXPECT_EQ(messages.Messages()[0], "'x' is not a valid integer value\n(Steruj.t, line 1)");
+    // The text exactly as the system gives it; where it is, as its details.
+    EXPECT_EQ(messages.Messages()[0], "'x' is not a valid integer value");
+    EXPECT_EQ(messages.Details()[0], "Steruj.t, line 1");
 }
 
 TEST(StartupLoading, DataRootComesFromTheOptionThenTheEnvironment) {

@@ -31,7 +31,10 @@ TEST(DemoSentenceLessons, PassTheCourseCheck) {
 
 // Answers the current sentence right and says what was wrong with it.
 std::vector<std::string> AskRight(SentenceSeries& series, const SentenceStep& step) {
-    std::vector<std::string> problems = step.messages;
+    std::vector<std::string> problems;
+    for (const LoadFault& message : step.messages) {
+        problems.push_back(message.message);
+    }
     if (!FileExists(series.SentenceSound())) {
         problems.push_back("no sound " + series.SentenceSound());
     }

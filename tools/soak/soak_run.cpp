@@ -80,12 +80,13 @@ SoakRun::SoakRun(const SoakOptions& options, EventLog& log, Watchdog& watchdog)
         --pauseDepth_;
     });
     // The messages are shown as ever, and counted for the report.
-    previousMessages_ = SetMessageHandler([this](const std::string& text) {
-        ++result_.messages[text];
-        if (previousMessages_) {
-            previousMessages_(text);
-        }
-    });
+    previousMessages_ =
+        SetMessageHandler([this](const std::string& text, const std::string& details) {
+            ++result_.messages[text];
+            if (previousMessages_) {
+                previousMessages_(text, details);
+            }
+        });
     // The web pages are not opened in a browser.
     SetAddressHandler([](const std::string&) { return true; });
     tracker_.OnShown = [this](QWidget& window) { LessonShown(window); };

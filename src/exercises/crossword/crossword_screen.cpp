@@ -84,15 +84,15 @@ void TKrzyzowkaForm::CreateControls() {
     Edit1->hide();
 }
 
-std::optional<std::string> TKrzyzowkaForm::ReadLesson() {
+std::optional<LoadFault> TKrzyzowkaForm::ReadLesson() {
     const CourseData& course = CurrentCourse();
     const SteeringRow* row = course.Steering(course.CurrentRow);
     if (row == nullptr) {
-        return "No crossword lesson is chosen.";
+        return PlainFault("No crossword lesson is chosen.");
     }
     auto opened = Crossword::Open(course, row->TopicFolder);
     if (const auto* fault = std::get_if<LoadFault>(&opened)) {
-        return LoadReport::Describe(*fault);
+        return *fault;
     }
     read_.emplace(std::move(std::get<Crossword>(opened)));
     return std::nullopt;

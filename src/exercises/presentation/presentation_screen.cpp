@@ -160,10 +160,14 @@ TPrezentacjaForm::~TPrezentacjaForm() = default;
 
 // --- Opening ---------------------------------------------------------------
 
-std::optional<std::string> TPrezentacjaForm::ReadLesson() {
+std::optional<LoadFault> TPrezentacjaForm::ReadLesson() {
     const CourseData& course = CurrentCourse();
-    return RefuseVocabulary(course, course.CurrentCode,
-                            static_cast<int>(PresentationRows(course.SelectedRows).size()));
+    if (auto refusal =
+            RefuseVocabulary(course, course.CurrentCode,
+                             static_cast<int>(PresentationRows(course.SelectedRows).size()))) {
+        return PlainFault(std::move(*refusal));
+    }
+    return std::nullopt;
 }
 
 void TPrezentacjaForm::PrepareLesson() {

@@ -76,7 +76,7 @@ class TPrezentacjaForm : public LessonScreen {
 
   protected:
     void CreateControls() override;
-    std::optional<std::string> ReadLesson() override;
+    std::optional<LoadFault> ReadLesson() override;
     void PrepareLesson() override;
     ExerciseScore Score() const override;
     void LoadBackground() override;

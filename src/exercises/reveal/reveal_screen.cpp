@@ -90,15 +90,15 @@ void TOdkrywanieForm::CreateControls() {
     lbl_opis->SetBounds(56, 452, 685, 60);
 }
 
-std::optional<std::string> TOdkrywanieForm::ReadLesson() {
+std::optional<LoadFault> TOdkrywanieForm::ReadLesson() {
     CourseData& course = Context().course;
     const SteeringRow* row = course.Steering(course.CurrentRow);
     if (row == nullptr) {
-        return "No reveal lesson is chosen.";
+        return PlainFault("No reveal lesson is chosen.");
     }
     auto opened = RevealGame::Open(course, row->TopicFolder);
     if (const auto* fault = std::get_if<LoadFault>(&opened)) {
-        return LoadReport::Describe(*fault);
+        return *fault;
     }
     read_.emplace(std::move(std::get<RevealGame>(opened)));
     return std::nullopt;

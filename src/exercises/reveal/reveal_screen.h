@@ -37,7 +37,7 @@ class TOdkrywanieForm : public LessonScreen {
 
   protected:
     void CreateControls() override;
-    std::optional<std::string> ReadLesson() override;
+    std::optional<LoadFault> ReadLesson() override;
     void PrepareLesson() override;
     ExerciseScore Score() const override;
     void BeforeLeaving() override;

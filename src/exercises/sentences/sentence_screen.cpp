@@ -141,8 +141,11 @@ void TForm2::CreateControls() {
     K_slowniczek->OnClick = [this] { K_slowniczekClick(); };
 }
 
-std::optional<std::string> TForm2::ReadLesson() {
-    return series_.Start();
+std::optional<LoadFault> TForm2::ReadLesson() {
+    if (auto refusal = series_.Start()) {
+        return PlainFault(std::move(*refusal));
+    }
+    return std::nullopt;
 }
 
 void TForm2::PrepareLesson() {
@@ -190,8 +193,8 @@ void TForm2::Answered(const SentenceStep& step) {
 }
 
 void TForm2::ShowMessages(const SentenceStep& step) {
-    for (const std::string& message : step.messages) {
-        ShowMessage(message);
+    for (const LoadFault& message : step.messages) {
+        LoadReport::Show(message);
     }
 }
 

@@ -58,7 +58,7 @@ class TForm2 : public LessonScreen {
 
   protected:
     void CreateControls() override;
-    std::optional<std::string> ReadLesson() override;
+    std::optional<LoadFault> ReadLesson() override;
     void PrepareLesson() override;
     ExerciseScore Score() const override;
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;

@@ -93,14 +93,14 @@ void SentenceSeries::BuildPlaces(SentenceStep& step) {
         const GapFramePlace frame = PlaceGapFrame(Lesson());
         gapFrame_ = frame.rect;
         if (frame.message) {
-            step.messages.push_back(*frame.message);
+            step.messages.push_back(PlainFault(*frame.message));
         }
         return;
     }
     PicturePlaces places = PlacePictures(code_, Lesson());
     places_ = std::move(places.pictures);
     if (places.message) {
-        step.messages.push_back(*places.message);
+        step.messages.push_back(PlainFault(*places.message));
     }
 }
 
@@ -128,7 +128,7 @@ void SentenceSeries::BuildChoice(SentenceStep& step) {
         DrawChoiceRound(course_, static_cast<std::size_t>(asked_ - 1), n, expected_, memory_);
     pictures_ = std::move(round.pictures);
     for (auto& m : round.messages) {
-        step.messages.push_back(std::move(m));
+        step.messages.push_back(PlainFault(std::move(m)));
     }
 }
 
@@ -147,8 +147,8 @@ void SentenceSeries::BuildGaps(SentenceStep& step) {
         // Where the author finds the row, once the course was read from files.
         const std::string text = "Zdanie „" + Row().EnglishText + "” lekcji " + LessonName() +
                                  " jest błędne: " + faults + ".";
-        step.messages.push_back(Row().Line > 0 ? LoadReport::Describe({kDataFile, Row().Line, text})
-                                               : text);
+        step.messages.push_back(Row().Line > 0 ? LoadFault{kDataFile, Row().Line, text}
+                                               : PlainFault(text));
     }
     gapTokens_ = std::move(sentence.tokens);
     gapAnswers_ = GapAnswers(gapTokens_);

@@ -7,6 +7,7 @@
 // the returned step (messages, then sounds) and shows the controls as
 // Controls() says.
 #include "course/course_data.h"
+#include "course/load_report.h"
 #include "gap_layout.h"
 #include "picture_choice.h"
 #include "picture_places.h"
@@ -33,7 +34,7 @@ enum class SentenceCue {
 };
 
 struct SentenceStep {
-    std::vector<std::string> messages; // shown first, one by one
+    std::vector<LoadFault> messages; // shown first, one by one
     std::vector<SentenceCue> sounds;
     bool emptyFields = false; // the entry fields are emptied
 };

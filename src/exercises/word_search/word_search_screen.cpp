@@ -56,10 +56,10 @@ void TPseudo_Form::CreateControls() {
     btn_exit->OnClick = [this] { Close(); };
 }
 
-std::optional<std::string> TPseudo_Form::ReadLesson() {
+std::optional<LoadFault> TPseudo_Form::ReadLesson() {
     auto read = ReadWordSearch(CurrentCourse(), CurrentCourse().CurrentContent);
     if (const auto* fault = std::get_if<LoadFault>(&read)) {
-        return LoadReport::Describe(*fault);
+        return *fault;
     }
     read_ = std::move(std::get<WordSearchPuzzle>(read));
     return std::nullopt;

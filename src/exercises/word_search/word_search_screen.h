@@ -34,7 +34,7 @@ class TPseudo_Form : public LessonScreen {
 
   protected:
     void CreateControls() override;
-    std::optional<std::string> ReadLesson() override;
+    std::optional<LoadFault> ReadLesson() override;
     void PrepareLesson() override;
     ExerciseScore Score() const override { return {}; }
     void FormShow() override;

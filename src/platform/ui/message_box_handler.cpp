@@ -23,9 +23,12 @@ void PutOnStage(QMessageBox& box, Stage& stage) {
 } // namespace
 
 void InstallMessageBoxHandler() {
-    SetMessageHandler([](const std::string& text) {
+    SetMessageHandler([](const std::string& text, const std::string& details) {
         QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
                         QString::fromStdString(text), QMessageBox::Ok);
+        if (!details.empty()) {
+            box.setDetailedText(QString::fromStdString(details));
+        }
         Stage* stage = Stage::Current();
         if (stage == nullptr) {
             box.exec();

@@ -158,7 +158,8 @@ TEST_F(CrosswordScreenTest, MissingFilesOrNoWordToDrawAreReportedAndNothingOpens
         EXPECT_FALSE(screen.Load());
         EXPECT_FALSE(screen.isVisible());
         ASSERT_EQ(messages.Messages().size(), 1u);
-        EXPECT_NE(messages.Messages()[0].find(named), std::string::npos) << messages.Messages()[0];
+        const std::string shown = messages.Messages()[0] + "\n" + messages.Details()[0];
+        EXPECT_NE(shown.find(named), std::string::npos) << shown;
     };
     builder.Remove("krzyzowka/kuchnia/horse.png");
     refused("krzyzowka/kuchnia/horse.png");

@@ -245,7 +245,8 @@ TEST_F(RevealCourse, RefusesTooFewWordsAndAMissingPicture) {
     WriteWords(13);
     CourseData course = b.Load();
     auto fault = std::get<LoadFault>(RevealGame::Open(course, "dom"));
-    EXPECT_EQ(LoadReport::Describe(fault), "Uwaga! mamy mniej sampli, niz chcemy losowac!!!");
+    EXPECT_EQ(fault.message, "Uwaga! mamy mniej sampli, niz chcemy losowac!!!");
+    EXPECT_EQ(LoadReport::Where(fault), "");
 
     WriteWords(14);
     course = b.Load();

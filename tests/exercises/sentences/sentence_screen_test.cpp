@@ -269,7 +269,8 @@ TEST_F(SentenceScreenTest, ASentenceWithTooManyGapsIsNamedAndShownWithThreeField
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0],
               "Zdanie „<a> <b> <c> <d> e” lekcji „1” jest błędne: więcej niż trzy luki; wyrazy "
-              "dalszych luk są pokazane jako tekst.\n(data.t, line 1)");
+              "dalszych luk są pokazane jako tekst.");
+    EXPECT_EQ(messages.Details()[0], "data.t, line 1");
     for (EditBox* field : screen.E_Wpis) {
         EXPECT_FALSE(field->isHidden());
     }

@@ -262,10 +262,11 @@ TEST(SentenceSeries, FaultyGapSentenceIsShownWithoutItsSurplusGaps) {
     ASSERT_FALSE(series.Start());
     const auto step = series.Next();
     ASSERT_TRUE(step);
-    EXPECT_EQ(step->messages,
-              std::vector<std::string>{
-                  "Zdanie „<a> <b> <c> <d> e” lekcji „Czas_Zdania” jest błędne: więcej niż trzy "
-                  "luki; wyrazy dalszych luk są pokazane jako tekst.\n(data.t, line 12)"});
+    ASSERT_EQ(step->messages.size(), 1u);
+    EXPECT_EQ(step->messages[0].message,
+              "Zdanie „<a> <b> <c> <d> e” lekcji „Czas_Zdania” jest błędne: więcej niż trzy "
+              "luki; wyrazy dalszych luk są pokazane jako tekst.");
+    EXPECT_EQ(LoadReport::Where(step->messages[0]), "data.t, line 12");
     EXPECT_EQ(series.GapAnswersNow(), (std::array<std::string, 3>{"a", "b", "c"}));
     series.Check({"a", "b", "c"});
     EXPECT_EQ(series.TotalPoints(), 10);

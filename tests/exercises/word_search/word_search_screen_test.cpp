@@ -88,8 +88,7 @@ TEST_F(WordSearchScreenTest, AFileThatCannotBeReadIsReportedWithItsLine) {
     EXPECT_FALSE(screen.Load());
     EXPECT_FALSE(screen.isVisible());
     ASSERT_EQ(messages.Messages().size(), 1u);
-    EXPECT_NE(messages.Messages()[0].find("Pseudo/1.txt, line 1"), std::string::npos)
-        << messages.Messages()[0];
+    EXPECT_EQ(messages.Details()[0], "Pseudo/1.txt, line 1");
 }
 
 } // namespace
