@@ -71,9 +71,9 @@ env = {k: v for k, v in os.environ.items()
                     'LUMORA_DATA')}
 env.update(XDG_RUNTIME_DIR=run_dir, QT_QPA_PLATFORM='xcb', SDL_AUDIODRIVER='dummy')
 # The floors are drawn at the program's factor.
-floor_env = dict(env, QT_ENABLE_HIGHDPI_SCALING='0', QT_FONT_DPI='96')
+FLOOR_SCALING = dict(QT_ENABLE_HIGHDPI_SCALING='0', QT_FONT_DPI='96')
 if SCALE != 1:
-    floor_env['QT_SCALE_FACTOR'] = '%g' % SCALE
+    FLOOR_SCALING['QT_SCALE_FACTOR'] = '%g' % SCALE
 
 
 def now():
@@ -224,7 +224,9 @@ def fresh_home():
 
 
 def start(cmd, trace=False, floor=False):
-    e = dict(floor_env if floor else env, HOME=fresh_home())
+    e = dict(env, HOME=fresh_home())
+    if floor:
+        e.update(FLOOR_SCALING)
     if trace:
         e['LUMORA_TRACE_SOUND'] = '1'
     events.clear()
