@@ -55,14 +55,13 @@ int main(int argc, char** argv) {
     lumora::PlatformMediaPlayer main_player;
     lumora::PlatformMediaPlayer side_player;
     lumora::SoundService service(main_player, side_player);
-    lumora::InstallSoundService(&service);
 
     std::vector<double> latencies;
     for (int i = 0; i < rounds; ++i) {
         // Vary where in the output period the request falls.
         lumora::ProcessEventsFor(40 + lumora::Random(40));
         const Clock::time_point asked = Clock::now();
-        lumora::PlaySound(files[i % 2], lumora::SoundMode::Interrupt);
+        service.PlaySound(files[i % 2], lumora::SoundMode::Interrupt);
         lumora::ProcessEventsUntil([&] { return main_player.FirstSoundTime().has_value(); }, 2000);
         const auto first = main_player.FirstSoundTime();
         if (!first) {
@@ -71,8 +70,7 @@ int main(int argc, char** argv) {
         }
         latencies.push_back(std::chrono::duration<double, std::milli>(*first - asked).count());
     }
-    lumora::StopMedia();
-    lumora::InstallSoundService(nullptr);
+    service.StopMedia();
     std::printf("interrupt to first sample: median %.1f ms, p90 %.1f ms, max %.1f ms (%d rounds)\n",
                 Percentile(latencies, 0.5), Percentile(latencies, 0.9), Percentile(latencies, 1.0),
                 rounds);

@@ -55,7 +55,8 @@ void BM_LongLayoutList(benchmark::State& state) {
     int firstX = 0;
     for (auto _ : state) {
         lumora::CourseData data;
-        lumora::LoadCourse(data, options, report);
+        lumora::UserSettings settings;
+        lumora::LoadCourse(data, settings, options, report);
         firstX = data.SteeringTable.empty() ? 0 : data.SteeringTable[0].LayoutX[7];
         benchmark::DoNotOptimize(firstX);
     }

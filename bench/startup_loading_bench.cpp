@@ -116,7 +116,8 @@ void BM_StartupLoading(benchmark::State& state) {
     std::size_t rows = 0;
     for (auto _ : state) {
         lumora::CourseData data;
-        lumora::LoadCourse(data, options, report);
+        lumora::UserSettings settings;
+        lumora::LoadCourse(data, settings, options, report);
         rows = data.SteeringTable.size() + data.DataTable.size();
         benchmark::DoNotOptimize(rows);
     }

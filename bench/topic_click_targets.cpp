@@ -69,10 +69,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpUserInterface();
     QTemporaryDir users;
-    CourseData& course = Course();
+    CourseData course;
+    UserSettings settings;
     auto report = LoadReport::ForProgram();
-    if (!LoadCourse(course, {WithTrailingSlash(argv[1]), users.path().toStdString() + "/", true},
-                    report)) {
+    if (!LoadCourse(course, settings,
+                    {WithTrailingSlash(argv[1]), users.path().toStdString() + "/", true}, report)) {
         return 1;
     }
     for (const MenuTopic& topic : MenuTopics()) {

@@ -2,6 +2,7 @@
 // page, laying it out with its style sheet and pictures (scaled for print)
 // and writing it as a PDF file. It should take well under a second.
 #include "course/course_data.h"
+#include "course/lesson_state.h"
 #include "exercises/presentation/word_list_page.h"
 #include "htmlview/html_print.h"
 
@@ -30,7 +31,7 @@ struct WordListCourse {
         std::string pattern = (fs::temp_directory_path() / "lumora-bench-XXXXXX").string();
         root = ::mkdtemp(pattern.data());
         course.DataRoot = root.string() + "/";
-        course.CurrentTopic = "kuchnia";
+        lesson.CurrentTopic = "kuchnia";
         std::ofstream(root / "style.css") << "td.tekst { font-size: 16pt; font-weight: bold; "
                                              "border: 2px solid #d7c9ad; padding: 8px; }\n";
         fs::create_directories(root / "obrazki/kuchnia/sl");
@@ -59,6 +60,7 @@ struct WordListCourse {
 
     fs::path root;
     lumora::CourseData course;
+    lumora::LessonState lesson;
     std::vector<int> words;
 };
 
@@ -66,7 +68,8 @@ void BM_PrintThirtyWordList(benchmark::State& state) {
     WordListCourse c;
     const std::string pdf = (c.root / "list.pdf").string();
     for (auto _ : state) {
-        const std::string html = lumora::JoinPage(lumora::WordListPage(c.course, c.words));
+        const std::string html =
+            lumora::JoinPage(lumora::WordListPage(c.course, c.lesson, c.words));
         if (const auto fault = lumora::WritePagePdf(html, pdf)) {
             state.SkipWithError(fault->c_str());
             break;

@@ -5,7 +5,7 @@
 // sentence lessons, the series played to its end with wrong and right
 // answers. This finds faults that only show when the tables meet.
 #include "course/course_loaders.h"
-#include "course/exercise_start.h"
+#include "course/lesson_state.h"
 #include "course/startup_loading.h"
 #include "exercises/lesson_checks.h"
 #include "exercises/presentation/presentation_words.h"
@@ -27,8 +27,8 @@ void WriteParts(std::string_view bytes) {
     }
 }
 
-void PlaySentences(CourseData& course) {
-    SentenceSeries series(course);
+void PlaySentences(const CourseData& course, LessonState& lesson) {
+    SentenceSeries series(course, lesson);
     if (series.Start()) {
         return;
     }
@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StartupOptions options;
     options.dataRoot = fuzz::ScratchFolder();
     options.userFiles = false;
-    LoadCourse(course, options, report);
+    UserSettings settings;
+    LoadCourse(course, settings, options, report);
     CheckLessons(course, report);
     const LayoutMeasures measures{
         [](const std::string& word) {
@@ -64,18 +65,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         [](std::string_view text, TextStyle) { return 7 * static_cast<int>(Utf8Length(text)); }};
     CheckLessonLayouts(course, report, measures);
     const int lessons = static_cast<int>(course.SteeringTable.size());
+    LessonState lesson;
     for (int index = 0; index <= lessons + 1; ++index) {
-        StartExercise(course, index);
+        BeginLesson(course, lesson, index);
         if (index < 1 || index > lessons) {
             continue;
         }
-        for (int row : course.SelectedRows) {
+        for (int row : lesson.SelectedRows) {
             fuzz::Require(row >= 1 && row <= static_cast<int>(course.DataTable.size()),
                           "a selected row outside the data table");
         }
-        RefuseVocabulary(course, course.CurrentCode, course.SelectedCount());
-        if (SentenceSeries::RunsCode(course.CurrentCode)) {
-            PlaySentences(course);
+        RefuseVocabulary(course, lesson, lesson.CurrentCode, lesson.SelectedCount());
+        if (SentenceSeries::RunsCode(lesson.CurrentCode)) {
+            PlaySentences(course, lesson);
         }
     }
     return 0;

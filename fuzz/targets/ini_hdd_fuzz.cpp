@@ -1,5 +1,6 @@
 // The learner's settings file ini_hdd.t, read and written back.
 #include "course/course_loaders.h"
+#include "course/user_settings.h"
 #include "fuzz_support.h"
 #include "platform/text_file.h"
 
@@ -9,12 +10,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteScratchFile(kUserSettingsFile, fuzz::Bytes(data, size));
     CourseData course = fuzz::ScratchCourse();
     LoadReport report = fuzz::CheckingReport();
-    LoadUserSettings(course, report);
+    UserSettings settings;
+    LoadUserSettings(course, settings, report);
     // What was read is written and read again unchanged.
-    const int anim = course.AnimMenu, set = course.SoundSet, autoPlay = course.AutoPlay;
-    fuzz::Require(!SaveUserSettings(course), "the settings could not be written");
-    LoadUserSettings(course, report);
-    fuzz::Require(course.AnimMenu == anim && course.SoundSet == set && course.AutoPlay == autoPlay,
+    const UserSettings read = settings;
+    fuzz::Require(!SaveUserSettings(course, settings), "the settings could not be written");
+    LoadUserSettings(course, settings, report);
+    fuzz::Require(settings.AnimMenu == read.AnimMenu && settings.SoundSet == read.SoundSet &&
+                      settings.AutoPlay == read.AutoPlay,
                   "the settings changed on a round trip");
     return 0;
 }

@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int count = static_cast<int>(course.RevealIndex.size());
     fuzz::Require(count <= CourseData::kMaxRevealEntries, "more entries than the table holds");
     // Every entry is drawn once before any is drawn again.
+    RevealDraw draw;
     for (int i = 0; i <= count; ++i) {
-        const int pick = NextRevealPick(course);
+        const int pick = NextRevealPick(course, draw);
         fuzz::Require(pick >= (count == 0 ? 0 : 1) && pick <= count, "a pick outside the index");
         if (pick > 0) {
             course.DataPath("odkrywanki\\" +

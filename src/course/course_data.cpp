@@ -58,20 +58,11 @@ const SteeringRow* CourseData::Steering(int index) const {
     return &SteeringTable[static_cast<std::size_t>(index - 1)];
 }
 
-SteeringRow* CourseData::Steering(int index) {
-    return const_cast<SteeringRow*>(std::as_const(*this).Steering(index));
-}
-
 const StRecord* CourseData::St(int number) const {
     if (number < 1 || number > kMaxStRecords || !StTable[static_cast<std::size_t>(number)]) {
         return nullptr;
     }
     return &*StTable[static_cast<std::size_t>(number)];
-}
-
-CourseData& Course() {
-    static CourseData course;
-    return course;
 }
 
 } // namespace lumora

@@ -1,7 +1,8 @@
 #pragma once
 // The course as the program holds it after start-up: the folders, the text
-// tables, the steering tables, the user settings and the current-exercise
-// values. One object lives for the whole run (Course()); tests build their own.
+// tables and the steering tables. It is loaded once and only read after that;
+// what changes while the program runs (the learner, the settings, the lesson
+// being played, the points) is the session's (users/session.h).
 #include <array>
 #include <optional>
 #include <string>
@@ -103,11 +104,6 @@ struct CourseData {
     // Polecenia\polecenia.txt
     std::vector<InstructionEntry> InstructionTable;
 
-    // ini_hdd.t
-    int AnimMenu = 0;
-    int SoundSet = 1;
-    int AutoPlay = 0;
-
     // Steruj.t, data.t, St.t, odkrywanki\idx.t. Row i of the numbered tables
     // is at index i - 1.
     std::vector<SteeringRow> SteeringTable;
@@ -115,20 +111,6 @@ struct CourseData {
     std::array<std::optional<StRecord>, kMaxStRecords + 1> StTable{}; // records 1..200
     int StCount = 0;
     std::vector<RevealEntry> RevealIndex;
-    std::vector<bool> RevealUsed;
-    int RevealUsedCount = 0;
-
-    // Current exercise, set by StartExercise.
-    std::string CurrentTopic;
-    int CurrentRow = 0;
-    std::string CurrentContent;
-    int CurrentCode = 0;
-    std::vector<int> SelectedRows; // DataTable row numbers, 1-based
-    std::vector<int> SelectedDone;
-
-    // The logged-in user.
-    std::string CurrentUserName;
-    std::string CurrentUserFolder;
 
     // Text n of the text table, or "not found!" when it is empty.
     std::string GetText(int n) const;
@@ -144,13 +126,8 @@ struct CourseData {
     // The topic row whose FolderName equals the topic exactly, if any.
     const TopicRow* FindTopic(const std::string& folder) const;
 
-    int SelectedCount() const { return static_cast<int>(SelectedRows.size()); }
     const SteeringRow* Steering(int index) const;
-    SteeringRow* Steering(int index);
     const StRecord* St(int number) const;
 };
-
-// The program's course, created at start-up.
-CourseData& Course();
 
 } // namespace lumora

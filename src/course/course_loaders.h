@@ -1,5 +1,5 @@
 #pragma once
-// The loaders of the course tables and the user settings. Each reads one file
+// The loaders of the course tables. Each reads one file
 // into the CourseData and reports faults through the LoadReport.
 #include "course_data.h"
 #include "course_file_names.h"
@@ -12,9 +12,6 @@
 namespace lumora {
 
 void LoadIni(CourseData& course, LoadReport& report);
-void LoadUserSettings(CourseData& course, LoadReport& report);
-// Rewrites ini_hdd.t from the three settings; returns the error text on failure.
-std::optional<std::string> SaveUserSettings(const CourseData& course);
 void LoadInstructions(CourseData& course, LoadReport& report);
 void LoadSteering(CourseData& course, LoadReport& report);
 void LoadData(CourseData& course, LoadReport& report);

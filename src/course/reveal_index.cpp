@@ -7,8 +7,6 @@ namespace lumora {
 
 void LoadRevealIndex(CourseData& course, LoadReport& report) {
     course.RevealIndex.clear();
-    course.RevealUsed.clear();
-    course.RevealUsedCount = 0;
     auto lines = ReadCourseLines(course, kRevealIndexFile, report, FileRule::Required);
     if (!lines) {
         return;
@@ -28,26 +26,25 @@ void LoadRevealIndex(CourseData& course, LoadReport& report) {
             course.RevealIndex.push_back({Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))});
         }
     }
-    course.RevealUsed.assign(course.RevealIndex.size(), false);
 }
 
-int NextRevealPick(CourseData& course) {
+int NextRevealPick(const CourseData& course, RevealDraw& draw) {
     Randomize();
     const int count = static_cast<int>(course.RevealIndex.size());
     if (count == 0) {
         return 0;
     }
-    course.RevealUsed.resize(course.RevealIndex.size(), false);
-    if (course.RevealUsedCount >= count) {
-        course.RevealUsedCount = 0;
-        course.RevealUsed.assign(course.RevealIndex.size(), false);
+    draw.Used.resize(course.RevealIndex.size(), false);
+    if (draw.UsedCount >= count) {
+        draw.UsedCount = 0;
+        draw.Used.assign(course.RevealIndex.size(), false);
     }
     int pick = 0;
     do {
         pick = Random(count);
-    } while (course.RevealUsed[static_cast<std::size_t>(pick)]);
-    course.RevealUsed[static_cast<std::size_t>(pick)] = true;
-    ++course.RevealUsedCount;
+    } while (draw.Used[static_cast<std::size_t>(pick)]);
+    draw.Used[static_cast<std::size_t>(pick)] = true;
+    ++draw.UsedCount;
     return pick + 1;
 }
 

@@ -52,7 +52,8 @@ std::string ChooseDataRoot(const std::string& dataOption) {
     return ChooseDataRootWithRule(dataOption).folder;
 }
 
-bool LoadCourse(CourseData& course, const StartupOptions& options, LoadReport& report) {
+bool LoadCourse(CourseData& course, UserSettings& settings, const StartupOptions& options,
+                LoadReport& report) {
     try {
         course.DataRoot = WithTrailingSlash(options.dataRoot);
         course.UserDataFolder = WithTrailingSlash(options.userDataFolder);
@@ -68,7 +69,7 @@ bool LoadCourse(CourseData& course, const StartupOptions& options, LoadReport& r
         }
         LoadIni(course, report);
         if (userFolder) {
-            LoadUserSettings(course, report);
+            LoadUserSettings(course, settings, report);
         }
         LoadData(course, report);
         LoadSt(course, report);

@@ -2,6 +2,7 @@
 // The start-up loading of the course: folders, then every table in its order.
 #include "course_data.h"
 #include "load_report.h"
+#include "user_settings.h"
 
 #include <string>
 
@@ -15,10 +16,11 @@ struct StartupOptions {
     bool userFiles = true;
 };
 
-// Sets the folders and loads every table in start-up order. A fatal fault
+// Sets the folders and loads every table, and the settings, in start-up order. A fatal fault
 // (reported through the report) skips the remaining steps; the tables loaded
 // so far stay. Returns false when a step was skipped that way.
-bool LoadCourse(CourseData& course, const StartupOptions& options, LoadReport& report);
+bool LoadCourse(CourseData& course, UserSettings& settings, const StartupOptions& options,
+                LoadReport& report);
 
 // The course folder and the rule that chose it.
 struct DataRootChoice {

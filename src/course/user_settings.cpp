@@ -1,3 +1,5 @@
+#include "user_settings.h"
+
 #include "course_loaders.h"
 
 #include "platform/text_file.h"
@@ -8,14 +10,14 @@ namespace {
 
 struct SettingLine {
     const char* key;
-    int CourseData::*field;
+    int UserSettings::*field;
     int defaultValue;
 };
 
 constexpr SettingLine kSettings[] = {
-    {"anim_menu=", &CourseData::AnimMenu, 0},
-    {"sample=", &CourseData::SoundSet, 1},
-    {"autoplay=", &CourseData::AutoPlay, 0},
+    {"anim_menu=", &UserSettings::AnimMenu, 0},
+    {"sample=", &UserSettings::SoundSet, 1},
+    {"autoplay=", &UserSettings::AutoPlay, 0},
 };
 
 std::string SettingsBytes(int animMenu, int soundSet, int autoPlay) {
@@ -26,9 +28,9 @@ std::string SettingsBytes(int animMenu, int soundSet, int autoPlay) {
 
 } // namespace
 
-void LoadUserSettings(CourseData& course, LoadReport& report) {
+void LoadUserSettings(const CourseData& course, UserSettings& settings, LoadReport& report) {
     for (const SettingLine& s : kSettings) {
-        course.*s.field = s.defaultValue;
+        settings.*s.field = s.defaultValue;
     }
     const std::string path = course.UserPath(kUserSettingsFile);
     RemoveStaleTemporaries(path);
@@ -59,16 +61,17 @@ void LoadUserSettings(CourseData& course, LoadReport& report) {
         const std::string line = i < lines->size() ? (*lines)[i] : std::string();
         const std::size_t skip = std::char_traits<char>::length(s.key);
         try {
-            course.*s.field = StrictInt(DropChars(line, skip));
+            settings.*s.field = StrictInt(DropChars(line, skip));
         } catch (const ConversionError& e) {
             report.Fault(kUserSettingsFile, static_cast<int>(i + 1), e.what(), FaultKind::Message);
         }
     }
 }
 
-std::optional<std::string> SaveUserSettings(const CourseData& course) {
+std::optional<std::string> SaveUserSettings(const CourseData& course,
+                                            const UserSettings& settings) {
     return WriteFileAtomic(course.UserPath(kUserSettingsFile),
-                           SettingsBytes(course.AnimMenu, course.SoundSet, course.AutoPlay));
+                           SettingsBytes(settings.AnimMenu, settings.SoundSet, settings.AutoPlay));
 }
 
 } // namespace lumora

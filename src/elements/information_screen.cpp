@@ -6,10 +6,10 @@
 
 namespace lumora {
 
-TInformacjaForm::TInformacjaForm()
+TInformacjaForm::TInformacjaForm(const CourseData& course)
     : Form(448, 225), Image2(new Picture(this)), Pb1(new PaintBox(this)), B_OK(new Label(this)),
       img_pomoc(new Picture(this)), img_glosnik(new Picture(this)), btn_up(new TFCSImage1(this)),
-      btn_dn(new TFCSImage1(this)), Label1(new Label(this)) {
+      btn_dn(new TFCSImage1(this)), Label1(new Label(this)), course_(course) {
     SetKeyPreview(true);
     Image2->SetBounds(0, 0, 448, 225);
     Pb1->SetBounds(8, 52, 397, 163);
@@ -45,7 +45,7 @@ void TInformacjaForm::FormShow() {
     // The inline icons are the screens' own buttons.
     img_pomoc->SetImage(InlineButtonIcon(MyImageList1(), kHelpButtonStrip, HelpIconArt()));
     img_glosnik->SetImage(InlineButtonIcon(MyImageList1(), kPlayButtonStrip, SpeakerIconArt()));
-    Image2->LoadFromFile(Course().DataPath("gfx\\polecenie.bmp"));
+    Image2->LoadFromFile(course_.DataPath("gfx\\polecenie.bmp"));
 }
 
 void TInformacjaForm::FormClose() {

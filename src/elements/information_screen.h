@@ -14,9 +14,12 @@
 
 namespace lumora {
 
+struct CourseData;
+
 class TInformacjaForm : public Form {
   public:
-    TInformacjaForm();
+    // The course gives the background; it must outlive the screen.
+    explicit TInformacjaForm(const CourseData& course);
 
     // The text shown; the caller sets it before showing the screen.
     std::string HelpText;
@@ -49,6 +52,7 @@ class TInformacjaForm : public Form {
     void SetUpArrow(TFCSImage1& arrow, int top, bool up, void (TInformacjaForm::*click)());
     void ShowArrows(ScrollArrows arrows);
 
+    const CourseData& course_;
     HelpPage page_;
     bool dragging_ = false;
     int dragX_ = 0;

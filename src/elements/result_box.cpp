@@ -6,26 +6,11 @@
 #include "result_comment.h"
 #include "sound/sound_service.h"
 
-#include <memory>
-
 namespace lumora {
-namespace {
 
-TWynik_Form*& TheResultBox() {
-    static TWynik_Form* box = nullptr;
-    return box;
-}
-
-PointsTotalSource& TotalSource() {
-    static PointsTotalSource source;
-    return source;
-}
-
-} // namespace
-
-TWynik_Form::TWynik_Form()
+TWynik_Form::TWynik_Form(const CourseData& course, SoundService& sound)
     : Form(277, 134), Image1(new Picture(this)), Label1(new Label(this)), btn_exit(new Label(this)),
-      btn_back(new Label(this)) {
+      btn_back(new Label(this)), course_(course), sound_(sound) {
     Image1->SetBounds(0, 0, 277, 134);
     Label1->SetBounds(20, 28, 185, 53);
     Label1->SetFont({.face = "MS Sans Serif", .pixels = 13, .bold = true, .colour = kWhite});
@@ -39,26 +24,14 @@ TWynik_Form::TWynik_Form()
     btn_back->OnClick = [this] { btn_backClick(); };
     Timer1.SetInterval(kCloseAfter);
     Timer1.OnTimer = [this] { Timer1Timer(); };
-    TheResultBox() = this;
-}
-
-TWynik_Form::~TWynik_Form() {
-    if (TheResultBox() == this) {
-        TheResultBox() = nullptr;
-    }
-}
-
-TWynik_Form* TWynik_Form::Instance() {
-    return TheResultBox();
 }
 
 void TWynik_Form::FormShow() {
     Timer1.SetEnabled(false);
-    const CourseData& course = Course();
-    const std::string chosen = course.DataPath(BackgroundFile);
+    const std::string chosen = course_.DataPath(BackgroundFile);
     Image1->LoadFromFile(!BackgroundFile.empty() && FileExists(chosen)
                              ? chosen
-                             : course.DataPath(kPlainResultBackground));
+                             : course_.DataPath(kPlainResultBackground));
     Timer1.SetEnabled(true);
 }
 
@@ -96,32 +69,22 @@ void TWynik_Form::FormKeyDown(int& key, Qt::KeyboardModifiers) {
     }
 }
 
-void SetPointsTotalSource(PointsTotalSource source) {
-    TotalSource() = std::move(source);
-}
-
-std::string ResultCaption(int points, int total) {
-    const CourseData& course = Course();
+std::string ResultCaption(const CourseData& course, int points, int total) {
     return course.GetText(15) + " " + std::to_string(points) + "\r" + course.GetText(16) + " " +
            std::to_string(total);
 }
 
-void ShowResult(int points, int correct, int wrong, int answered, int items) {
-    std::unique_ptr<TWynik_Form> own;
-    TWynik_Form* box = TWynik_Form::Instance();
-    if (box == nullptr) {
-        own = std::make_unique<TWynik_Form>();
-        box = own.get();
-    }
-    const int total = TotalSource() ? TotalSource()() : 0;
-    box->Label1->SetCaption(ResultCaption(points, total));
-    box->BackgroundFile = ResultBackgroundName(correct, wrong, items);
+int TWynik_Form::ShowResult(int points, int correct, int wrong, int answered, int items,
+                            int total) {
+    Label1->SetCaption(ResultCaption(course_, points, total));
+    BackgroundFile = ResultBackgroundName(correct, wrong, items);
     Randomize();
     const std::string comment = ChooseResultComment(correct, wrong, answered, items);
     if (!comment.empty()) {
-        PlaySound(Course().DataPath("polecenia\\" + comment + ".wav"), SoundMode::Interrupt);
+        sound_.PlaySound(course_.DataPath("polecenia\\" + comment + ".wav"), SoundMode::Interrupt);
     }
-    box->ShowModal();
+    ShowModal();
+    return Tag;
 }
 
 } // namespace lumora

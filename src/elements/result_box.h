@@ -8,20 +8,20 @@
 #include "platform/ui/picture.h"
 #include "platform/ui/timer.h"
 
-#include <functional>
 #include <string>
 
 namespace lumora {
+
+struct CourseData;
+class SoundService;
 
 class TWynik_Form : public Form {
   public:
     static constexpr int kCloseAfter = 3000; // milliseconds
 
-    TWynik_Form();
-    ~TWynik_Form() override;
-
-    // The result box the program created, or nullptr.
-    static TWynik_Form* Instance();
+    // The course gives the texts and pictures, the sound service speaks the
+    // comment; both must outlive the box.
+    TWynik_Form(const CourseData& course, SoundService& sound);
 
     Picture* Image1;
     Label* Label1;
@@ -36,6 +36,11 @@ class TWynik_Form : public Form {
     void btn_backClick();
     void Timer1Timer();
 
+    // Fills the box with the points and the learner's total, picks its
+    // picture and speaks the comment by the score, and shows it modally until
+    // it closes; returns its Tag.
+    int ShowResult(int points, int correct, int wrong, int answered, int items, int total);
+
   protected:
     void FormShow() override;
     void FormClose() override;
@@ -43,19 +48,12 @@ class TWynik_Form : public Form {
 
   private:
     void CloseWithTag(int tag);
+
+    const CourseData& course_;
+    SoundService& sound_;
 };
 
-// Where the result box takes the learner's total from. The users' points
-// table sits above this layer, so start-up registers it here.
-using PointsTotalSource = std::function<int()>;
-void SetPointsTotalSource(PointsTotalSource source);
-
 // The result caption: text 15, the points, a line break, text 16, the total.
-std::string ResultCaption(int points, int total);
-
-// Fills the result box with the points and the learner's total, picks its
-// picture and speaks the comment by the score, and shows the box modally
-// until it closes.
-void ShowResult(int points, int correct, int wrong, int answered, int items);
+std::string ResultCaption(const CourseData& course, int points, int total);
 
 } // namespace lumora

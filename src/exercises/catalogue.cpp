@@ -1,7 +1,7 @@
 #include "catalogue.h"
 
-#include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "course/lesson_state.h"
 #include "crossword/crossword_screen.h"
 #include "definitions/definitions_screen.h"
 #include "drag_drop/drag_drop_screen.h"
@@ -19,7 +19,7 @@
 namespace lumora {
 namespace {
 
-template <class Screen> std::unique_ptr<LessonScreen> Make(LessonContext& context) {
+template <class Screen> std::unique_ptr<LessonScreen> Make(RunContext& context) {
     return std::make_unique<Screen>(context);
 }
 
@@ -60,15 +60,8 @@ const ScreenEntry* ScreenFor(int code) {
     return it != rows.end() ? &*it : nullptr;
 }
 
-void RegisterLessonScreen(const ScreenEntry& entry, LessonScreen& screen) {
-    for (int code : entry.codes) {
-        RegisterExerciseScreen(code, [&screen](CourseData&) { screen.Load(); });
-    }
-}
-
-std::vector<std::unique_ptr<LessonScreen>> MakeLessonScreens(LessonContext& context,
-                                                             int rosterPlace) {
-    std::vector<std::unique_ptr<LessonScreen>> screens;
+std::vector<std::string> LessonScreens::MakeAt(RunContext& context, int rosterPlace) {
+    std::vector<std::string> names;
     for (const ScreenEntry& entry : Rows()) {
         if (entry.rosterPlace != rosterPlace) {
             continue;
@@ -76,10 +69,39 @@ std::vector<std::unique_ptr<LessonScreen>> MakeLessonScreens(LessonContext& cont
         auto screen = entry.make(context);
         screen->setObjectName(
             QString::fromUtf8(entry.name.data(), static_cast<int>(entry.name.size())));
-        RegisterLessonScreen(entry, *screen);
-        screens.push_back(std::move(screen));
+        names.emplace_back(entry.name);
+        Add(entry, std::move(screen));
     }
-    return screens;
+    return names;
+}
+
+void LessonScreens::Add(const ScreenEntry& entry, std::unique_ptr<LessonScreen> screen) {
+    entries_.push_back(&entry);
+    screens_.push_back(std::move(screen));
+}
+
+LessonScreen* LessonScreens::OpenerOf(int code) const {
+    for (std::size_t i = 0; i < screens_.size(); ++i) {
+        const std::vector<int>& codes = entries_[i]->codes;
+        if (std::find(codes.begin(), codes.end(), code) != codes.end()) {
+            return screens_[i].get();
+        }
+    }
+    return nullptr;
+}
+
+bool LessonScreens::Start(const CourseData& course, LessonState& lesson, int index) const {
+    if (!BeginLesson(course, lesson, index)) {
+        return false;
+    }
+    LessonScreen* screen = OpenerOf(lesson.CurrentCode);
+    return screen != nullptr && screen->Load();
+}
+
+void LessonScreens::OnAnyClosed(const std::function<void()>& closed) {
+    for (auto& screen : screens_) {
+        screen->OnClosed = closed;
+    }
 }
 
 } // namespace lumora

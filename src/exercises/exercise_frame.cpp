@@ -20,7 +20,7 @@ void Place(QWidget& widget, const Rect& place) {
 
 } // namespace
 
-ExerciseFrame::ExerciseFrame(LessonContext& context, const FrameOptions& options)
+ExerciseFrame::ExerciseFrame(RunContext& context, const FrameOptions& options)
     : LessonScreen(context, ScreenOptions(options)), Transport(*this, context.sound),
       btn_play(Transport.btn_play), btn_stop(Transport.btn_stop), btn_pause(Transport.btn_pause),
       shape1(Transport.shape1), shape2(Transport.shape2), Timer1(Transport.Timer1),
@@ -67,24 +67,24 @@ void ExerciseFrame::CreateContentControls() {
 
 std::optional<LoadFault> ExerciseFrame::ReadLesson() {
     const CourseData& course = CurrentCourse();
-    if (course.Steering(course.CurrentRow) == nullptr) {
-        return PlainFault("St.t record " + course.CurrentContent +
+    if (course.Steering(Lesson().CurrentRow) == nullptr) {
+        return PlainFault("St.t record " + Lesson().CurrentContent +
                           ": the lesson has no steering row.");
     }
-    const StoryLesson lesson = ReadStoryLesson(course, course.CurrentContent);
+    const StoryLesson lesson = ReadStoryLesson(course, Lesson().CurrentContent);
     std::optional<std::string> fault = lesson.fault;
     if (!fault) {
         fault = ReadContent(*lesson.record);
     }
     if (fault) {
-        return PlainFault("St.t record " + course.CurrentContent + ": " + *fault);
+        return PlainFault("St.t record " + Lesson().CurrentContent + ": " + *fault);
     }
     header_ = lesson.header;
     return std::nullopt;
 }
 
 void ExerciseFrame::PrepareLesson() {
-    SteeringRow& row = *Context().course.Steering(CurrentCourse().CurrentRow);
+    SteeringRow& row = LayoutRow();
     ResetFrame();
     ResetExercise();
     LayOut(row);
@@ -150,7 +150,7 @@ void ExerciseFrame::StartMedia() {
     Transport.SetMedia(exerciseMedia_);
     Film.Open(media);
     // The help started first, so an automatic start waits behind it.
-    if (!exerciseMedia_.empty() && CurrentCourse().AutoPlay == 1) {
+    if (!exerciseMedia_.empty() && Settings().AutoPlay == 1) {
         sound.PlaySound(exerciseMedia_, SoundMode::Next);
     }
 }

@@ -23,7 +23,7 @@ class ExerciseFrame : public LessonScreen {
   public:
     static constexpr int kKnobInterval = TransportBar::kKnobInterval;
 
-    ExerciseFrame(LessonContext& context, const FrameOptions& options);
+    ExerciseFrame(RunContext& context, const FrameOptions& options);
 
     TTransparentButton* lbl_jeszcze_raz;
     TTransparentButton* CheckButton; // btn_ok or btn_sprawdz, by screen

@@ -1,14 +1,13 @@
 #include "lesson_screen.h"
 
-#include "course/exercise_start.h"
-#include "elements/result_box.h"
+#include "elements/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
-#include "show_instruction.h"
+#include "sound/sound_service.h"
 
 namespace lumora {
 
-LessonScreen::LessonScreen(LessonContext& context, const LessonScreenOptions& options)
+LessonScreen::LessonScreen(RunContext& context, const LessonScreenOptions& options)
     : Form(800, 600), context_(context), options_(options) {
     SetKeyPreview(true);
     SwallowAltF4();
@@ -69,7 +68,7 @@ void LessonScreen::FormShow() {
 // is missing); otherwise the screen's default.
 void LessonScreen::LoadBackground() {
     const CourseData& course = context_.course;
-    const SteeringRow* row = course.Steering(course.CurrentRow);
+    const SteeringRow* row = course.Steering(Lesson().CurrentRow);
     if (row != nullptr && !row->Background.empty()) {
         const std::string named = course.DataPath("tla\\" + row->Background);
         if (FileExists(named)) {
@@ -87,7 +86,9 @@ void LessonScreen::FormClose() {
     context_.sound.StopMedia();
     context_.sound.CloseSideSound();
     img_tlo->Clear();
-    NotifyLessonClosed();
+    if (OnClosed) {
+        OnClosed();
+    }
 }
 
 void LessonScreen::btn_helpClick() {
@@ -96,11 +97,11 @@ void LessonScreen::btn_helpClick() {
 }
 
 void LessonScreen::PlayHelp() {
-    context_.sound.PlayInstruction(context_.course.CurrentCode);
+    context_.sound.PlayInstruction(context_.course, Lesson().CurrentCode);
 }
 
 void LessonScreen::btn_polecenieClick() {
-    ShowInstruction(context_.course.CurrentCode);
+    context_.dialogs.ShowInformationText(context_.course.InstructionText(Lesson().CurrentCode));
 }
 
 void LessonScreen::btn_exitClick() {
@@ -109,14 +110,23 @@ void LessonScreen::btn_exitClick() {
 }
 
 void LessonScreen::FinishLesson(const ExerciseScore& score) {
-    CourseData& course = context_.course;
-    AddPoints(course, context_.points, course.CurrentContent, course.CurrentCode, score.points);
-    ShowResult(score.points, score.right, score.wrong, score.actions, score.items);
-    const TWynik_Form* box = TWynik_Form::Instance();
-    if (options_.stayOnResultEsc && box != nullptr && box->Tag == 0) {
+    Session& session = context_.session;
+    AddPoints(session, session.lesson.CurrentContent, session.lesson.CurrentCode, score.points);
+    const int tag = context_.dialogs.ResultBox().ShowResult(
+        score.points, score.right, score.wrong, score.actions, score.items, session.points.Total());
+    if (options_.stayOnResultEsc && tag == 0) {
         return;
     }
     Close();
+}
+
+} // namespace lumora
+
+namespace lumora {
+
+SteeringRow& LessonScreen::LayoutRow() const {
+    // A screen is opened only for a row of the table.
+    return *CurrentLayoutRow(context_.course, context_.session.lesson);
 }
 
 } // namespace lumora

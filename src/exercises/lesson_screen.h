@@ -7,12 +7,15 @@
 // lay themselves out (crossword, reveal game, word search, presentation,
 // sentence exercise).
 #include "course/load_report.h"
+#include "elements/dialogs.h"
 #include "elements/transparent_button.h"
 #include "frame_options.h"
-#include "lesson_context.h"
 #include "platform/ui/form.h"
 #include "platform/ui/picture.h"
+#include "sound/sound_service.h"
+#include "users/run_context.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -39,7 +42,7 @@ class LessonScreen : public Form {
   public:
     static constexpr int kButtonTop = 547;
 
-    LessonScreen(LessonContext& context, const LessonScreenOptions& options);
+    LessonScreen(RunContext& context, const LessonScreenOptions& options);
 
     // Opens the current lesson, run by the lesson start and by "again": reads
     // it (a lesson that does not follow its format is refused with a message
@@ -61,6 +64,10 @@ class LessonScreen : public Form {
     void btn_helpClick();
     void btn_polecenieClick();
     void btn_exitClick();
+
+    // Run when the screen has closed, so the lesson list can show the lesson
+    // as done.
+    std::function<void()> OnClosed;
 
   protected:
     // Makes the controls; a screen's override calls its base's first.
@@ -84,9 +91,15 @@ class LessonScreen : public Form {
 
     TTransparentButton* MakeButton(int left, int top, int picture, const std::string& hint);
 
-    LessonContext& Context() const { return context_; }
+    RunContext& Context() const { return context_; }
     const CourseData& CurrentCourse() const { return context_.course; }
+    LessonState& Lesson() const { return context_.session.lesson; }
+    const UserSettings& Settings() const { return context_.session.settings; }
     SoundService& Sounds() const { return context_.sound; }
+    Dialogs& Dialog() const { return context_.dialogs; }
+    // The current lesson's steering row, with the layout defaults its screen
+    // gave it on an earlier opening.
+    SteeringRow& LayoutRow() const;
 
     void FormShow() override;
     void FormClose() override;
@@ -94,7 +107,7 @@ class LessonScreen : public Form {
     virtual void LoadBackground();
 
   private:
-    LessonContext& context_;
+    RunContext& context_;
     LessonScreenOptions options_;
     bool controlsMade_ = false;
 };

@@ -1,13 +1,13 @@
 #include "main_menu.h"
 
-#include "elements/information_screen.h"
+#include "elements/dialogs.h"
 #include "options_screen.h"
 #include "platform/blocking_wait.h"
 #include "platform/message_box.h"
 #include "platform/ui/image_file.h"
-#include "question_screen.h"
 #include "sound/sound_service.h"
 #include "topic_screen.h"
+#include "users/run_context.h"
 #include "users/screens/best_scores_screen.h"
 
 #include <QApplication>
@@ -26,15 +26,14 @@ Label* ClickArea(QWidget* parent, int left, int top, int width, int height) {
 
 } // namespace
 
-TForm1::TForm1(const StartupOptions& startup) : Form(800, 600) {
+TForm1::TForm1(RunContext& run, bool courseLoaded) : Form(800, 600), run_(run) {
     Img_tlo = new Picture(this);
     Img_tlo->SetBounds(0, 0, 800, 600);
     Img_tlo->SetStretch(true);
     CreateTopicPictures();
     CreateClickAreas();
     frames_.assign(kMenuFrames, QImage());
-    auto report = LoadReport::ForProgram();
-    if (LoadCourse(Course(), startup, report)) {
+    if (courseLoaded) {
         SetHintsAndCursors();
     }
 }
@@ -79,7 +78,7 @@ void TForm1::CreateClickAreas() {
 }
 
 void TForm1::SetHintsAndCursors() {
-    const CourseData& course = Course();
+    const CourseData& course = run_.course;
     btn_www->SetHyperLink(course.DataPath(kAboutPageFile));
     btn_www2->SetHyperLink(course.DataPath(kHelpPageFile));
     btn_www->SetCaption("");
@@ -98,7 +97,7 @@ void TForm1::SetHintsAndCursors() {
 }
 
 void TForm1::FormShow() {
-    const CourseData& course = Course();
+    const CourseData& course = run_.course;
     // A picture that does not load is reported, and the ones after it are
     // not loaded for this showing.
     if (!Img_tlo->LoadFromFile(course.DataPath("Gfx\\main.bmp"))) {
@@ -131,7 +130,7 @@ bool TForm1::event(QEvent* e) {
 }
 
 void TForm1::FormActivate() {
-    if (Course().AnimMenu == 1) {
+    if (run_.session.settings.AnimMenu == 1) {
         IntroAnimation();
     } else {
         StillPreparation();
@@ -194,11 +193,11 @@ void TForm1::TopicMouseLeave(int t) {
 
 void TForm1::TopicClick(int t) {
     const MenuTopic& topic = MenuTopics()[static_cast<std::size_t>(t - 1)];
-    Course().CurrentTopic = topic.folder;
+    run_.session.lesson.CurrentTopic = topic.folder;
     if (targets_.topics != nullptr) {
         targets_.topics->Show();
     }
-    PlaySound(Course().DataPath(topic.sound), SoundMode::Interrupt);
+    run_.sound.PlaySound(run_.course.DataPath(topic.sound), SoundMode::Interrupt);
 }
 
 void TForm1::lbl_najlepsiClick() {
@@ -208,30 +207,22 @@ void TForm1::lbl_najlepsiClick() {
 }
 
 void TForm1::lbl_aboutClick() {
-    if (targets_.information != nullptr) {
-        targets_.information->HelpText = Course().GetText(14);
-        targets_.information->ShowModal();
-    }
+    run_.dialogs.ShowInformationText(run_.course.GetText(14));
 }
 
 void TForm1::lbl_opcjeClick() {
-    PlaySound(Course().DataPath("polecenia\\menu\\m26.wav"), SoundMode::Interrupt);
+    run_.sound.PlaySound(run_.course.DataPath("polecenia\\menu\\m26.wav"), SoundMode::Interrupt);
     if (targets_.options != nullptr) {
         targets_.options->ShowModal();
     }
 }
 
 void TForm1::k_koniecClick() {
-    if (targets_.question == nullptr) {
-        return;
-    }
-    targets_.question->Label1->SetCaption(Course().GetText(3));
-    targets_.question->ShowModal();
-    if (targets_.question->Tag != 1) {
+    if (!run_.dialogs.AskQuestion(run_.course.GetText(3))) {
         return;
     }
     repaint();
-    PlayFileNow(Course().DataPath("polecenia\\e.wav"), true);
+    run_.sound.PlayFileNow(run_.course.DataPath("polecenia\\e.wav"), true);
     endConfirmed_ = true;
     Close();
 }

@@ -1,10 +1,8 @@
 #pragma once
 // The main menu: twelve topic pictures that animate under the mouse and open
 // their topic, and click areas over the artwork for the best scores, the
-// options, the about text, two web pages and the end of the program. Creating
-// it loads the whole course.
+// options, the about text, two web pages and the end of the program.
 #include "course/main_menu_topics.h"
-#include "course/startup_loading.h"
 #include "elements/hover_controls.h"
 #include "elements/link_label.h"
 #include "platform/ui/form.h"
@@ -21,23 +19,20 @@ namespace lumora {
 class TSecondForm;
 class TTopFiveForm;
 class TOpcjeForm;
-class TQuestionForm;
-class TInformacjaForm;
+struct RunContext;
 
 // The screens the main menu opens.
 struct MainMenuTargets {
     TSecondForm* topics = nullptr;
     TTopFiveForm* bestScores = nullptr;
     TOpcjeForm* options = nullptr;
-    TQuestionForm* question = nullptr;
-    TInformacjaForm* information = nullptr;
 };
 
 class TForm1 : public Form {
   public:
-    // Loads the course with the given folders before the controls get their
-    // hints; faults are shown as messages.
-    explicit TForm1(const StartupOptions& startup);
+    // The controls get their hints and cursors when the course has loaded;
+    // a course that did not load leaves them bare.
+    TForm1(RunContext& run, bool courseLoaded);
 
     void SetTargets(const MainMenuTargets& targets) { targets_ = targets; }
 
@@ -80,6 +75,7 @@ class TForm1 : public Form {
     void IntroAnimation();
     void StillPreparation();
 
+    RunContext& run_;
     MainMenuTargets targets_;
     std::vector<QImage> frames_; // 60 frame pictures, index k - 1
     std::array<int, kMenuTopics> frameShown_{};

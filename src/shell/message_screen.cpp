@@ -4,8 +4,9 @@
 
 namespace lumora {
 
-TForm20::TForm20()
-    : Form(455, 101), img_tlo(new Picture(this)), Label1(new Label(this)), B_OK(new Label(this)) {
+TForm20::TForm20(const CourseData& course)
+    : Form(455, 101), img_tlo(new Picture(this)), Label1(new Label(this)), B_OK(new Label(this)),
+      course_(course) {
     SetKeyPreview(true);
     img_tlo->SetBounds(0, 0, 455, 101);
     img_tlo->SetStretch(true);
@@ -18,7 +19,7 @@ TForm20::TForm20()
 }
 
 void TForm20::FormShow() {
-    img_tlo->LoadFromFile(Course().DataPath("gfx\\informacja.bmp"));
+    img_tlo->LoadFromFile(course_.DataPath("gfx\\informacja.bmp"));
 }
 
 void TForm20::FormClose() {

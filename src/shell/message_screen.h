@@ -8,9 +8,12 @@
 
 namespace lumora {
 
+struct CourseData;
+
 class TForm20 : public Form {
   public:
-    TForm20();
+    // The course gives the background; it must outlive the screen.
+    explicit TForm20(const CourseData& course);
 
     Picture* img_tlo;
     Label* Label1;
@@ -22,6 +25,9 @@ class TForm20 : public Form {
     void FormShow() override;
     void FormClose() override;
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
+
+  private:
+    const CourseData& course_;
 };
 
 } // namespace lumora

@@ -1,15 +1,16 @@
 #include "options_screen.h"
 
 #include "course/course_data.h"
-#include "course/course_loaders.h"
+#include "course/user_settings.h"
 #include "options_art.h"
 #include "platform/message_box.h"
 #include "sound_set_choice.h"
+#include "users/run_context.h"
 
 namespace lumora {
 
-TOpcjeForm::TOpcjeForm()
-    : Form(208, 208), Image5(new Picture(this)), img_checked(new Picture(this)),
+TOpcjeForm::TOpcjeForm(RunContext& run)
+    : Form(208, 208), run_(run), Image5(new Picture(this)), img_checked(new Picture(this)),
       img_normal(new Picture(this)), Image1(MakeBox(40)), Image2(MakeBox(72)), Image3(MakeBox(104)),
       Image4(MakeBox(136)), Label2(MakeLabel(12, 8, 17)), Label1(MakeLabel(64, 44, 18)),
       Label3(MakeLabel(64, 76, 19)), Label4(MakeLabel(64, 108, 20)), Label5(MakeLabel(64, 140, 21)),
@@ -41,7 +42,7 @@ Label* TOpcjeForm::MakeLabel(int left, int top, int text) {
     auto* label = new Label(this);
     label->move(left, top);
     label->SetAutoSize(true);
-    label->SetCaption(Course().GetText(text));
+    label->SetCaption(run_.course.GetText(text));
     return label;
 }
 
@@ -55,7 +56,7 @@ void TOpcjeForm::FormShow() {
     for (Picture* box : boxes) {
         Tick(*box, false);
     }
-    const int set = Course().SoundSet;
+    const int set = run_.session.settings.SoundSet;
     if (set >= 1 && set <= 4) {
         Tick(*boxes[static_cast<std::size_t>(set - 1)], true);
     }
@@ -85,9 +86,9 @@ void TOpcjeForm::FormClose() {
     for (std::size_t k = 0; k < boxes.size(); ++k) {
         ticked[k] = boxes[k]->Tag == 1;
     }
-    CourseData& course = Course();
-    course.SoundSet = ChosenSoundSet(ticked, course.SoundSet);
-    if (const auto error = SaveUserSettings(course)) {
+    UserSettings& settings = run_.session.settings;
+    settings.SoundSet = ChosenSoundSet(ticked, settings.SoundSet);
+    if (const auto error = SaveUserSettings(run_.course, settings)) {
         ShowMessage(*error);
     }
 }

@@ -11,9 +11,14 @@
 
 namespace lumora {
 
+struct RunContext;
+
 class TOpcjeForm : public Form {
+    // First of the members: the labels read their texts when they are made.
+    RunContext& run_;
+
   public:
-    TOpcjeForm();
+    explicit TOpcjeForm(RunContext& run);
 
     Picture* Image5;
     Picture* img_checked;

@@ -8,9 +8,12 @@
 
 namespace lumora {
 
+struct CourseData;
+
 class TQuestionForm : public Form {
   public:
-    TQuestionForm();
+    // The course gives the picture and hints; it must outlive the screen.
+    explicit TQuestionForm(const CourseData& course);
 
     Picture* Image1;
     Label* Label1;
@@ -24,6 +27,9 @@ class TQuestionForm : public Form {
     void FormShow() override;
     void FormClose() override;
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers) override;
+
+  private:
+    const CourseData& course_;
 };
 
 } // namespace lumora

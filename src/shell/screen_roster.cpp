@@ -1,11 +1,7 @@
 #include "screen_roster.h"
 
+#include "course/startup_loading.h"
 #include "elements/button_strips.h"
-#include "exercises/catalogue.h"
-#include "exercises/lesson_dialogs.h"
-#include "exercises/show_instruction.h"
-#include "sound/media_holder.h"
-#include "users/points_table.h"
 
 #include <QTimer>
 
@@ -16,9 +12,8 @@ namespace {
 
 // Makes the lesson screens the catalogue places at a roster place.
 void CreateExerciseScreens(ScreenRoster& r, int place) {
-    for (auto& screen : MakeLessonScreens(*r.Context, place)) {
-        r.CreationOrder.push_back(screen->objectName().toStdString());
-        r.ExerciseScreens.push_back(std::move(screen));
+    for (std::string& name : r.Lessons.MakeAt(*r.Context, place)) {
+        r.CreationOrder.push_back(std::move(name));
     }
 }
 
@@ -29,29 +24,38 @@ void Create(ScreenRoster& r, std::unique_ptr<T>& slot, const char* name, Args&&.
     r.CreationOrder.push_back(name);
 }
 
-// The holder of the two players and the shared picture list of the buttons.
-void CreateMediaHolder(ScreenRoster& r) {
-    TheMediaHolder();
-    LoadButtonStrips(MyImageList1(), Course().DataRoot);
-    SetPointsTotalSource([] { return CurrentPoints().Total(); });
+// The shared picture list of the buttons, at the place of the module that
+// also holds the players (those are made first of all, since the context
+// every screen is handed refers to their sound service).
+void LoadButtonPictures(ScreenRoster& r) {
+    LoadButtonStrips(MyImageList1(), r.Course->DataRoot);
     r.CreationOrder.push_back("TForm5");
+}
+
+// The course, then the context on it, the session, the sound and the dialogs.
+bool LoadRun(ScreenRoster& r, const StartupOptions& startup, std::optional<SoundParts> sound) {
+    auto course = std::make_unique<CourseData>();
+    auto report = LoadReport::ForProgram();
+    const bool loaded = LoadCourse(*course, r.RunSession.settings, startup, report);
+    r.Course = std::move(course);
+    if (!sound) {
+        r.Media = std::make_unique<MediaHolder>();
+        sound.emplace(SoundParts{r.Media->Service(), r.Media->Recorder()});
+    }
+    r.Context = std::make_unique<RunContext>(
+        RunContext{*r.Course, r.RunSession, sound->sound, sound->recording, r.Dialogs});
+    return loaded;
 }
 
 // Screens that open one another are created in roster order, so they are
 // joined once all exist.
 void Wire(ScreenRoster& r) {
-    SetInstructionScreen(r.InformacjaForm.get());
-    r.Form1->SetTargets({r.SecondForm.get(), r.TopFiveForm.get(), r.OpcjeForm.get(),
-                         r.QuestionForm.get(), r.InformacjaForm.get()});
-    r.SecondForm->SetInformationScreen(r.InformacjaForm.get());
+    r.Dialogs.SetScreens(
+        {r.Form20.get(), r.QuestionForm.get(), r.InformacjaForm.get(), r.Wynik_Form.get()});
+    r.Form1->SetTargets({r.SecondForm.get(), r.TopFiveForm.get(), r.OpcjeForm.get()});
     r.SecondForm->OnExitToMenu = [form1 = r.Form1.get()] { form1->ResetTopicPictures(); };
+    r.Lessons.OnAnyClosed([topics = r.SecondForm.get()] { topics->LessonClosed(); });
     r.Form9->SetNewUserScreen(r.Form10.get());
-    r.Form10->SetInformationScreen(r.InformacjaForm.get());
-    r.Form10->ShowMessageScreen = [form20 = r.Form20.get()](const std::string& text) {
-        form20->Label1->SetCaption(text);
-        form20->ShowModal();
-    };
-    SetMessageScreen(r.Form10->ShowMessageScreen);
     // Closing the backdrop through the window system is the exit of the
     // screen that ends the program: the login's before a learner has logged
     // in, the main menu's question after. The roster's own login screen is
@@ -63,11 +67,6 @@ void Wire(ScreenRoster& r) {
             r.Form1->k_koniecClick();
         }
     };
-    SetQuestionScreen([question = r.QuestionForm.get()](const std::string& text) {
-        question->Label1->SetCaption(text);
-        question->ShowModal();
-        return question->Tag == 1;
-    });
 }
 
 } // namespace
@@ -76,7 +75,7 @@ void MakeLessonControlsWhenIdle(ScreenRoster& roster) {
     // A zero timer fires only when no other event waits, and stops with the
     // main menu it belongs to.
     auto* idle = new QTimer(roster.Form1.get());
-    QObject::connect(idle, &QTimer::timeout, [&screens = roster.ExerciseScreens, idle] {
+    QObject::connect(idle, &QTimer::timeout, [&screens = roster.Lessons.All(), idle] {
         const auto next = std::find_if(screens.begin(), screens.end(),
                                        [](const auto& screen) { return !screen->ControlsMade(); });
         if (next == screens.end()) {
@@ -89,30 +88,28 @@ void MakeLessonControlsWhenIdle(ScreenRoster& roster) {
     idle->start(0);
 }
 
-ScreenRoster::~ScreenRoster() {
-    SetMessageScreen(nullptr);
-    SetQuestionScreen(nullptr);
-}
-
 std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup,
-                                            std::unique_ptr<TPodkladForm> backdrop) {
+                                            std::unique_ptr<TPodkladForm> backdrop,
+                                            std::optional<SoundParts> sound) {
     auto r = std::make_unique<ScreenRoster>();
-    Create(*r, r->Form1, "TForm1", startup);
-    r->Context = std::make_unique<LessonContext>(ProgramLessonContext());
+    const bool loaded = LoadRun(*r, startup, sound);
+    RunContext& run = *r->Context;
+    const CourseData& course = *r->Course;
+    Create(*r, r->Form1, "TForm1", run, loaded);
     CreateExerciseScreens(*r, 2);
     CreateExerciseScreens(*r, 3);
-    CreateMediaHolder(*r);
+    LoadButtonPictures(*r);
     for (int place : {5, 6, 7}) {
         CreateExerciseScreens(*r, place);
     }
-    Create(*r, r->SecondForm, "TSecondForm");
-    Create(*r, r->Wynik_Form, "TWynik_Form");
-    Create(*r, r->Form9, "TForm9", r->Users);
-    Create(*r, r->Form10, "TForm10", r->Users);
-    Create(*r, r->Form20, "TForm20");
-    Create(*r, r->TopFiveForm, "TTopFiveForm", r->Users);
+    Create(*r, r->SecondForm, "TSecondForm", run, r->Lessons);
+    Create(*r, r->Wynik_Form, "TWynik_Form", course, run.sound);
+    Create(*r, r->Form9, "TForm9", run, r->Users);
+    Create(*r, r->Form10, "TForm10", run, r->Users);
+    Create(*r, r->Form20, "TForm20", course);
+    Create(*r, r->TopFiveForm, "TTopFiveForm", run, r->Users);
     CreateExerciseScreens(*r, 14);
-    Create(*r, r->InformacjaForm, "TInformacjaForm");
+    Create(*r, r->InformacjaForm, "TInformacjaForm", course);
     if (backdrop != nullptr) {
         r->PodkladForm = std::move(backdrop);
         r->PodkladForm->setObjectName("TPodkladForm");
@@ -123,8 +120,8 @@ std::unique_ptr<ScreenRoster> CreateScreens(const StartupOptions& startup,
     for (int place : {17, 18, 19, 20}) {
         CreateExerciseScreens(*r, place);
     }
-    Create(*r, r->QuestionForm, "TQuestionForm");
-    Create(*r, r->OpcjeForm, "TOpcjeForm");
+    Create(*r, r->QuestionForm, "TQuestionForm", course);
+    Create(*r, r->OpcjeForm, "TOpcjeForm", run);
     Wire(*r);
     return r;
 }

@@ -2,12 +2,12 @@
 
 #include "lesson_icons.h"
 
-#include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
-#include "elements/information_screen.h"
+#include "elements/dialogs.h"
+#include "exercises/catalogue.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
-#include "users/points_table.h"
+#include "users/run_context.h"
 #include <QEvent>
 
 namespace lumora {
@@ -28,7 +28,8 @@ std::string LessonNotReadyMessage(const CourseData& course, int row, int code) {
     return which + " nie jest jeszcze dostępne w tej wersji kursu. Wybierz inne ćwiczenie.";
 }
 
-TSecondForm::TSecondForm() : Form(800, 600) {
+TSecondForm::TSecondForm(RunContext& run, const LessonScreens& lessons)
+    : Form(800, 600), run_(run), lessonScreens_(lessons) {
     SetKeyPreview(true);
     SwallowAltF4();
     Img_tlo = new Picture(this);
@@ -62,31 +63,29 @@ TSecondForm::TSecondForm() : Form(800, 600) {
     btn_polecenie->SetBitmapNormal(20);
     btn_polecenie->OnClick = [this] { btn_polecenieClick(); };
     SetCursor(*btn_polecenie, Cursor::HandPoint);
-    SetHint(*btn_polecenie, Course().GetHint(50));
-    // A window system may show the uncovered list from its cache; painting it
-    // again shows the lesson just done with its done icon.
-    SetLessonClosedHandler([this] { PaintBox1->update(); });
+    SetHint(*btn_polecenie, run_.course.GetHint(50));
 }
 
-TSecondForm::~TSecondForm() {
-    SetLessonClosedHandler(nullptr);
+void TSecondForm::LessonClosed() {
+    PaintBox1->update();
 }
 
 void TSecondForm::FormShow() {
-    const CourseData& course = Course();
+    const CourseData& course = run_.course;
+    const std::string& topic = run_.session.lesson.CurrentTopic;
     // The click areas are the painted list's; until this topic's list is
     // painted, a click starts nothing (not a lesson of the topic before).
     hitAreas_.clear();
     recordHits_ = true;
     lbl_opis->SetCaption("");
     lbl_opis->hide();
-    const std::string background = course.DataPath("tla\\menu\\" + course.CurrentTopic + ".bmp");
+    const std::string background = course.DataPath("tla\\menu\\" + topic + ".bmp");
     if (FileExists(background)) {
         Img_tlo->LoadFromFile(background);
     }
     style_.width = PaintBox1->width();
-    style_ = TopicStyle(course, course.CurrentTopic, style_);
-    if (const TopicRow* row = course.FindTopic(course.CurrentTopic)) {
+    style_ = TopicStyle(course, topic, style_);
+    if (const TopicRow* row = course.FindTopic(topic)) {
         PaintBox1->move(row->ListLeft, row->ListTop);
         lbl_opis->move(row->DescLeft, row->DescTop);
         FontSpec font = lbl_opis->Font();
@@ -94,7 +93,7 @@ void TSecondForm::FormShow() {
         lbl_opis->SetFont(font);
         lbl_opis->show();
     }
-    lessons_ = lumora::TopicLessons(course, course.CurrentTopic);
+    lessons_ = lumora::TopicLessons(course, topic);
     PaintBox1->update();
 }
 
@@ -114,9 +113,9 @@ void TSecondForm::PaintBox1Paint(Canvas& canvas) {
             return height ? canvas.TextHeight(text) : canvas.TextWidth(text);
         };
     };
-    const PointsTable& points = CurrentPoints();
+    const PointsTable& points = run_.session.points;
     const TopicListLayout layout =
-        LayOutTopicList(Course(), lessons_, style_, measure(false), measure(true),
+        LayOutTopicList(run_.course, lessons_, style_, measure(false), measure(true),
                         [&points](int row) { return points.IsDone(row); });
     for (const auto& item : layout.items) {
         if (item.kind == TopicListItem::Kind::Icon) {
@@ -143,7 +142,7 @@ void TSecondForm::PaintBox1MouseMove(int x, int y) {
     }
     SetCursor(*PaintBox1, Cursor::HandPoint);
     const int hint = LessonKindOf(area->code).hint;
-    lbl_opis->SetCaption(hint == 0 ? std::string() : Course().GetHint(hint));
+    lbl_opis->SetCaption(hint == 0 ? std::string() : run_.course.GetHint(hint));
     lbl_opis->show();
 }
 
@@ -153,11 +152,11 @@ void TSecondForm::PaintBox1MouseDown(int x, int y) {
         return;
     }
     // A click that opened nothing would leave the learner guessing.
-    if (!HasExerciseScreen(area->code)) {
-        ShowMessage(LessonNotReadyMessage(Course(), area->row, area->code));
+    if (lessonScreens_.OpenerOf(area->code) == nullptr) {
+        ShowMessage(LessonNotReadyMessage(run_.course, area->row, area->code));
         return;
     }
-    StartExercise(Course(), area->row);
+    lessonScreens_.Start(run_.course, run_.session.lesson, area->row);
 }
 
 void TSecondForm::Img_tloMouseMove() {
@@ -172,10 +171,7 @@ void TSecondForm::btn_exitClick() {
 }
 
 void TSecondForm::btn_polecenieClick() {
-    if (information_ != nullptr) {
-        information_->HelpText = Course().GetText(13);
-        information_->ShowModal();
-    }
+    run_.dialogs.ShowInformationText(run_.course.GetText(13));
 }
 
 // The list is painted again whenever the screen comes back to the front (an

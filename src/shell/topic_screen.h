@@ -15,7 +15,8 @@
 
 namespace lumora {
 
-class TInformacjaForm;
+class LessonScreens;
+struct RunContext;
 
 // What the learner reads on clicking a lesson whose kind has no screen in this
 // version: the kind's description (or the lesson's title) in the message.
@@ -23,11 +24,8 @@ std::string LessonNotReadyMessage(const CourseData& course, int row, int code);
 
 class TSecondForm : public Form {
   public:
-    TSecondForm();
-    ~TSecondForm() override;
-
-    // The information screen of the help button, created later.
-    void SetInformationScreen(TInformacjaForm* information) { information_ = information; }
+    // The lesson screens start the lessons clicked; they are made later.
+    TSecondForm(RunContext& run, const LessonScreens& lessons);
 
     Picture* Img_tlo;
     PaintBox* PaintBox1;
@@ -45,6 +43,10 @@ class TSecondForm : public Form {
     void Img_tloMouseMove();
     void btn_exitClick();
     void btn_polecenieClick();
+    // A lesson's screen has closed: the list is painted again, so the lesson
+    // just done shows its done icon even where a window system shows the
+    // uncovered list from its cache.
+    void LessonClosed();
 
     const std::vector<int>& TopicLessons() const { return lessons_; }
     const std::vector<TopicHitArea>& HitAreas() const { return hitAreas_; }
@@ -57,7 +59,8 @@ class TSecondForm : public Form {
     bool event(QEvent* event) override;
 
   private:
-    TInformacjaForm* information_ = nullptr;
+    RunContext& run_;
+    const LessonScreens& lessonScreens_;
     std::vector<int> lessons_;
     std::vector<TopicHitArea> hitAreas_;
     TopicListStyle style_;

@@ -10,9 +10,4 @@ MediaHolder::MediaHolder()
     mediaPlayer1Rozumienie_.QueueWhileLoading();
 }
 
-MediaHolder& TheMediaHolder() {
-    static MediaHolder holder;
-    return holder;
-}
-
 } // namespace lumora

@@ -1,8 +1,8 @@
 #pragma once
 // The media holder: the program's two players (the main player and the side
 // player for feedback over a paused film), the sound service on them and the
-// voice recording. One lives for the whole run; the sound functions use it
-// unless a test has installed a service of its own.
+// voice recording. Start-up makes one, on the user-interface thread where the
+// players' notifications arrive, and keeps it for the whole run.
 #include <memory>
 
 #include "platform/media/platform_media_player.h"
@@ -28,9 +28,5 @@ class MediaHolder {
     SoundService service_;
     Recording recording_;
 };
-
-// The program's holder, created on first use (start-up creates it first, on
-// the user-interface thread, where the players' notifications arrive).
-MediaHolder& TheMediaHolder();
 
 } // namespace lumora

@@ -1,7 +1,5 @@
 #include "recording.h"
 
-#include "course/course_data.h"
-#include "media_holder.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
 
@@ -21,15 +19,6 @@ std::string Truncated(std::string text) {
     }
     text.resize(end);
     return text;
-}
-
-Recording*& Installed() {
-    static Recording* recording = nullptr;
-    return recording;
-}
-
-Recording& Current() {
-    return Installed() != nullptr ? *Installed() : TheMediaHolder().Recorder();
 }
 
 } // namespace
@@ -53,13 +42,12 @@ void Recording::StartRecording() {
     CheckMciResult(device_.Record(), "Record");
 }
 
-void Recording::StopRecording() {
+void Recording::StopRecording(const std::string& path) {
     if (recordingActive_) {
         // The main player may hold the previous recording open.
         main_.Close();
         // A save killed part-way leaves its temporary beside the recording;
         // nothing else removes it, so each save clears those of the last.
-        const std::string path = Course().UserPath("tmp1.Wav");
         RemoveStaleTemporaries(path);
         CheckMciResult(device_.Save(path), "Save");
         CheckMciResult(device_.Close(), "Close");
@@ -71,24 +59,6 @@ void Recording::CheckMciResult(int code, const std::string& step) {
     if (code != 0) {
         ShowMessage(Truncated(device_.ErrorText(code)) + " " + step);
     }
-}
-
-Recording* InstallRecording(Recording* recording) {
-    Recording* previous = Installed();
-    Installed() = recording;
-    return previous;
-}
-
-void StartRecording() {
-    Current().StartRecording();
-}
-
-void StopRecording() {
-    Current().StopRecording();
-}
-
-bool RecordingActive() {
-    return Current().RecordingActive();
 }
 
 } // namespace lumora

@@ -1,7 +1,8 @@
 #pragma once
 // Voice recording: while the microphone button is held the default input is
-// recorded; on release the recording is saved to UserDataFolder + "tmp1.Wav",
-// which the main player then plays. A device that cannot open is reported
+// recorded; on release the recording is saved to the file given (the
+// learner's "tmp1.Wav" in the user data folder), which the main player then
+// plays. A device that cannot open is reported
 // once and nothing more is tried until the next start.
 #include <string>
 
@@ -16,7 +17,7 @@ class Recording {
     Recording(RecorderDevice& device, MediaPlayer& main_player);
 
     void StartRecording();
-    void StopRecording();
+    void StopRecording(const std::string& path);
     // Shows the device's text for a failed step, followed by the step name.
     void CheckMciResult(int code, const std::string& step);
 
@@ -27,12 +28,5 @@ class Recording {
     MediaPlayer& main_;
     bool recordingActive_ = false;
 };
-
-// The recording the free functions act on; installing returns the previous one.
-Recording* InstallRecording(Recording* recording);
-void StartRecording();
-void StopRecording();
-// Whether a recording runs: false after a start whose device could not open.
-bool RecordingActive();
 
 } // namespace lumora

@@ -136,8 +136,8 @@ void SoundService::ClearSoundQueue() {
     playTag_.clear();
 }
 
-void SoundService::PlayInstruction(int number) {
-    PlaySound(Course().DataPath("polecenia\\" + std::to_string(number) + ".wav"), SoundMode::Next);
+void SoundService::PlayInstruction(const CourseData& course, int number) {
+    PlaySound(course.DataPath("polecenia\\" + std::to_string(number) + ".wav"), SoundMode::Next);
 }
 
 void SoundService::PlaySideSound(const std::string& path) {

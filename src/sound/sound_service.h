@@ -1,9 +1,9 @@
 #pragma once
 // The sound service: one queue of spoken prompts on the main player, immediate
 // plays, the transport of the exercise films and recordings, and the praise and
-// failure sounds of the learner's sound set. The free functions act on the one
-// service that the program installs at start-up; tests install one built on
-// fake players.
+// failure sounds of the learner's sound set. The program makes one on its two
+// players at start-up and hands it to the screens; tests build one on fake
+// players.
 #include <array>
 #include <functional>
 #include <memory>
@@ -12,6 +12,8 @@
 #include "platform/media/media_player.h"
 
 namespace lumora {
+
+struct CourseData;
 
 enum class SoundMode { Append = 0, Next = 1, Interrupt = 2 };
 
@@ -52,7 +54,8 @@ class SoundService {
     void PlayQueueHead();
     void MediaPlayer1Notify(NotifyValue value);
     void ClearSoundQueue();
-    void PlayInstruction(int number);
+    // Queues the course's "polecenia\<number>.wav" as the next prompt.
+    void PlayInstruction(const CourseData& course, int number);
     void PlaySideSound(const std::string& path);
     void CloseSideSound();
     void PlayMedia(const std::string& path, bool wait);
@@ -102,42 +105,12 @@ class SoundService {
     std::function<void()> playAllStep_;
 };
 
-// The service the free functions act on. Installing returns the previous one;
-// the program installs its service at start-up, tests their own.
-SoundService* InstallSoundService(SoundService* service);
-SoundService& Sound();
-
-void PlaySound(const std::string& path, SoundMode mode);
-void ClearSoundQueue();
-// Queues DataRoot + "polecenia\" + number + ".wav" as the next prompt.
-void PlayInstruction(int number);
-// "Ok_1.wav" .. "Ok_3.wav" and "No_1.wav" .. "No_3.wav" by the sound set.
-std::string PraiseSoundName();
-std::string FailureSoundName();
-void PlaySideSound(const std::string& path);
-void CloseSideSound();
-void PlayMedia(const std::string& path, bool wait = false);
-void PauseMedia();
-void StopMedia();
-void SeekMedia(int step);
-void PlayFileNow(const std::string& path, bool wait = false);
+// "Ok_1.wav" .. "Ok_3.wav" and "No_1.wav" .. "No_3.wav" by the sound set of
+// the settings (4 draws one).
+std::string PraiseSoundName(int soundSet);
+std::string FailureSoundName(int soundSet);
 // Returns after the given milliseconds, handling events (and so player
 // notifications) all the while.
 void WaitWithEvents(int milliseconds);
-
-// Registrations and the tag, on the installed service.
-void SetMediaTimer(MediaTimerHandle* timer);
-MediaTimerHandle* MediaTimer();
-void SetFilmMode(bool on);
-bool FilmMode();
-void SetFilmPanel(ScreenElementHandle* panel);
-ScreenElementHandle* FilmPanel();
-void SetFilmStill(ScreenElementHandle* still);
-ScreenElementHandle* FilmStill();
-const std::string& PlayTag();
-void SetPlayTag(const std::string& tag);
-void SetPlayAllStep(std::function<void()> step);
-MediaPlayer& MainPlayer();
-MediaPlayer& SidePlayer();
 
 } // namespace lumora

@@ -5,26 +5,27 @@
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
 #include "platform/text_helpers.h"
-#include "points_table.h"
+#include "session.h"
 #include "user_registry.h"
 
 namespace lumora {
 
-std::optional<std::string> LogIn(CourseData& course, PointsTable& points, const UserList& users,
+std::optional<std::string> LogIn(const CourseData& course, Session& session, const UserList& users,
                                  int index) {
     const UserEntry* user = users.At(index);
     if (user == nullptr) {
         return "No user number " + std::to_string(index) + ".";
     }
-    course.CurrentUserName = Trim(user->Name);
-    course.CurrentUserFolder =
+    session.CurrentUserName = Trim(user->Name);
+    session.CurrentUserFolder =
         WithTrailingSlash(ResolvePath(course.UserDataFolder, std::to_string(user->Id)));
-    if (!DirectoryExists(course.CurrentUserFolder)) {
-        if (auto error = CreateFolder(course.CurrentUserFolder)) {
+    if (!DirectoryExists(session.CurrentUserFolder)) {
+        if (auto error = CreateFolder(session.CurrentUserFolder)) {
             return error;
         }
     }
-    const PointsLoad loaded = points.LoadPoints(course.CurrentUserFolder);
+    PointsTable& points = session.points;
+    const PointsLoad loaded = points.LoadPoints(session.CurrentUserFolder);
     if (loaded.error) {
         return loaded.error;
     }
@@ -37,7 +38,7 @@ std::optional<std::string> LogIn(CourseData& course, PointsTable& points, const 
     const bool fresh = points.Count() == 0;
     points.FillFromSteering(course);
     if (fresh || loaded.damage) {
-        return points.SavePoints(course.CurrentUserFolder);
+        return points.SavePoints(session.CurrentUserFolder);
     }
     return std::nullopt;
 }

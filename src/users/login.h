@@ -10,12 +10,12 @@
 namespace lumora {
 
 struct CourseData;
-class PointsTable;
+struct Session;
 class UserList;
 
 // Logs in as entry `index` (1-based) of the list. Returns the error text of
 // a folder or file that could not be made, read or written.
-std::optional<std::string> LogIn(CourseData& course, PointsTable& points, const UserList& users,
+std::optional<std::string> LogIn(const CourseData& course, Session& session, const UserList& users,
                                  int index);
 
 } // namespace lumora

@@ -278,25 +278,6 @@ bool PointsTable::IsDone(int index) const {
     return index >= 1 && index <= Count() && rows_[static_cast<std::size_t>(index - 1)].Done;
 }
 
-PointsTable& CurrentPoints() {
-    static PointsTable table;
-    return table;
-}
-
-void AddPoints(const CourseData& course, PointsTable& table, const std::string& name, int number,
-               int points) {
-    if (!table.Apply(name, number, points)) {
-        ShowMessage(kPointsNotFoundMessage);
-    }
-    if (auto error = table.SavePoints(course.CurrentUserFolder)) {
-        ShowMessage(*error);
-    }
-}
-
-void AddPoints(const std::string& name, int number, int points) {
-    AddPoints(Course(), CurrentPoints(), name, number, points);
-}
-
 std::optional<std::int32_t> PointsFileTotal(const std::string& path) {
     const auto bytes = ReadFileBytes(path);
     if (!bytes) {

@@ -103,17 +103,6 @@ class PointsTable {
     std::string beyond_;            // the records after the 350th, as read
 };
 
-// The program's points table of the logged-in user.
-PointsTable& CurrentPoints();
-
-// Records the points of a lesson that was left: Apply, the message when no
-// row matched, and SavePoints in every case (a write failure is shown too).
-void AddPoints(const CourseData& course, PointsTable& table, const std::string& name, int number,
-               int points);
-
-// The same on the program's course and points table.
-void AddPoints(const std::string& name, int number, int points);
-
 // The total of a points file's records, read as the program reads them;
 // nothing when it does not exist or cannot be read.
 std::optional<std::int32_t> PointsFileTotal(const std::string& path);

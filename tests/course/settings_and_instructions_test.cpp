@@ -1,4 +1,5 @@
 #include "course/course_loaders.h"
+#include "course/user_settings.h"
 #include "course_builder.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,9 @@ TEST(UserSettings, FirstStartWritesTheDefaults) {
     CourseBuilder b;
     const CourseData c = b.Load();
     EXPECT_EQ(b.Folder().ReadBytes("user/ini_hdd.t"), "anim_menu=0\r\nsample=1\r\nautoplay=0\r\n");
-    EXPECT_EQ(c.AnimMenu, 0);
-    EXPECT_EQ(c.SoundSet, 1);
-    EXPECT_EQ(c.AutoPlay, 0);
+    EXPECT_EQ(b.Settings().AnimMenu, 0);
+    EXPECT_EQ(b.Settings().SoundSet, 1);
+    EXPECT_EQ(b.Settings().AutoPlay, 0);
 }
 
 TEST(UserSettings, ValuesAreReadByLinePosition) {
@@ -22,9 +23,9 @@ TEST(UserSettings, ValuesAreReadByLinePosition) {
     b.Folder().WriteBytes("user/ini_hdd.t", "anim_menu=1\r\nsample=4\r\nXXXXXXXXX1\n");
     const CourseData c = b.Load();
     EXPECT_TRUE(b.Faults().empty());
-    EXPECT_EQ(c.AnimMenu, 1);
-    EXPECT_EQ(c.SoundSet, 4);
-    EXPECT_EQ(c.AutoPlay, 1);
+    EXPECT_EQ(b.Settings().AnimMenu, 1);
+    EXPECT_EQ(b.Settings().SoundSet, 4);
+    EXPECT_EQ(b.Settings().AutoPlay, 1);
 }
 
 TEST(UserSettings, DamagedValueKeepsItsDefaultAndTheCourseLoads) {
@@ -34,19 +35,17 @@ TEST(UserSettings, DamagedValueKeepsItsDefaultAndTheCourseLoads) {
     ASSERT_EQ(b.Faults().size(), 2u);
     EXPECT_EQ(b.Faults()[0].line, 2);
     EXPECT_EQ(b.Faults()[1].line, 3);
-    EXPECT_EQ(c.AnimMenu, 1);
-    EXPECT_EQ(c.SoundSet, 1);
-    EXPECT_EQ(c.AutoPlay, 0);
+    EXPECT_EQ(b.Settings().AnimMenu, 1);
+    EXPECT_EQ(b.Settings().SoundSet, 1);
+    EXPECT_EQ(b.Settings().AutoPlay, 0);
     EXPECT_EQ(c.SteeringTable.size(), 4u);
 }
 
 TEST(UserSettings, SaveRewritesTheThreeLines) {
     CourseBuilder b;
-    CourseData c = b.Load();
-    c.AnimMenu = 1;
-    c.SoundSet = 3;
-    c.AutoPlay = 1;
-    EXPECT_FALSE(SaveUserSettings(c));
+    const CourseData c = b.Load();
+    const UserSettings settings{.AnimMenu = 1, .SoundSet = 3, .AutoPlay = 1};
+    EXPECT_FALSE(SaveUserSettings(c, settings));
     EXPECT_EQ(b.Folder().ReadBytes("user/ini_hdd.t"), "anim_menu=1\r\nsample=3\r\nautoplay=1\r\n");
 }
 

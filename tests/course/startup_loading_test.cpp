@@ -78,6 +78,7 @@ TEST(StartupLoading, AFatalFaultKeepsWhatWasLoadedAndSkipsTheRest) {
 
 struct Loaded {
     CourseData course;
+    UserSettings settings;
     std::vector<std::pair<LoadFault, FaultKind>> faults;
     bool whole = false;
 };
@@ -85,7 +86,7 @@ struct Loaded {
 Loaded LoadAsProgram(const StartupOptions& options) {
     Loaded l;
     LoadReport report([&](const LoadFault& f, FaultKind k) { l.faults.emplace_back(f, k); }, true);
-    l.whole = LoadCourse(l.course, options, report);
+    l.whole = LoadCourse(l.course, l.settings, options, report);
     return l;
 }
 
@@ -127,7 +128,7 @@ TEST(StartupLoading, UserFilesThatCannotBeMadeLeaveTheCourseLoaded) {
                       "ustawienia domyślne.\n" +
                           b.UserFolder() + "ini_hdd.t");
         }
-        EXPECT_EQ(l.course.SoundSet, 1);
+        EXPECT_EQ(l.settings.SoundSet, 1);
         EXPECT_EQ(l.course.RevealIndex.size(), 2u) << cs.blocker;
     }
 }
@@ -177,7 +178,8 @@ TEST(StartupLoading, TheProgramShowsFaultsWithFileAndLine) {
     MessageRecorder messages;
     auto report = LoadReport::ForProgram();
     CourseData c;
-    LoadCourse(c, {b.DataRoot(), b.UserFolder(), true}, report);
+    UserSettings settings;
+    LoadCourse(c, settings, {b.DataRoot(), b.UserFolder(), true}, report);
     ASSERT_EQ(messages.Messages().size(), 1u);
     // The text exactly as the system gives it; where it is, as its details.
     EXPECT_EQ(messages.Messages()[0], "'x' is not a valid integer value");

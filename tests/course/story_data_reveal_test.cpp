@@ -184,23 +184,25 @@ TEST(RevealIndex, HoldsOneHundredEntries) {
 TEST(NextRevealPick, EachEntryOnceBeforeAnyAgain) {
     CourseBuilder b;
     b.Write("odkrywanki/idx.t", "a=1\nb=2\nc=3\n");
-    CourseData c = b.Load();
+    const CourseData c = b.Load();
+    RevealDraw draw;
     FixRandomSeed(7);
     std::set<int> firstRound;
     for (int i = 0; i < 3; ++i) {
-        firstRound.insert(NextRevealPick(c));
+        firstRound.insert(NextRevealPick(c, draw));
     }
     EXPECT_EQ(firstRound, (std::set<int>{1, 2, 3}));
-    const int fourth = NextRevealPick(c);
+    const int fourth = NextRevealPick(c, draw);
     EXPECT_GE(fourth, 1);
     EXPECT_LE(fourth, 3);
-    EXPECT_EQ(c.RevealUsedCount, 1);
+    EXPECT_EQ(draw.UsedCount, 1);
     ReleaseRandomSeed();
 }
 
 TEST(NextRevealPick, EmptyIndexGivesZeroInsteadOfLooping) {
-    CourseData c;
-    EXPECT_EQ(NextRevealPick(c), 0);
+    const CourseData c;
+    RevealDraw draw;
+    EXPECT_EQ(NextRevealPick(c, draw), 0);
 }
 
 } // namespace

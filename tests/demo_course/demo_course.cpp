@@ -19,7 +19,8 @@ const LoadedDemoCourse& DemoCourse() {
                 l.faults.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message);
             },
             false);
-        LoadCourse(l.course, options, report);
+        UserSettings settings;
+        LoadCourse(l.course, settings, options, report);
         return l;
     }();
     return loaded;

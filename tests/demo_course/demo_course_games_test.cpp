@@ -77,9 +77,10 @@ TEST_F(DemoCourseGames, EveryCrosswordCanBeSolved) {
 }
 
 TEST_F(DemoCourseGames, EveryRevealGameCanBeUncovered) {
-    CourseData course = DemoCourse().course; // the games take pictures from its index
+    const CourseData& course = DemoCourse().course;
+    RevealDraw draw; // the games take pictures from the course's index in turn
     for (const SteeringRow* row : Lessons(kRevealCode)) {
-        auto opened = RevealGame::Open(course, row->TopicFolder);
+        auto opened = RevealGame::Open(course, draw, row->TopicFolder);
         ASSERT_TRUE(std::holds_alternative<RevealGame>(opened)) << row->TopicFolder;
         RevealGame& game = std::get<RevealGame>(opened);
         for (int w = 1; w <= kRevealWords; ++w) {

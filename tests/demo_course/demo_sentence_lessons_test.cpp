@@ -1,7 +1,7 @@
 // Every sentence lesson of the demo course, in every kind it is offered,
 // asked to its end through the rules the screen uses: no message, every
 // picture and sound there, and full points for right answers.
-#include "course/exercise_start.h"
+#include "course/lesson_state.h"
 #include "demo_course.h"
 #include "exercises/sentences/sentence_check.h"
 #include "exercises/sentences/sentence_series.h"
@@ -57,7 +57,6 @@ std::vector<std::string> AskRight(SentenceSeries& series, const SentenceStep& st
 
 TEST(DemoSentenceLessons, EveryKindIsAskedToTheEndWithoutAFault) {
     CourseData course = DemoCourse().course;
-    ClearExerciseScreens();
     std::set<int> kinds;
     for (std::uint32_t seed : {1u, 2u, 3u}) {
         FixRandomSeed(seed);
@@ -67,9 +66,10 @@ TEST(DemoSentenceLessons, EveryKindIsAskedToTheEndWithoutAFault) {
                 continue;
             }
             kinds.insert(row.Code);
-            course.CurrentTopic = row.TopicFolder;
-            StartExercise(course, index);
-            SentenceSeries series(course);
+            LessonState lesson;
+            lesson.CurrentTopic = row.TopicFolder;
+            BeginLesson(course, lesson, index);
+            SentenceSeries series(course, lesson);
             const auto refused = series.Start();
             ASSERT_FALSE(refused) << Where(row) << ": " << *refused;
             while (const auto step = series.Next()) {

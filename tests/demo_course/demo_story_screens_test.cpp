@@ -2,8 +2,8 @@
 // reveal and word-search lesson of the demo course opens on its screen,
 // headless, without a message; the story, sorting and sentence lessons can be
 // done right to the end, and the sorting lessons fit on the screen.
-#include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "course/lesson_state.h"
 #include "demo_course.h"
 #include "elements/result_box.h"
 #include "exercises/common/word_measures.h"
@@ -12,18 +12,18 @@
 #include "exercises/definitions/definitions_screen.h"
 #include "exercises/drag_drop/drag_drop_check.h"
 #include "exercises/drag_drop/drag_drop_screen.h"
-#include "exercises/lesson_context.h"
 #include "exercises/reveal/reveal_screen.h"
 #include "exercises/sentences/sentence_screen.h"
 #include "exercises/true_false/true_false_screen.h"
 #include "exercises/typing/typing_screen.h"
 #include "exercises/word_search/word_search_screen.h"
-#include "fake_media_player.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/ui/timer.h"
 #include "qt_test_app.h"
 #include "sound/sound_service.h"
+#include "test_run.h"
+#include "users/run_context.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -33,33 +33,29 @@ namespace {
 
 class DemoStoryScreens : public WidgetTest {
   protected:
-    DemoStoryScreens() : saved_(Course()), savedSound_(InstallSoundService(&sound)) {
-        Course() = DemoCourse().course;
+    DemoStoryScreens() {
+        course = DemoCourse().course;
         FixRandomSeed(3);
     }
-    ~DemoStoryScreens() override {
-        ReleaseRandomSeed();
-        InstallSoundService(savedSound_);
-        Course() = saved_;
-    }
+    ~DemoStoryScreens() override { ReleaseRandomSeed(); }
 
     // Makes each lesson of that code the current one in turn.
     template <class Open> void ForEachLesson(int code, Open open) {
         int lessons = 0;
-        for (int row = 1; row <= static_cast<int>(Course().SteeringTable.size()); ++row) {
-            const SteeringRow& r = *Course().Steering(row);
+        for (int row = 1; row <= static_cast<int>(course.SteeringTable.size()); ++row) {
+            const SteeringRow& r = *course.Steering(row);
             if (r.Code != code) {
                 continue;
             }
-            Course().CurrentRow = row;
-            Course().CurrentContent = r.Content;
-            Course().CurrentCode = code;
-            Course().CurrentTopic = r.TopicFolder;
+            session.lesson.CurrentRow = row;
+            session.lesson.CurrentContent = r.Content;
+            session.lesson.CurrentCode = code;
+            session.lesson.CurrentTopic = r.TopicFolder;
             SCOPED_TRACE(r.TopicFolder + " " + r.Content);
             open();
             ++lessons;
         }
-        EXPECT_EQ(lessons, static_cast<int>(Course().TopicTable.size()));
+        EXPECT_EQ(lessons, static_cast<int>(course.TopicTable.size()));
         EXPECT_TRUE(messages.Messages().empty()) << messages.Messages().front();
     }
 
@@ -72,14 +68,10 @@ class DemoStoryScreens : public WidgetTest {
     }
 
     MessageRecorder messages;
-    FakeMediaPlayer player;
-    FakeMediaPlayer side;
-    SoundService sound{player, side};
-    LessonContext context{Course(), CurrentPoints(), sound};
-
-  private:
-    CourseData saved_;
-    SoundService* savedSound_;
+    TestRun testRun;
+    CourseData& course = testRun.run.course;
+    Session& session = testRun.run.session;
+    RunContext& context = testRun.run.context;
 };
 
 TEST_F(DemoStoryScreens, TrueFalseLessonsOpenAndCanBeDoneRight) {
@@ -144,24 +136,23 @@ void AnswerRight(TForm2& screen) {
 
 TEST_F(DemoStoryScreens, SentenceLessonsOpenAndCanBeDoneRight) {
     QTemporaryDir user;
-    const PointsTable savedPoints = CurrentPoints();
-    Course().CurrentUserFolder = user.path().toStdString() + "/";
-    CurrentPoints().InitPointsFromSteering(Course());
+    session.CurrentUserFolder = user.path().toStdString() + "/";
+    session.points.InitPointsFromSteering(course);
     TestClock clock;
     TForm2 screen{context};
     int lessons = 0;
-    for (int row = 1; row <= static_cast<int>(Course().SteeringTable.size()); ++row) {
-        const SteeringRow& r = *Course().Steering(row);
+    for (int row = 1; row <= static_cast<int>(course.SteeringTable.size()); ++row) {
+        const SteeringRow& r = *course.Steering(row);
         if (!SentenceSeries::RunsCode(r.Code)) {
             continue;
         }
         SCOPED_TRACE(r.TopicFolder + " " + r.Content + " code " + std::to_string(r.Code));
         ++lessons;
-        Course().CurrentRow = row;
-        Course().CurrentContent = r.Content;
-        Course().CurrentCode = r.Code;
-        Course().CurrentTopic = r.TopicFolder;
-        SelectDataRows(Course(), r.Content);
+        session.lesson.CurrentRow = row;
+        session.lesson.CurrentContent = r.Content;
+        session.lesson.CurrentCode = r.Code;
+        session.lesson.CurrentTopic = r.TopicFolder;
+        SelectDataRows(course, session.lesson, r.Content);
         ASSERT_TRUE(screen.Load());
         test::ShowAndWait(screen);
         while (screen.isVisible()) {
@@ -177,10 +168,9 @@ TEST_F(DemoStoryScreens, SentenceLessonsOpenAndCanBeDoneRight) {
         }
         const int items = screen.Series().SeriesLength();
         EXPECT_GE(items, 8);
-        EXPECT_EQ(CurrentPoints().Rows().at(static_cast<std::size_t>(row - 1)).Points, 10 * items);
+        EXPECT_EQ(session.points.Rows().at(static_cast<std::size_t>(row - 1)).Points, 10 * items);
     }
-    CurrentPoints() = savedPoints;
-    EXPECT_EQ(lessons, 8 * static_cast<int>(Course().TopicTable.size()));
+    EXPECT_EQ(lessons, 8 * static_cast<int>(course.TopicTable.size()));
     EXPECT_TRUE(messages.Messages().empty()) << messages.Messages().front();
 }
 
@@ -202,7 +192,7 @@ TEST_F(DemoStoryScreens, DragAndDropLessonsOpenAndCanBeDoneRightWithTheMouse) {
     });
     std::vector<std::string> faults;
     LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
-    CheckDragDropLessons(Course(), report, &WordLabelSizeAs<LabelSize>);
+    CheckDragDropLessons(course, report, &WordLabelSizeAs<LabelSize>);
     EXPECT_TRUE(faults.empty()) << faults.front();
 }
 
@@ -223,7 +213,7 @@ TEST_F(DemoStoryScreens, DefinitionsLessonsOpenAndCanBeDoneRightWithTheMouse) {
     });
     std::vector<std::string> faults;
     LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
-    CheckDefinitionsLessons(Course(), report, &WordTextWidth);
+    CheckDefinitionsLessons(course, report, &WordTextWidth);
     EXPECT_TRUE(faults.empty()) << faults.front();
 }
 

@@ -1,19 +1,19 @@
 // Every vocabulary lesson of the demo course opens in its three modes on the
 // presentation screen, headless, without a message: its pictures show, and
 // both drills can be done to their result with the points saved.
-#include "course/exercise_start.h"
+#include "course/lesson_state.h"
 #include "demo_course.h"
 #include "elements/result_box.h"
-#include "exercises/lesson_context.h"
 #include "exercises/presentation/presentation_screen.h"
-#include "fake_media_player.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/ui/timer.h"
 #include "qt_test_app.h"
 #include "sound/sound_service.h"
 #include "temp_folder.h"
+#include "test_run.h"
 #include "users/points_table.h"
+#include "users/run_context.h"
 
 #include <gtest/gtest.h>
 
@@ -22,42 +22,35 @@ namespace {
 
 class DemoVocabulary : public WidgetTest {
   protected:
-    DemoVocabulary()
-        : saved_(Course()), savedPoints_(CurrentPoints()),
-          savedSound_(InstallSoundService(&sound)) {
-        Course() = DemoCourse().course;
-        Course().CurrentUserFolder = user.Path();
-        Course().UserDataFolder = user.Path();
-        CurrentPoints().InitPointsFromSteering(Course());
+    DemoVocabulary() {
+        course = DemoCourse().course;
+        session.CurrentUserFolder = user.Path();
+        course.UserDataFolder = user.Path();
+        session.points.InitPointsFromSteering(course);
         FixRandomSeed(11);
     }
-    ~DemoVocabulary() override {
-        ReleaseRandomSeed();
-        InstallSoundService(savedSound_);
-        CurrentPoints() = savedPoints_;
-        Course() = saved_;
-    }
+    ~DemoVocabulary() override { ReleaseRandomSeed(); }
 
     // Starts each lesson of that code in turn, as the topic screen does.
     template <class Run> void ForEachLesson(int code, Run run) {
         int lessons = 0;
-        for (int row = 1; row <= static_cast<int>(Course().SteeringTable.size()); ++row) {
-            const SteeringRow& r = *Course().Steering(row);
+        for (int row = 1; row <= static_cast<int>(course.SteeringTable.size()); ++row) {
+            const SteeringRow& r = *course.Steering(row);
             if (r.Code != code) {
                 continue;
             }
-            Course().CurrentTopic = r.TopicFolder;
-            Course().CurrentRow = row;
-            Course().CurrentContent = r.Content;
-            Course().CurrentCode = code;
-            SelectDataRows(Course(), r.Content);
+            session.lesson.CurrentTopic = r.TopicFolder;
+            session.lesson.CurrentRow = row;
+            session.lesson.CurrentContent = r.Content;
+            session.lesson.CurrentCode = code;
+            SelectDataRows(course, session.lesson, r.Content);
             SCOPED_TRACE(r.TopicFolder + " " + r.Content);
             ASSERT_TRUE(screen.Load());
             clock.Advance(8 * TPrezentacjaForm::kRevealStep);
             run();
             ++lessons;
         }
-        EXPECT_EQ(lessons, static_cast<int>(Course().TopicTable.size()));
+        EXPECT_EQ(lessons, static_cast<int>(course.TopicTable.size()));
         EXPECT_TRUE(messages.Messages().empty()) << messages.Messages().front();
     }
     // Runs the action that ends a drill, closing its result box by its timer.
@@ -75,24 +68,20 @@ class DemoVocabulary : public WidgetTest {
     // The points kept for the current lesson; -1 when it is not done.
     int SavedPoints() const {
         const PointsRow& row =
-            CurrentPoints().Rows().at(static_cast<std::size_t>(Course().CurrentRow - 1));
+            session.points.Rows().at(static_cast<std::size_t>(session.lesson.CurrentRow - 1));
         return row.Done ? row.Points : -1;
     }
 
     TempFolder user;
     TestClock clock;
     MessageRecorder messages;
-    FakeMediaPlayer player;
-    FakeMediaPlayer side;
-    SoundService sound{player, side};
-    LessonContext context{Course(), CurrentPoints(), sound};
+    TestRun testRun;
+    FakeMediaPlayer& player = testRun.player;
+    CourseData& course = testRun.run.course;
+    Session& session = testRun.run.session;
+    RunContext& context = testRun.run.context;
     TPrezentacjaForm screen{context};
-    TWynik_Form result;
-
-  private:
-    CourseData saved_;
-    PointsTable savedPoints_;
-    SoundService* savedSound_;
+    TWynik_Form& result = testRun.run.result;
 };
 
 TEST_F(DemoVocabulary, PresentationsShowTheirPicturesAndWords) {
@@ -128,7 +117,7 @@ TEST_F(DemoVocabulary, TypingDrillsCanBeDoneToTheEnd) {
             const int row = screen.WordOrder().at(static_cast<std::size_t>(p - 1));
             ASSERT_TRUE(screen.ed_wpis->isVisible());
             screen.ed_wpis->SetText(
-                Course().DataTable.at(static_cast<std::size_t>(row - 1)).EnglishText);
+                course.DataTable.at(static_cast<std::size_t>(row - 1)).EnglishText);
             const auto enter = [&] { PressKey(screen, Qt::Key_Return); };
             p == screen.Typing().Count() ? Finishing(enter) : enter();
         }

@@ -14,14 +14,13 @@ namespace {
 
 class InformationScreen : public test::WidgetTest {
   protected:
-    InformationScreen() : saved(Course()) {
-        Course().DataRoot = dir.Path();
+    InformationScreen() {
+        course.DataRoot = dir.Path();
         dir.MakeFolder("gfx");
         QImage background(448, 225, QImage::Format_RGB32);
         background.fill(Qt::lightGray);
         background.save(QString::fromStdString(dir / "gfx/polecenie.bmp"), "BMP");
     }
-    ~InformationScreen() override { Course() = saved; }
 
     // Shows the text and paints it once, as the display would.
     void ShowText(const std::string& text) {
@@ -37,10 +36,10 @@ class InformationScreen : public test::WidgetTest {
         return text;
     }
 
-    CourseData saved;
+    CourseData course;
     TestClock clock;
     test::TempFolder dir;
-    TInformacjaForm screen;
+    TInformacjaForm screen{course};
 };
 
 TEST_F(InformationScreen, ShortTextNeedsNoArrows) {

@@ -79,22 +79,16 @@ TEST(ResultBackground, MedalChosenByTheScore) {
 // The result box over a course with texts 15 and 16 and a background.
 class ResultBox : public test::WidgetTest {
   protected:
-    ResultBox() : saved(Course()) {
-        Course().DataRoot = dir.Path();
-        Course().TextTable[15] = "Punkty:";
-        Course().TextTable[16] = "Razem:";
+    ResultBox() {
+        course.DataRoot = dir.Path();
+        course.TextTable[15] = "Punkty:";
+        course.TextTable[16] = "Razem:";
         dir.MakeFolder("gfx");
         WriteBackground("gfx/statystyka.bmp", Qt::darkBlue);
         dir.MakeFolder("polecenia");
         for (int n = 1; n <= 12; ++n) {
             dir.WriteBytes("polecenia/q2_" + std::to_string(n) + ".wav", "RIFF");
         }
-        previousSound = InstallSoundService(&sound);
-    }
-    ~ResultBox() override {
-        InstallSoundService(previousSound);
-        SetPointsTotalSource(nullptr);
-        Course() = saved;
     }
 
     void WriteBackground(const std::string& name, Qt::GlobalColor colour) {
@@ -110,18 +104,17 @@ class ResultBox : public test::WidgetTest {
             shown = box.Image1->Image().pixelColor(10, 10);
             clock.Advance(TWynik_Form::kCloseAfter);
         });
-        ShowResult(correct * 5, correct, wrong, correct + wrong, items);
+        box.ShowResult(correct * 5, correct, wrong, correct + wrong, items, 0);
         return shown;
     }
 
-    CourseData saved;
+    CourseData course;
     TestClock clock;
     test::TempFolder dir;
-    TWynik_Form box;
     test::FakeMediaPlayer player;
     test::FakeMediaPlayer side;
     SoundService sound{player, side};
-    SoundService* previousSound = nullptr;
+    TWynik_Form box{course, sound};
 };
 
 TEST_F(ResultBox, ClosesByItselfAfterThreeSeconds) {
@@ -156,7 +149,6 @@ TEST_F(ResultBox, EnterAndTheCloseMarkGiveTagOneEscGivesZero) {
 }
 
 TEST_F(ResultBox, ShowResultFillsSpeaksAndWaits) {
-    SetPointsTotalSource([] { return 40; });
     FixRandomSeed(7);
     std::string caption;
     test::WhenIdle([&] {
@@ -164,7 +156,7 @@ TEST_F(ResultBox, ShowResultFillsSpeaksAndWaits) {
         EXPECT_TRUE(box.isVisible());
         clock.Advance(TWynik_Form::kCloseAfter);
     });
-    ShowResult(8, 8, 2, 10, 8);
+    EXPECT_EQ(box.ShowResult(8, 8, 2, 10, 8, 40), 1);
     ReleaseRandomSeed();
     EXPECT_EQ(caption, "Punkty: 8\rRazem: 40");
     EXPECT_EQ(box.Tag, 1);

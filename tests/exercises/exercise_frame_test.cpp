@@ -2,12 +2,11 @@
 // whose catalogue row builds on the frame: loading with its sounds and film,
 // the transport bar, the buttons along the bottom, leaving, and lessons that
 // are refused. A new frame screen adds its code and a sample content below.
-#include "course/exercise_start.h"
+#include "course/lesson_state.h"
 #include "elements/information_screen.h"
 #include "elements/result_box.h"
 #include "exercises/catalogue.h"
 #include "exercises/exercise_frame.h"
-#include "exercises/show_instruction.h"
 #include "exercises/transport_knob.h"
 #include "story_course.h"
 
@@ -58,10 +57,8 @@ class ExerciseFrameTest : public test::StoryCourse,
     ExerciseFrameTest()
         : owned(ScreenFor(GetParam().code)->make(context)),
           screen(dynamic_cast<ExerciseFrame&>(*owned)) {
-        RegisterLessonScreen(*ScreenFor(GetParam().code), screen);
         UseLesson({});
     }
-    ~ExerciseFrameTest() override { ClearExerciseScreens(); }
 
     // The lesson as the test gives it, of the screen's code and content.
     void UseLesson(test::Lesson lesson) {
@@ -73,8 +70,9 @@ class ExerciseFrameTest : public test::StoryCourse,
         StoryCourse::UseLesson(lesson);
     }
     void Open(int autoPlay = 0) {
-        Course().AutoPlay = autoPlay;
-        StartExercise(Course(), 1);
+        session.settings.AutoPlay = autoPlay;
+        BeginLesson(course, session.lesson, 1);
+        screen.Load();
     }
     void Leave() {
         test::WhenIdle([this] { clock.Advance(TWynik_Form::kCloseAfter); });
@@ -123,7 +121,7 @@ TEST_P(ExerciseFrameTest, WithoutAutoPlayOnlyTheHelpIsHeard) {
     }
     EXPECT_EQ(screen.ExerciseMedia(), CourseFile("Teksty_wav/roz_kuchnia.wav"));
     EXPECT_FALSE(screen.Timer1.Enabled());
-    EXPECT_NE(MediaTimer(), nullptr);
+    EXPECT_NE(sound.MediaTimer(), nullptr);
     // Laid out from the row's pairs: transport, content area, scroll buttons.
     EXPECT_EQ(screen.btn_stop->pos(), QPoint(69, 62));
     EXPECT_EQ(screen.shape1->geometry(), QRect(24, 91, 125, 10));
@@ -271,15 +269,13 @@ TEST_P(ExerciseFrameTest, HelpAndInstructionButtons) {
     EXPECT_EQ(player.stops, 1); // the help that was playing starts again
     EXPECT_EQ(player.plays,
               Played({"polecenia/rozumienie/help1.wav", "polecenia/rozumienie/help1.wav"}));
-    TInformacjaForm information;
-    SetInstructionScreen(&information);
+    TInformacjaForm& information = testRun.run.information;
     std::string shown;
     test::WhenIdle([&] {
         shown = information.HelpText;
         information.Close();
     });
     screen.btn_polecenie->Click();
-    SetInstructionScreen(nullptr);
     EXPECT_EQ(shown, "Instruction " + std::to_string(GetParam().code) + ".");
 }
 
@@ -288,7 +284,7 @@ TEST_P(ExerciseFrameTest, LeavingWithoutCheckingRecordsNoPointsButMarksTheLesson
     Leave();
     EXPECT_FALSE(screen.isVisible());
     EXPECT_TRUE(RecordedAsDone(0));
-    EXPECT_EQ(MediaTimer(), nullptr);
+    EXPECT_EQ(sound.MediaTimer(), nullptr);
     EXPECT_TRUE(screen.shape1->isHidden());
     EXPECT_FALSE(screen.img_tlo->HasImage()); // released on closing
     EXPECT_TRUE(messages.Messages().empty());

@@ -2,7 +2,6 @@
 // lesson, the learner answers, checks and leaves, the result box shows the
 // points and the total, and the topic screen and the points file show the
 // lesson as done.
-#include "course/exercise_start.h"
 #include "elements/result_box.h"
 #include "exercises/catalogue.h"
 #include "exercises/multiple_choice/choice_screen.h"
@@ -17,12 +16,14 @@ class LessonFlow : public test::StoryCourse {
   protected:
     LessonFlow() {
         FixRandomSeed(9);
-        SetPointsTotalSource([] { return CurrentPoints().Total(); });
+        lessons.OnAnyClosed([this] { topics.LessonClosed(); });
     }
-    ~LessonFlow() override {
-        SetPointsTotalSource(nullptr);
-        ClearExerciseScreens();
-        ReleaseRandomSeed();
+    ~LessonFlow() override { ReleaseRandomSeed(); }
+
+    static LessonScreens MadeAt(RunContext& context, int place) {
+        LessonScreens screens;
+        screens.MakeAt(context, place);
+        return screens;
     }
 
     // The colour in the middle of the lesson's icon's lower edge.
@@ -41,16 +42,16 @@ class LessonFlow : public test::StoryCourse {
         }
     }
 
-    // Made and registered as start-up does.
-    std::vector<std::unique_ptr<LessonScreen>> screens = MakeLessonScreens(context, 14);
-    TC_MC_Form& choice = dynamic_cast<TC_MC_Form&>(*screens.at(0));
-    TWynik_Form result;
-    TSecondForm topics;
+    // Made and joined as start-up does.
+    LessonScreens lessons = MadeAt(context, 14);
+    TC_MC_Form& choice = dynamic_cast<TC_MC_Form&>(*lessons.All().at(0));
+    TWynik_Form& result = testRun.run.result;
+    TSecondForm topics{context, lessons};
 };
 
 TEST_F(LessonFlow, FromTheTopicScreenToPointsAndADoneIcon) {
-    Course().TextTable[15] = "Punkty:";
-    Course().TextTable[16] = "Razem:";
+    course.TextTable[15] = "Punkty:";
+    course.TextTable[16] = "Razem:";
     test::ShowAndWait(topics);
     const QColor before = IconColour();
     const TopicHitArea icon = topics.HitAreas().at(0);

@@ -20,17 +20,9 @@ std::vector<std::string> Entries(int count, const char* marker) {
 
 } // namespace
 
-StoryCourse::StoryCourse()
-    : savedCourse_(Course()), savedPoints_(CurrentPoints()),
-      savedSound_(InstallSoundService(&sound)) {
+StoryCourse::StoryCourse() {
     WriteFiles();
     UseLesson(Lesson{});
-}
-
-StoryCourse::~StoryCourse() {
-    InstallSoundService(savedSound_);
-    CurrentPoints() = savedPoints_;
-    Course() = savedCourse_;
 }
 
 void StoryCourse::WriteFiles() const {
@@ -65,17 +57,19 @@ void StoryCourse::UseLesson(const Lesson& lesson) {
     builder.Write("Steruj.t", "kuchnia=1=" + std::to_string(lesson.code) + "=" + lesson.background +
                                   "=Story=x=" + lesson.layout + "==\n");
     builder.Write("St.t", lesson.head + "\n" + lesson.body + "\nthe record's note\n");
-    Course() = builder.Load();
-    Course().CurrentTopic = "kuchnia";
-    Course().CurrentRow = 1;
-    Course().CurrentContent = "1";
-    Course().CurrentCode = lesson.code;
-    Course().CurrentUserFolder = builder.UserFolder();
-    CurrentPoints().InitPointsFromSteering(Course());
+    course = builder.Load();
+    session = Session{};
+    session.settings = builder.Settings();
+    session.lesson.CurrentTopic = "kuchnia";
+    session.lesson.CurrentRow = 1;
+    session.lesson.CurrentContent = "1";
+    session.lesson.CurrentCode = lesson.code;
+    session.CurrentUserFolder = builder.UserFolder();
+    session.points.InitPointsFromSteering(course);
 }
 
 std::string StoryCourse::CourseFile(const std::string& relative) const {
-    return Course().DataPath(relative);
+    return course.DataPath(relative);
 }
 
 ::testing::AssertionResult StoryCourse::RecordedAsDone(int points) const {
@@ -85,7 +79,7 @@ std::string StoryCourse::CourseFile(const std::string& relative) const {
         return ::testing::AssertionFailure() << saved.size() << " records";
     }
     const PointsRow& row = saved[0];
-    if (row.Name != "1" || row.Number != Course().CurrentCode || row.Points != points ||
+    if (row.Name != "1" || row.Number != session.lesson.CurrentCode || row.Points != points ||
         !row.Done) {
         return ::testing::AssertionFailure() << "lesson " << row.Name << ", code " << row.Number
                                              << ", " << row.Points << " points, done " << row.Done;

@@ -1,17 +1,14 @@
 #pragma once
 // A course with one story lesson (topic "kuchnia", steering row 1, St.t
-// record 1; multiple choice unless the test says otherwise), made the program's course while the
-// fixture lives, with a learner whose points file is written into the test's folder, a sound
+// record 1; multiple choice unless the test says otherwise), loaded into a run of the test's
+// own, with a learner whose points file is written into the test's folder, a sound
 // service on fake players whose plays end when the test says so, a test
 // clock for the timers and a recorder for messages.
 #include "course_builder.h"
-#include "exercises/lesson_context.h"
-#include "fake_media_player.h"
 #include "platform/message_box.h"
 #include "platform/ui/timer.h"
 #include "qt_test_app.h"
-#include "sound/sound_service.h"
-#include "users/points_table.h"
+#include "test_run.h"
 
 #include <string>
 
@@ -33,7 +30,6 @@ struct Lesson {
 class StoryCourse : public WidgetTest {
   protected:
     StoryCourse();
-    ~StoryCourse() override;
 
     // Writes the lesson's St.t record and steering row and loads the course
     // again, with the lesson as the current one (settings and the learner's
@@ -50,20 +46,19 @@ class StoryCourse : public WidgetTest {
     CourseBuilder builder;
     TestClock clock;
     MessageRecorder messages;
-    FakeMediaPlayer player;
-    FakeMediaPlayer side;
-    SoundService sound{player, side};
-    // What the screens of the test work with: the program's course and
-    // points table, which the fixture fills, and the sound service above.
-    LessonContext context{Course(), CurrentPoints(), sound};
+    TestRun testRun;
+    FakeMediaPlayer& player = testRun.player;
+    FakeMediaPlayer& side = testRun.side;
+    SoundService& sound = testRun.sound;
+    // What the screens of the test work with: the course and the session,
+    // which the fixture fills, the sound service above and the dialogs.
+    CourseData& course = testRun.run.course;
+    Session& session = testRun.run.session;
+    RunContext& context = testRun.run.context;
 
   private:
     void WriteFiles() const;
     void WritePicture(const std::string& relative, int width, int height) const;
-
-    CourseData savedCourse_;
-    PointsTable savedPoints_;
-    SoundService* savedSound_;
 };
 
 } // namespace lumora::test

@@ -26,7 +26,7 @@ class HtmlPageTest : public ::testing::Test {
     HtmlPageTest() {
         test::TestApplication();
         course.DataRoot = folder.Path();
-        course.CurrentTopic = "dom";
+        lesson.CurrentTopic = "dom";
         folder.WriteBytes("Style.CSS", "td.tekst { font-weight: bold; color: #102030; }\n");
         folder.MakeFolder("Obrazki/Dom/SL");
         for (int n = 1; n <= 7; ++n) {
@@ -40,10 +40,13 @@ class HtmlPageTest : public ::testing::Test {
                 QString::fromStdString(folder / ("Obrazki/Dom/SL/p" + std::to_string(n) + ".PNG")));
         }
     }
-    std::string Page() const { return JoinPage(WordListPage(course, {1, 2, 3, 4, 5, 6, 7})); }
+    std::string Page() const {
+        return JoinPage(WordListPage(course, lesson, {1, 2, 3, 4, 5, 6, 7}));
+    }
 
     test::TempFolder folder;
     CourseData course;
+    LessonState lesson;
 };
 
 QTextTable* FirstTable(QTextDocument& document) {

@@ -13,7 +13,7 @@ namespace {
 
 class QuestionScreen : public test::ScreenCourse {
   protected:
-    TQuestionForm screen;
+    TQuestionForm screen{course};
 
     // Shows the question modally, answers it with `answer` and returns the Tag.
     int Ask(const std::function<void()>& answer) {
@@ -57,7 +57,7 @@ TEST_F(QuestionScreen, MissingBackgroundIsReportedAndTheButtonsStillWork) {
 
 class MessageScreen : public test::ScreenCourse {
   protected:
-    TForm20 screen;
+    TForm20 screen{course};
 };
 
 TEST_F(MessageScreen, EscapeClosesEnterOnlyWhileTheCloseAreaIsShown) {

@@ -13,7 +13,7 @@ TEST(ChosenSoundSet, HighestTickedBoxWinsAndNoneKeepsTheSet) {
 
 class OptionsScreen : public test::ScreenCourse {
   protected:
-    TOpcjeForm screen;
+    TOpcjeForm screen{context};
     std::vector<int> Ticks() const {
         return {screen.Image1->Tag, screen.Image2->Tag, screen.Image3->Tag, screen.Image4->Tag};
     }
@@ -27,7 +27,7 @@ TEST_F(OptionsScreen, CaptionsComeFromTheTextTable) {
 }
 
 TEST_F(OptionsScreen, BoxesActAsOneRadioGroupAndTheChoiceIsSaved) {
-    Course().SoundSet = 4;
+    session.settings.SoundSet = 4;
     test::ShowAndWait(screen);
     EXPECT_EQ(Ticks(), (std::vector<int>{0, 0, 0, 1}));
     EXPECT_EQ(screen.Image4->Image(), screen.img_checked->Image());
@@ -39,12 +39,12 @@ TEST_F(OptionsScreen, BoxesActAsOneRadioGroupAndTheChoiceIsSaved) {
     EXPECT_EQ(Ticks(), (std::vector<int>{0, 1, 0, 0}));
     test::MouseClick(*screen.B_OK, {16, 16});
     EXPECT_FALSE(screen.isVisible());
-    EXPECT_EQ(Course().SoundSet, 2);
+    EXPECT_EQ(session.settings.SoundSet, 2);
     EXPECT_EQ(SettingsFile(), "anim_menu=0\r\nsample=2\r\nautoplay=0\r\n");
 }
 
 TEST_F(OptionsScreen, UnknownSetTicksNothingAndIsWrittenBack) {
-    Course().SoundSet = 9;
+    session.settings.SoundSet = 9;
     test::ShowAndWait(screen);
     EXPECT_EQ(Ticks(), (std::vector<int>{0, 0, 0, 0}));
     test::MouseClick(screen, {120, 20}); // the screen's surface

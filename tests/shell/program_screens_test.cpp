@@ -2,7 +2,6 @@
 // the screens created at start-up, the login, the main menu, the topic screen
 // and the best scores.
 #include "course/display_check.h"
-#include "course/exercise_start.h"
 #include "elements/button_strips.h"
 #include "fake_media_player.h"
 #include "platform/blocking_wait.h"
@@ -25,16 +24,12 @@ namespace {
 class ProgramScreens : public test::ScreenCourse {
   protected:
     ProgramScreens() : sound(mainPlayer, sidePlayer) {
-        previousSound = InstallSoundService(&sound);
         previousWait = SetBlockingWaitHook([this](int ms) { waits.push_back(ms); });
         WriteCourse();
     }
     ~ProgramScreens() override {
         screens.reset();
         SetBlockingWaitHook(previousWait);
-        InstallSoundService(previousSound);
-        ClearExerciseScreens();
-        CurrentPoints() = PointsTable();
     }
 
     void WriteCourse() {
@@ -69,16 +64,16 @@ class ProgramScreens : public test::ScreenCourse {
 
     void Start() {
         MessageRecorder quiet; // the test course has no button strips
-        screens = CreateScreens({builder.DataRoot(), builder.UserFolder(), true});
+        screens = CreateScreens({builder.DataRoot(), builder.UserFolder(), true}, nullptr,
+                                SoundParts{sound, recording});
     }
 
     // The topic screen on "miejsca", shown and painted once (the first paint
-    // records its click areas); the drag and drop lesson notes the rows it
-    // is started with.
-    TSecondForm& PaintedPlacesTopic(std::vector<int>& started) {
+    // records its click areas), with no lesson started yet.
+    TSecondForm& PaintedPlacesTopic() {
         Start();
-        Course().CurrentTopic = "miejsca";
-        RegisterExerciseScreen(36, [&started](CourseData& c) { started.push_back(c.CurrentRow); });
+        Lesson().CurrentTopic = "miejsca";
+        Lesson().CurrentRow = 0;
         TSecondForm& topic = *screens->SecondForm;
         test::ShowAndWait(topic);
         topic.PaintBox1->grab();
@@ -95,10 +90,16 @@ class ProgramScreens : public test::ScreenCourse {
         return mainPlayer.plays.back().substr(builder.DataRoot().size());
     }
 
+    // The course and the session of the program's run.
+    const CourseData& Loaded() const { return *screens->Course; }
+    Session& Run() const { return screens->RunSession; }
+    LessonState& Lesson() const { return screens->RunSession.lesson; }
+
     test::FakeMediaPlayer mainPlayer;
     test::FakeMediaPlayer sidePlayer;
     SoundService sound;
-    SoundService* previousSound = nullptr;
+    test::FakeRecorder recorder;
+    Recording recording{recorder, mainPlayer};
     std::function<void(int)> previousWait;
     std::vector<int> waits;
     std::unique_ptr<ScreenRoster> screens;
@@ -116,10 +117,10 @@ TEST_F(ProgramScreens, StartupCreatesTheScreensInOrderAndLoadsTheCourse) {
                                         "TC_DefForm",   "TC_TF_Form",      "TQuestionForm",
                                         "TOpcjeForm"}));
     for (int code : {1, 2, 3, 4, 9, 30, 31, 32, 35, 36, 37, 38, 39, 40, 41, 42}) {
-        EXPECT_TRUE(HasExerciseScreen(code)) << code;
+        EXPECT_NE(screens->Lessons.OpenerOf(code), nullptr) << code;
     }
-    EXPECT_EQ(Course().SteeringTable.size(), 7u);
-    EXPECT_EQ(Course().DataRoot, builder.DataRoot());
+    EXPECT_EQ(Loaded().SteeringTable.size(), 7u);
+    EXPECT_EQ(Loaded().DataRoot, builder.DataRoot());
     // Screens made after the main menu read their hints from the loaded course.
     EXPECT_EQ(screens->Form1->TopicPictures[2]->toolTip(), QStringLiteral("hint 3"));
     EXPECT_EQ(screens->Form9->B_OK->toolTip(), QStringLiteral("hint 30"));
@@ -141,8 +142,8 @@ TEST_F(ProgramScreens, ScreensAreFilledAndTheirButtonsDecodedWhenFirstNeeded) {
     for (int i = 0; i < strips.Count(); ++i) {
         EXPECT_FALSE(strips.Decoded(i)) << kButtonStripFiles[static_cast<std::size_t>(i)];
     }
-    ASSERT_EQ(screens->ExerciseScreens.size(), 10u);
-    for (const auto& screen : screens->ExerciseScreens) {
+    ASSERT_EQ(screens->Lessons.All().size(), 10u);
+    for (const auto& screen : screens->Lessons.All()) {
         EXPECT_FALSE(screen->ControlsMade()) << screen->objectName().toStdString();
     }
 
@@ -155,22 +156,23 @@ TEST_F(ProgramScreens, ScreensAreFilledAndTheirButtonsDecodedWhenFirstNeeded) {
     EXPECT_FALSE(strips.Decoded(2));
 
     // Opening multiple choice fills that screen alone, and only once.
-    const auto found = std::find_if(
-        screens->ExerciseScreens.begin(), screens->ExerciseScreens.end(),
-        [](const auto& screen) { return screen->objectName() == QStringLiteral("TC_MC_Form"); });
-    ASSERT_NE(found, screens->ExerciseScreens.end());
+    const auto& lessons = screens->Lessons.All();
+    const auto found = std::find_if(lessons.begin(), lessons.end(), [](const auto& screen) {
+        return screen->objectName() == QStringLiteral("TC_MC_Form");
+    });
+    ASSERT_NE(found, lessons.end());
     LessonScreen& choice = **found;
-    const auto& rows = Course().SteeringTable;
+    const auto& rows = Loaded().SteeringTable;
     const int story = static_cast<int>(
         std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.Code == 35; }) -
         rows.begin() + 1);
     MessageRecorder messages;
-    StartExercise(Course(), story);
+    screens->Lessons.Start(Loaded(), Lesson(), story);
     ASSERT_TRUE(choice.ControlsMade());
     TTransparentButton* exit = choice.btn_exit;
-    StartExercise(Course(), story);
+    screens->Lessons.Start(Loaded(), Lesson(), story);
     EXPECT_EQ(choice.btn_exit, exit);
-    for (const auto& screen : screens->ExerciseScreens) {
+    for (const auto& screen : lessons) {
         EXPECT_EQ(screen->ControlsMade(), screen.get() == &choice)
             << screen->objectName().toStdString();
     }
@@ -181,15 +183,15 @@ TEST_F(ProgramScreens, ScreensAreFilledAndTheirButtonsDecodedWhenFirstNeeded) {
 TEST_F(ProgramScreens, LessonScreensAreFilledWhenTheProgramIsIdle) {
     Start();
     MakeLessonControlsWhenIdle(*screens);
-    EXPECT_FALSE(screens->ExerciseScreens.front()->ControlsMade());
+    EXPECT_FALSE(screens->Lessons.All().front()->ControlsMade());
     QCoreApplication::processEvents();
-    EXPECT_EQ(std::count_if(screens->ExerciseScreens.begin(), screens->ExerciseScreens.end(),
+    EXPECT_EQ(std::count_if(screens->Lessons.All().begin(), screens->Lessons.All().end(),
                             [](const auto& screen) { return screen->ControlsMade(); }),
               1);
     for (int i = 0; i < 20; ++i) {
         QCoreApplication::processEvents();
     }
-    for (const auto& screen : screens->ExerciseScreens) {
+    for (const auto& screen : screens->Lessons.All()) {
         EXPECT_TRUE(screen->ControlsMade()) << screen->objectName().toStdString();
     }
 }
@@ -225,8 +227,8 @@ TEST_F(ProgramScreens, CreatingEveAfterAnnAndBobLogsInAsTheThirdUser) {
     EXPECT_EQ(builder.Folder().ReadBytes("user/usr.t"), "1=Ann\r\n2=Bob\r\n3=Eve\r\n");
     EXPECT_EQ(info.HelpText, "text 8 <br> <br> text 9 <br> text 10 <br> text 11 <br> text 12");
     EXPECT_TRUE(screens->Form9->LoggedIn());
-    EXPECT_EQ(Course().CurrentUserName, "Eve");
-    EXPECT_EQ(Course().CurrentUserFolder, builder.UserFolder() + "3/");
+    EXPECT_EQ(Run().CurrentUserName, "Eve");
+    EXPECT_EQ(Run().CurrentUserFolder, builder.UserFolder() + "3/");
     EXPECT_EQ(builder.Folder().ReadBytes("user/3/pkt.txt").size(), 7 * 44u);
     EXPECT_EQ(LastPlayed(), "polecenia/menu/m23.wav");
 }
@@ -285,7 +287,7 @@ TEST_F(ProgramScreens, TheArrowKeysChooseInTheLoginListLikeAClick) {
     EXPECT_TRUE(login.B_OK->isVisible());
     test::PressKey(login, Qt::Key_Return);
     EXPECT_TRUE(login.LoggedIn());
-    EXPECT_EQ(Course().CurrentUserName, "Ann");
+    EXPECT_EQ(Run().CurrentUserName, "Ann");
 }
 
 TEST_F(ProgramScreens, TheLoginPreselectsTheLastUserOfTheFile) {
@@ -295,8 +297,8 @@ TEST_F(ProgramScreens, TheLoginPreselectsTheLastUserOfTheFile) {
     EXPECT_EQ(screens->Form9->ComboBox1->ItemIndex(), 2);
     EXPECT_TRUE(screens->Form9->B_OK->isVisible());
     test::PressKey(*screens->Form9, Qt::Key_Return);
-    EXPECT_EQ(Course().CurrentUserName, "Cid");
-    EXPECT_EQ(Course().CurrentUserFolder, builder.UserFolder() + "2/");
+    EXPECT_EQ(Run().CurrentUserName, "Cid");
+    EXPECT_EQ(Run().CurrentUserFolder, builder.UserFolder() + "2/");
 }
 
 // The longest name the new-user box takes, in its widest letters.
@@ -313,7 +315,7 @@ TEST_F(ProgramScreens, TheLongestNameFitsTheLoginListWithoutScrolling) {
     EXPECT_EQ(list.item(1)->toolTip().toStdString(), kLongestName);
     EXPECT_TRUE(list.item(0)->toolTip().isEmpty());
     test::PressKey(*screens->Form9, Qt::Key_Return);
-    EXPECT_EQ(Course().CurrentUserName, kLongestName);
+    EXPECT_EQ(Run().CurrentUserName, kLongestName);
 }
 
 TEST_F(ProgramScreens, ALongNameOnTheBestScoresStopsShortOfItsPoints) {
@@ -336,7 +338,7 @@ TEST_F(ProgramScreens, TheGeographyPictureOpensPlaces) {
     TForm1& menu = *screens->Form1;
     test::ShowAndWait(menu);
     test::MouseClick(menu, {133 + 40, 122 + 40});
-    EXPECT_EQ(Course().CurrentTopic, "miejsca");
+    EXPECT_EQ(Lesson().CurrentTopic, "miejsca");
     EXPECT_TRUE(screens->SecondForm->isVisible());
     EXPECT_EQ(screens->SecondForm->TopicLessons(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(LastPlayed(), "polecenia/menu/m3.wav");
@@ -348,14 +350,14 @@ TEST_F(ProgramScreens, StillPreparationOrTheIntroAnimation) {
     test::ShowAndWait(menu);
     menu.PicturesReady = false;
     waits.clear();
-    Course().AnimMenu = 0;
+    Run().settings.AnimMenu = 0;
     menu.FormActivate();
     EXPECT_TRUE(waits.empty());
     for (int t = 1; t <= kMenuTopics; ++t) {
         EXPECT_EQ(menu.FrameShown(t), FirstFrame(t));
     }
     menu.PicturesReady = false;
-    Course().AnimMenu = 1;
+    Run().settings.AnimMenu = 1;
     menu.FormActivate();
     EXPECT_EQ(waits, std::vector<int>(12, 90));
     menu.FormActivate(); // later activations change nothing
@@ -383,8 +385,7 @@ TEST_F(ProgramScreens, EscapeKeepsTheMenuPicturesTheExitButtonResetsThem) {
 }
 
 TEST_F(ProgramScreens, TheTopicListStartsTheLessonUnderTheMouse) {
-    std::vector<int> started;
-    TSecondForm& topic = PaintedPlacesTopic(started);
+    TSecondForm& topic = PaintedPlacesTopic();
     ASSERT_EQ(topic.HitAreas().size(), 7u);
     const TopicHitArea& drag = topic.HitAreas()[6];
     EXPECT_EQ(drag.code, 36);
@@ -393,53 +394,54 @@ TEST_F(ProgramScreens, TheTopicListStartsTheLessonUnderTheMouse) {
     EXPECT_EQ(topic.lbl_opis->Caption(), "hint 64");
     topic.PaintBox1MouseMove(drag.right + 50, drag.top + 5);
     EXPECT_FALSE(topic.lbl_opis->isVisible());
+    MessageRecorder messages; // the test course has no content for the lesson
     topic.PaintBox1MouseDown(drag.left + 5, drag.top + 5);
-    EXPECT_EQ(started, (std::vector<int>{7}));
+    EXPECT_EQ(Lesson().CurrentRow, 7);
+    Lesson().CurrentRow = 0;
     topic.PaintBox1MouseDown(drag.right + 50, drag.top + 5);
-    EXPECT_EQ(started.size(), 1u);
+    EXPECT_EQ(Lesson().CurrentRow, 0);
 }
 
 // The screen shows one topic after another; a click that comes before the
 // new list is painted must not start a lesson of the topic shown before.
 TEST_F(ProgramScreens, AClickBeforeTheListIsPaintedStartsNothingOfTheTopicBefore) {
-    std::vector<int> started;
-    TSecondForm& topic = PaintedPlacesTopic(started);
+    TSecondForm& topic = PaintedPlacesTopic();
     ASSERT_EQ(topic.HitAreas().size(), 7u);
     const TopicHitArea drag = topic.HitAreas()[6];
     topic.btn_exitClick();
 
-    Course().CurrentTopic = "kuchnia"; // no lessons
+    Lesson().CurrentTopic = "kuchnia"; // no lessons
     topic.Show();
     topic.PaintBox1MouseDown(drag.left + 5, drag.top + 5);
-    EXPECT_TRUE(started.empty());
+    EXPECT_EQ(Lesson().CurrentRow, 0);
     topic.PaintBox1->grab();
     EXPECT_TRUE(topic.HitAreas().empty());
 }
 
 TEST_F(ProgramScreens, ALessonKindWithoutAScreenSaysSoInsteadOfNothing) {
     Start();
-    Course().CurrentTopic = "miejsca";
-    TSecondForm& topic = *screens->SecondForm;
+    Lesson().CurrentTopic = "miejsca";
+    // Every kind of the course has its screen; a topic screen without them
+    // stands for a course with a kind this version has no screen for.
+    const LessonScreens none;
+    TSecondForm topic(*screens->Context, none);
     test::ShowAndWait(topic);
     topic.PaintBox1->grab();
     ASSERT_EQ(topic.HitAreas().size(), 7u);
     MessageRecorder messages;
-    Course().CurrentRow = 0;
-    // Every kind of the course has its screen; take them away, as for a course
-    // with a kind this version has no screen for.
-    ClearExerciseScreens();
+    Lesson().CurrentRow = 0;
     // Words with their two drills, then the sentence lesson.
     const TopicHitArea& sentences = topic.HitAreas()[3];
     topic.PaintBox1MouseDown(sentences.left + 5, sentences.top + 5);
     EXPECT_EQ(messages.Messages(),
               std::vector<std::string>{"Ćwiczenie „hint 56” nie jest jeszcze dostępne w tej "
                                        "wersji kursu. Wybierz inne ćwiczenie."});
-    EXPECT_EQ(Course().CurrentRow, 0); // nothing was started
+    EXPECT_EQ(Lesson().CurrentRow, 0); // nothing was started
     // A kind without a description is named by its lesson's title.
-    EXPECT_EQ(LessonNotReadyMessage(Course(), 6, 40),
+    EXPECT_EQ(LessonNotReadyMessage(Loaded(), 6, 40),
               "Ćwiczenie „The story” nie jest jeszcze dostępne w tej wersji kursu. Wybierz inne "
               "ćwiczenie.");
-    EXPECT_EQ(LessonNotReadyMessage(Course(), 99, 40),
+    EXPECT_EQ(LessonNotReadyMessage(Loaded(), 99, 40),
               "To ćwiczenie nie jest jeszcze dostępne w tej wersji kursu. Wybierz inne ćwiczenie.");
 }
 
@@ -447,7 +449,7 @@ TEST_F(ProgramScreens, BestScoresPaintTenRowsAndSpeakTheRank) {
     WriteUsers("1=Eve\n");
     builder.Folder().WriteBytes("user/1/pkt.txt", EncodePointsRecord({"m_1", 30, 4000, true}));
     Start();
-    Course().CurrentUserName = "Eve";
+    Run().CurrentUserName = "Eve";
     test::ShowAndWait(*screens->TopFiveForm);
     EXPECT_EQ(screens->TopFiveForm->CurrentRank(), 1);
     EXPECT_EQ(LastPlayed(), "polecenia/t1.wav");

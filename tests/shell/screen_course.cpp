@@ -23,7 +23,7 @@ std::vector<std::string> Numbered(int count, const std::map<int, std::string>& g
 
 } // namespace
 
-ScreenCourse::ScreenCourse() : saved_(Course()) {
+ScreenCourse::ScreenCourse() {
     builder.Write("ini.t", IniText(Numbered(21,
                                             {{15, "Punkty:"},
                                              {16, "Razem:"},
@@ -36,11 +36,8 @@ ScreenCourse::ScreenCourse() : saved_(Course()) {
                                    Numbered(35, {{34, "Tak"}, {35, "Nie"}}, "*** end")));
     WritePicture("gfx/question1.bmp", 246, 138);
     WritePicture("gfx/informacja.bmp", 455, 101);
-    Course() = builder.Load();
-}
-
-ScreenCourse::~ScreenCourse() {
-    Course() = saved_;
+    course = builder.Load();
+    session.settings = builder.Settings();
 }
 
 void ScreenCourse::WritePicture(const std::string& relative, int width, int height) const {

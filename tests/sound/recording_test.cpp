@@ -39,15 +39,18 @@ class FakeRecorder final : public RecorderDevice {
 
 class RecordingTest : public ::testing::Test {
   protected:
-    RecordingTest() : saved_folder_(Course().UserDataFolder) {
-        Course().UserDataFolder = dir_.Path();
+    RecordingTest() {
+        course_.UserDataFolder = dir_.Path();
         main_.SetFileName(dir_ / "tmp1.wav");
         main_.Open();
     }
-    ~RecordingTest() override { Course().UserDataFolder = saved_folder_; }
+
+    // Where the presentation saves the learner's recording: the user folder's
+    // "tmp1.Wav", whatever the letter case of a file already there.
+    std::string Saved() const { return course_.UserPath("tmp1.Wav"); }
 
     test::TempFolder dir_;
-    std::string saved_folder_;
+    CourseData course_;
     test::FakeMediaPlayer main_;
     FakeRecorder device_;
     Recording recording_{device_, main_};
@@ -59,7 +62,7 @@ TEST_F(RecordingTest, PressAndReleaseSavesToTheUserFolder) {
     EXPECT_TRUE(recording_.RecordingActive());
     recording_.StartRecording(); // a second press while recording is ignored
     EXPECT_EQ(device_.steps, (std::vector<std::string>{"open", "record"}));
-    recording_.StopRecording();
+    recording_.StopRecording(Saved());
     EXPECT_EQ(device_.steps, (std::vector<std::string>{"open", "record", "save", "close"}));
     EXPECT_EQ(device_.saved_to, dir_ / "tmp1.Wav");
     EXPECT_EQ(main_.Mode(), PlayerMode::NotReady) << "the main player lets go of the old file";
@@ -71,14 +74,14 @@ TEST_F(RecordingTest, SavesOverTheExistingRecordingWhateverItsLetterCase) {
     dir_.WriteBytes("TMP1.WAV", "old");
     dir_.WriteBytes("TMP1.WAV.tmp.a1B2c3", "left by a save that was killed");
     recording_.StartRecording();
-    recording_.StopRecording();
+    recording_.StopRecording(Saved());
     EXPECT_EQ(device_.saved_to, dir_ / "TMP1.WAV");
     EXPECT_FALSE(PathExists(dir_ / "TMP1.WAV.tmp.a1B2c3"));
     EXPECT_EQ(dir_.ReadBytes("TMP1.WAV"), "old");
 }
 
 TEST_F(RecordingTest, ReleaseWithoutARecordingDoesNothing) {
-    recording_.StopRecording();
+    recording_.StopRecording(Saved());
     EXPECT_TRUE(device_.steps.empty());
     EXPECT_EQ(main_.closes, 0);
     EXPECT_TRUE(messages_.Messages().empty());
@@ -88,7 +91,7 @@ TEST_F(RecordingTest, NoDeviceIsReportedOnceAndNothingElseIsTried) {
     device_.failing = true;
     recording_.StartRecording();
     EXPECT_FALSE(recording_.RecordingActive());
-    recording_.StopRecording();
+    recording_.StopRecording(Saved());
     EXPECT_EQ(messages_.Messages(), std::vector<std::string>{device_.error_text + " Open"});
     EXPECT_EQ(device_.steps, std::vector<std::string>{"open"});
     EXPECT_EQ(main_.closes, 0);
@@ -97,7 +100,7 @@ TEST_F(RecordingTest, NoDeviceIsReportedOnceAndNothingElseIsTried) {
 TEST_F(RecordingTest, LaterFailedStepsAreReportedWithTheirNames) {
     recording_.StartRecording();
     device_.failing = true;
-    recording_.StopRecording();
+    recording_.StopRecording(Saved());
     const std::string text = device_.error_text;
     EXPECT_EQ(messages_.Messages(), (std::vector<std::string>{text + " Save", text + " Close"}));
     EXPECT_FALSE(recording_.RecordingActive());

@@ -35,16 +35,11 @@ class FakeElement final : public ScreenElementHandle {
 
 class SoundServiceTest : public ::testing::Test {
   protected:
-    SoundServiceTest() : saved_root_(Course().DataRoot) {
-        Course().DataRoot = dir_.Path();
+    SoundServiceTest() {
+        course_.DataRoot = dir_.Path();
         for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}) {
             dir_.WriteBytes(std::string(name) + ".wav", "RIFF");
         }
-        previous_ = InstallSoundService(&service_);
-    }
-    ~SoundServiceTest() override {
-        InstallSoundService(previous_);
-        Course().DataRoot = saved_root_;
     }
 
     std::string File(const std::string& name) const { return dir_ / (name + ".wav"); }
@@ -57,20 +52,19 @@ class SoundServiceTest : public ::testing::Test {
     }
 
     test::TempFolder dir_;
-    std::string saved_root_;
+    CourseData course_;
     test::FakeMediaPlayer main_;
     test::FakeMediaPlayer side_;
     SoundService service_{main_, side_};
-    SoundService* previous_ = nullptr;
     MessageRecorder messages_;
 };
 
 TEST_F(SoundServiceTest, AppendedFilesPlayOneAfterAnother) {
     for (const char* name : {"a", "b", "c", "d"}) {
-        PlaySound(File(name), SoundMode::Append);
+        service_.PlaySound(File(name), SoundMode::Append);
     }
     EXPECT_EQ(main_.plays, Files({"a"}));
-    EXPECT_EQ(PlayTag(), "GRAM");
+    EXPECT_EQ(service_.PlayTag(), "GRAM");
     main_.Finish();
     main_.Finish();
     EXPECT_EQ(main_.plays, Files({"a", "b", "c"}));
@@ -79,15 +73,15 @@ TEST_F(SoundServiceTest, AppendedFilesPlayOneAfterAnother) {
     // The last end finds the queue empty: the tag stays until the next end.
     main_.Finish();
     EXPECT_EQ(service_.SoundQueueCount(), 0);
-    EXPECT_EQ(PlayTag(), "GRAM");
+    EXPECT_EQ(service_.PlayTag(), "GRAM");
     main_.Finish();
-    EXPECT_EQ(PlayTag(), "");
+    EXPECT_EQ(service_.PlayTag(), "");
     EXPECT_EQ(main_.plays.size(), 4u);
 }
 
 TEST_F(SoundServiceTest, OnlySuccessfulEndsAdvanceTheQueue) {
-    PlaySound(File("a"), SoundMode::Append);
-    PlaySound(File("b"), SoundMode::Append);
+    service_.PlaySound(File("a"), SoundMode::Append);
+    service_.PlaySound(File("b"), SoundMode::Append);
     for (NotifyValue value :
          {NotifyValue::Aborted, NotifyValue::Superseded, NotifyValue::Failure}) {
         main_.Notify(value);
@@ -96,10 +90,10 @@ TEST_F(SoundServiceTest, OnlySuccessfulEndsAdvanceTheQueue) {
 }
 
 TEST_F(SoundServiceTest, NextDuringTheQueueDropsWhatWasBehind) {
-    PlaySound(File("a"), SoundMode::Append);
-    PlaySound(File("b"), SoundMode::Append);
-    PlaySound(File("c"), SoundMode::Append);
-    PlaySound(File("d"), SoundMode::Next);
+    service_.PlaySound(File("a"), SoundMode::Append);
+    service_.PlaySound(File("b"), SoundMode::Append);
+    service_.PlaySound(File("c"), SoundMode::Append);
+    service_.PlaySound(File("d"), SoundMode::Next);
     EXPECT_EQ(service_.SoundQueueCount(), 2);
     main_.Finish();
     main_.Finish();
@@ -108,22 +102,22 @@ TEST_F(SoundServiceTest, NextDuringTheQueueDropsWhatWasBehind) {
 }
 
 TEST_F(SoundServiceTest, NextWhileIdlePlaysAtOnce) {
-    PlaySound(File("a"), SoundMode::Next);
+    service_.PlaySound(File("a"), SoundMode::Next);
     EXPECT_EQ(main_.plays, Files({"a"}));
     EXPECT_EQ(service_.SoundQueueCount(), 1);
 }
 
 TEST_F(SoundServiceTest, NextDuringAForeignPlayWaitsForALaterQueuePlay) {
-    PlayFileNow(File("x"), false); // missing: nothing
+    service_.PlayFileNow(File("x"), false); // missing: nothing
     dir_.WriteBytes("x.wav", "RIFF");
-    PlayFileNow(File("x"), false);
-    PlaySound(File("a"), SoundMode::Append); // slot 1, not started: the player is busy
-    PlaySound(File("b"), SoundMode::Next);   // slot 2
-    EXPECT_EQ(PlayTag(), "");
+    service_.PlayFileNow(File("x"), false);
+    service_.PlaySound(File("a"), SoundMode::Append); // slot 1, not started: the player is busy
+    service_.PlaySound(File("b"), SoundMode::Next);   // slot 2
+    EXPECT_EQ(service_.PlayTag(), "");
     main_.Finish();
     EXPECT_EQ(main_.plays, Files({"x"}));
     // A queue play started later carries the waiting files with it.
-    PlaySound(File("c"), SoundMode::Append);
+    service_.PlaySound(File("c"), SoundMode::Append);
     main_.Finish();
     main_.Finish();
     EXPECT_EQ(main_.plays, Files({"x", "a", "b", "c"}));
@@ -131,17 +125,17 @@ TEST_F(SoundServiceTest, NextDuringAForeignPlayWaitsForALaterQueuePlay) {
 
 TEST_F(SoundServiceTest, InterruptStopsPlayAllAndPlaysTheNewFile) {
     int steps = 0;
-    SetPlayAllStep([&steps] { ++steps; });
-    SetPlayTag("Slowka");
-    PlayFileNow(File("a"), false);
+    service_.SetPlayAllStep([&steps] { ++steps; });
+    service_.SetPlayTag("Slowka");
+    service_.PlayFileNow(File("a"), false);
     main_.Finish();
     EXPECT_EQ(steps, 1);
-    PlayFileNow(File("b"), false);
-    PlaySound(File("c"), SoundMode::Interrupt);
+    service_.PlayFileNow(File("b"), false);
+    service_.PlaySound(File("c"), SoundMode::Interrupt);
     EXPECT_EQ(main_.stops, 1);
     EXPECT_EQ(main_.Position(), 0);
     EXPECT_EQ(main_.plays, Files({"a", "b", "c"}));
-    EXPECT_EQ(PlayTag(), "GRAM");
+    EXPECT_EQ(service_.PlayTag(), "GRAM");
     // The stopped word's late notification no longer drives play-all.
     main_.Notify(NotifyValue::Aborted);
     EXPECT_EQ(steps, 1);
@@ -149,14 +143,14 @@ TEST_F(SoundServiceTest, InterruptStopsPlayAllAndPlaysTheNewFile) {
 
 TEST_F(SoundServiceTest, PlayAllStepRunsOnEveryKindOfEnd) {
     int steps = 0;
-    SetPlayAllStep([&steps] { ++steps; });
-    SetPlayTag("Slowka");
+    service_.SetPlayAllStep([&steps] { ++steps; });
+    service_.SetPlayTag("Slowka");
     for (NotifyValue value :
          {NotifyValue::Successful, NotifyValue::Aborted, NotifyValue::Failure}) {
         main_.Notify(value);
     }
     EXPECT_EQ(steps, 3);
-    SetPlayTag("slowka"); // the tag is compared exactly
+    service_.SetPlayTag("slowka"); // the tag is compared exactly
     main_.Notify(NotifyValue::Successful);
     EXPECT_EQ(steps, 3);
 }
@@ -164,7 +158,7 @@ TEST_F(SoundServiceTest, PlayAllStepRunsOnEveryKindOfEnd) {
 TEST_F(SoundServiceTest, EleventhAppendReplacesTheTenth) {
     const char* names[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"};
     for (const char* name : names) {
-        PlaySound(File(name), SoundMode::Append);
+        service_.PlaySound(File(name), SoundMode::Append);
     }
     EXPECT_EQ(service_.SoundQueueCount(), 10);
     EXPECT_EQ(service_.SoundQueue(10), File("k"));
@@ -175,21 +169,21 @@ TEST_F(SoundServiceTest, EleventhAppendReplacesTheTenth) {
 }
 
 TEST_F(SoundServiceTest, MissingQueuedFileStopsTheQueueUntilNextOrInterrupt) {
-    PlaySound(File("a"), SoundMode::Append);
-    PlaySound(File("missing"), SoundMode::Append);
-    PlaySound(File("b"), SoundMode::Append);
+    service_.PlaySound(File("a"), SoundMode::Append);
+    service_.PlaySound(File("missing"), SoundMode::Append);
+    service_.PlaySound(File("b"), SoundMode::Append);
     main_.Finish();
-    PlaySound(File("c"), SoundMode::Append);
+    service_.PlaySound(File("c"), SoundMode::Append);
     EXPECT_EQ(main_.plays, Files({"a"}));
     EXPECT_TRUE(messages_.Messages().empty());
-    PlaySound(File("d"), SoundMode::Next);
+    service_.PlaySound(File("d"), SoundMode::Next);
     EXPECT_EQ(main_.plays, Files({"a", "d"}));
 }
 
 TEST_F(SoundServiceTest, InterruptClearsTheQueue) {
-    PlaySound(File("a"), SoundMode::Append);
-    PlaySound(File("b"), SoundMode::Append);
-    PlaySound(File("c"), SoundMode::Interrupt);
+    service_.PlaySound(File("a"), SoundMode::Append);
+    service_.PlaySound(File("b"), SoundMode::Append);
+    service_.PlaySound(File("c"), SoundMode::Interrupt);
     EXPECT_EQ(service_.SoundQueueCount(), 1);
     EXPECT_EQ(service_.SoundQueue(2), "");
     main_.Finish();
@@ -197,17 +191,17 @@ TEST_F(SoundServiceTest, InterruptClearsTheQueue) {
 }
 
 TEST_F(SoundServiceTest, UnknownModeDoesNothing) {
-    PlaySound(File("a"), static_cast<SoundMode>(3));
+    service_.PlaySound(File("a"), static_cast<SoundMode>(3));
     EXPECT_TRUE(main_.plays.empty());
     EXPECT_EQ(service_.SoundQueueCount(), 0);
 }
 
 TEST_F(SoundServiceTest, ListeningRecordingAfterItsInstructionStartsTheSliderTimer) {
     FakeTimer timer;
-    SetMediaTimer(&timer);
+    service_.SetMediaTimer(&timer);
     dir_.WriteBytes("Teksty_wav/ROZ_1.WAV", "RIFF");
-    PlaySound(File("a"), SoundMode::Next);
-    PlaySound(dir_ / "Teksty_wav/ROZ_1.WAV", SoundMode::Next);
+    service_.PlaySound(File("a"), SoundMode::Next);
+    service_.PlaySound(dir_ / "Teksty_wav/ROZ_1.WAV", SoundMode::Next);
     EXPECT_FALSE(timer.enabled);
     main_.Finish();
     EXPECT_TRUE(timer.enabled);
@@ -216,96 +210,96 @@ TEST_F(SoundServiceTest, ListeningRecordingAfterItsInstructionStartsTheSliderTim
 
 TEST_F(SoundServiceTest, OtherFilesLeaveTheSliderTimerAlone) {
     FakeTimer timer;
-    SetMediaTimer(&timer);
+    service_.SetMediaTimer(&timer);
     dir_.WriteBytes("roz/b_roz.wav", "RIFF");
-    PlaySound(File("a"), SoundMode::Next);
-    PlaySound(dir_ / "roz/b_roz.wav", SoundMode::Next);
+    service_.PlaySound(File("a"), SoundMode::Next);
+    service_.PlaySound(dir_ / "roz/b_roz.wav", SoundMode::Next);
     main_.Finish();
     EXPECT_FALSE(timer.enabled);
-    SetMediaTimer(nullptr);
+    service_.SetMediaTimer(nullptr);
 }
 
 TEST_F(SoundServiceTest, FilmAfterItsInstructionReplacesTheStill) {
     FakeElement panel(false);
     FakeElement still(true);
-    SetFilmPanel(&panel);
-    SetFilmStill(&still);
-    PlaySound(File("a"), SoundMode::Next);
-    PlaySound(File("b"), SoundMode::Next);
+    service_.SetFilmPanel(&panel);
+    service_.SetFilmStill(&still);
+    service_.PlaySound(File("a"), SoundMode::Next);
+    service_.PlaySound(File("b"), SoundMode::Next);
     main_.Finish();
     EXPECT_FALSE(panel.visible) << "not a film exercise";
-    SetFilmMode(true);
-    PlaySound(File("c"), SoundMode::Next);
+    service_.SetFilmMode(true);
+    service_.PlaySound(File("c"), SoundMode::Next);
     main_.Finish();
     EXPECT_TRUE(panel.visible);
     EXPECT_FALSE(still.visible);
-    SetFilmMode(false);
-    SetFilmPanel(nullptr);
-    SetFilmStill(nullptr);
+    service_.SetFilmMode(false);
+    service_.SetFilmPanel(nullptr);
+    service_.SetFilmStill(nullptr);
 }
 
 TEST_F(SoundServiceTest, FilmPanelStaysHiddenWhenTheQueueRunsDry) {
     FakeElement panel(false);
-    SetFilmPanel(&panel);
-    SetFilmMode(true);
-    PlaySound(File("a"), SoundMode::Next);
+    service_.SetFilmPanel(&panel);
+    service_.SetFilmMode(true);
+    service_.PlaySound(File("a"), SoundMode::Next);
     main_.Finish();
     EXPECT_FALSE(panel.visible);
-    SetFilmMode(false);
-    SetFilmPanel(nullptr);
+    service_.SetFilmMode(false);
+    service_.SetFilmPanel(nullptr);
 }
 
 TEST_F(SoundServiceTest, InstructionIsFoundWhateverTheLetterCase) {
     dir_.WriteBytes("Polecenia/12.WAV", "RIFF");
-    PlaySound(File("a"), SoundMode::Next);
-    PlayInstruction(12);
+    service_.PlaySound(File("a"), SoundMode::Next);
+    service_.PlayInstruction(course_, 12);
     main_.Finish();
     EXPECT_EQ(main_.plays.back(), dir_ / "Polecenia/12.WAV");
 }
 
 TEST_F(SoundServiceTest, PlayMediaResumesThePausedFileAndRestartsAnother) {
     FakeTimer timer;
-    SetMediaTimer(&timer);
-    PlayMedia(File("a"), false);
+    service_.SetMediaTimer(&timer);
+    service_.PlayMedia(File("a"), false);
     EXPECT_TRUE(timer.enabled);
     main_.Seek(4000);
-    PauseMedia();
+    service_.PauseMedia();
     EXPECT_EQ(main_.Mode(), PlayerMode::Paused);
     EXPECT_FALSE(timer.enabled);
-    PlayMedia(File("a"), false);
+    service_.PlayMedia(File("a"), false);
     EXPECT_EQ(main_.opens, 1);
     EXPECT_EQ(main_.Position(), 4000);
     EXPECT_EQ(main_.Mode(), PlayerMode::Playing);
-    PlayMedia(File("b"), false);
+    service_.PlayMedia(File("b"), false);
     EXPECT_EQ(main_.opens, 2);
     EXPECT_EQ(main_.Position(), 0);
     EXPECT_EQ(main_.plays, Files({"a", "a", "b"}));
-    SetMediaTimer(nullptr);
+    service_.SetMediaTimer(nullptr);
 }
 
 TEST_F(SoundServiceTest, PlayMediaReopensItsFileAfterThePlayerWasClosed) {
-    PlayMedia(File("a"), false);
+    service_.PlayMedia(File("a"), false);
     main_.Close(); // as a recording does
-    PlayMedia(File("a"), false);
+    service_.PlayMedia(File("a"), false);
     EXPECT_EQ(main_.opens, 2);
     EXPECT_EQ(main_.Mode(), PlayerMode::Playing);
 }
 
 TEST_F(SoundServiceTest, StopMediaRewindsOnlyAPlayingOrPausedPlayer) {
     FakeTimer timer;
-    SetMediaTimer(&timer);
-    StopMedia();
+    service_.SetMediaTimer(&timer);
+    service_.StopMedia();
     EXPECT_EQ(main_.stops, 0);
-    PlayMedia(File("a"), false);
+    service_.PlayMedia(File("a"), false);
     main_.Seek(3000);
-    StopMedia();
+    service_.StopMedia();
     EXPECT_EQ(main_.stops, 1);
     EXPECT_EQ(main_.Position(), 0);
     EXPECT_FALSE(timer.enabled);
     // After a stop the same file plays from its beginning.
-    PlayMedia(File("a"), false);
+    service_.PlayMedia(File("a"), false);
     EXPECT_EQ(main_.Position(), 0);
-    SetMediaTimer(nullptr);
+    service_.SetMediaTimer(nullptr);
 }
 
 TEST_F(SoundServiceTest, SeekMediaStepsByTheRoundedHundredAndTwentyFifth) {
@@ -316,60 +310,56 @@ TEST_F(SoundServiceTest, SeekMediaStepsByTheRoundedHundredAndTwentyFifth) {
         {100, {5, 5}},       // 0.8 rounds to 1
         {50, {125, 0}},      // 0.4 rounds to 0
     };
-    PlayMedia(File("a"), false);
+    service_.PlayMedia(File("a"), false);
     for (const auto& [length, step_and_position] : cases) {
         main_.length = length;
-        SeekMedia(step_and_position.first);
+        service_.SeekMedia(step_and_position.first);
         EXPECT_EQ(main_.Position(), step_and_position.second) << "length " << length;
     }
 }
 
 TEST_F(SoundServiceTest, PlayFileNowLeavesQueueAndTagAlone) {
-    PlaySound(File("a"), SoundMode::Append);
-    PlaySound(File("b"), SoundMode::Append);
-    PlayFileNow(File("c"), true);
+    service_.PlaySound(File("a"), SoundMode::Append);
+    service_.PlaySound(File("b"), SoundMode::Append);
+    service_.PlayFileNow(File("c"), true);
     EXPECT_TRUE(main_.last_wait);
-    EXPECT_EQ(PlayTag(), "GRAM");
+    EXPECT_EQ(service_.PlayTag(), "GRAM");
     EXPECT_EQ(service_.SoundQueueCount(), 2);
-    PlayFileNow("", false);
-    PlayFileNow(File("missing"), false);
+    service_.PlayFileNow("", false);
+    service_.PlayFileNow(File("missing"), false);
     EXPECT_EQ(main_.plays, Files({"a", "c"}));
 }
 
 TEST_F(SoundServiceTest, FileThatCannotBeOpenedIsReported) {
     main_.unopenable.insert(File("a"));
-    PlaySound(File("a"), SoundMode::Next);
+    service_.PlaySound(File("a"), SoundMode::Next);
     EXPECT_EQ(messages_.Messages(), std::vector<std::string>{main_.open_error});
     EXPECT_TRUE(main_.plays.empty());
 }
 
 TEST_F(SoundServiceTest, SideSoundIsNotTestedForExistenceButReportsAFailedOpen) {
-    PlaySideSound(File("a"));
+    service_.PlaySideSound(File("a"));
     EXPECT_EQ(side_.plays, Files({"a"}));
     side_.unopenable.insert(File("missing"));
-    PlaySideSound(File("missing"));
+    service_.PlaySideSound(File("missing"));
     EXPECT_EQ(messages_.Messages().size(), 1u);
     EXPECT_EQ(side_.plays.size(), 1u);
     EXPECT_TRUE(main_.plays.empty());
 }
 
 TEST_F(SoundServiceTest, CloseSideSoundStopsAndCloses) {
-    PlaySideSound(File("a"));
-    CloseSideSound();
+    service_.PlaySideSound(File("a"));
+    service_.CloseSideSound();
     EXPECT_EQ(side_.stops, 1);
     EXPECT_EQ(side_.Mode(), PlayerMode::NotReady);
-    CloseSideSound();
+    service_.CloseSideSound();
     EXPECT_EQ(side_.stops, 1);
 }
 
 class FeedbackSoundTest : public ::testing::Test {
   protected:
-    FeedbackSoundTest() : saved_set_(Course().SoundSet) { FixRandomSeed(42); }
-    ~FeedbackSoundTest() override {
-        ReleaseRandomSeed();
-        Course().SoundSet = saved_set_;
-    }
-    int saved_set_;
+    FeedbackSoundTest() { FixRandomSeed(42); }
+    ~FeedbackSoundTest() override { ReleaseRandomSeed(); }
 };
 
 TEST_F(FeedbackSoundTest, FixedSetsGiveTheirOwnSounds) {
@@ -379,20 +369,18 @@ TEST_F(FeedbackSoundTest, FixedSetsGiveTheirOwnSounds) {
         {5, {"Ok_1.wav", "No_1.wav"}}, {-1, {"Ok_1.wav", "No_1.wav"}},
     };
     for (const auto& [set, names] : cases) {
-        Course().SoundSet = set;
-        EXPECT_EQ(PraiseSoundName(), names.first) << "set " << set;
-        EXPECT_EQ(FailureSoundName(), names.second) << "set " << set;
+        EXPECT_EQ(PraiseSoundName(set), names.first) << "set " << set;
+        EXPECT_EQ(FailureSoundName(set), names.second) << "set " << set;
     }
 }
 
 TEST_F(FeedbackSoundTest, RandomSetDrawsEveryPraiseButOnlyTwoFailures) {
-    Course().SoundSet = 4;
     std::map<std::string, int> praise;
     std::map<std::string, int> failure;
     constexpr int kDraws = 600;
     for (int i = 0; i < kDraws; ++i) {
-        ++praise[PraiseSoundName()];
-        ++failure[FailureSoundName()];
+        ++praise[PraiseSoundName(4)];
+        ++failure[FailureSoundName(4)];
     }
     ASSERT_EQ(praise.size(), 3u);
     for (const auto& [name, count] : praise) {

@@ -59,7 +59,8 @@ CourseData CourseBuilder::Load(bool stopAtFatal) {
     LoadReport report([this](const LoadFault& f, FaultKind) { faults_.push_back(f); }, stopAtFatal);
     CourseData course;
     StartupOptions options{DataRoot(), UserFolder(), true};
-    LoadCourse(course, options, report);
+    settings_ = UserSettings{};
+    LoadCourse(course, settings_, options, report);
     return course;
 }
 

@@ -3,6 +3,7 @@
 // can load it, change one file and see what the loaders make of it.
 #include "course/course_data.h"
 #include "course/load_report.h"
+#include "course/user_settings.h"
 #include "temp_folder.h"
 
 #include <string>
@@ -30,7 +31,9 @@ class CourseBuilder {
 
     // Loads the course as the program does, recording faults; the program's
     // rule of stopping at the first fatal fault applies unless told otherwise.
+    // The settings it read are kept for Settings().
     CourseData Load(bool stopAtFatal = true);
+    const UserSettings& Settings() const { return settings_; }
 
     const std::vector<LoadFault>& Faults() const { return faults_; }
     std::vector<std::string> FaultMessages() const;
@@ -38,6 +41,7 @@ class CourseBuilder {
   private:
     TempFolder dir_;
     std::vector<LoadFault> faults_;
+    UserSettings settings_;
 };
 
 } // namespace lumora::test

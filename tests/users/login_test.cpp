@@ -1,6 +1,7 @@
 #include "course_builder.h"
 #include "users/login.h"
 #include "users/points_table.h"
+#include "users/session.h"
 #include "users/user_registry.h"
 
 #include <gtest/gtest.h>
@@ -18,20 +19,21 @@ class LoginTest : public testing::Test {
     test::CourseBuilder b;
     CourseData course;
     UserList users;
-    PointsTable points;
+    Session session;
+    PointsTable& points = session.points;
 };
 
 TEST_F(LoginTest, NewUserGetsAFolderAndAPointsFileFromTheCourse) {
-    EXPECT_FALSE(LogIn(course, points, users, 2));
-    EXPECT_EQ(course.CurrentUserName, "Eve");
-    EXPECT_EQ(course.CurrentUserFolder, b.UserFolder() + "3/");
+    EXPECT_FALSE(LogIn(course, session, users, 2));
+    EXPECT_EQ(session.CurrentUserName, "Eve");
+    EXPECT_EQ(session.CurrentUserFolder, b.UserFolder() + "3/");
     EXPECT_EQ(points.Count(), static_cast<int>(course.SteeringTable.size()));
     EXPECT_EQ(b.Folder().ReadBytes("user/3/pkt.txt").size(), course.SteeringTable.size() * 44);
 }
 
 TEST_F(LoginTest, ExistingPointsAreKept) {
     b.Folder().WriteBytes("user/1/pkt.txt", EncodePointsRecord({"kuchnia_1", 30, 25, true}));
-    EXPECT_FALSE(LogIn(course, points, users, 1));
+    EXPECT_FALSE(LogIn(course, session, users, 1));
     // The lessons the file does not hold get their rows; the file itself is
     // rewritten only when points are recorded.
     EXPECT_EQ(points.Count(), static_cast<int>(course.SteeringTable.size()));
@@ -42,10 +44,10 @@ TEST_F(LoginTest, ExistingPointsAreKept) {
 
 TEST_F(LoginTest, AFolderThatCannotBeMadeIsReported) {
     b.Folder().WriteBytes("user/1", "a file where the folder should be");
-    const auto error = LogIn(course, points, users, 1);
+    const auto error = LogIn(course, session, users, 1);
     ASSERT_TRUE(error);
     EXPECT_NE(error->find("user/1"), std::string::npos);
-    EXPECT_TRUE(LogIn(course, points, users, 5));
+    EXPECT_TRUE(LogIn(course, session, users, 5));
 }
 
 } // namespace

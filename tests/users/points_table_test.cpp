@@ -2,6 +2,7 @@
 #include "platform/message_box.h"
 #include "users/login.h"
 #include "users/points_table.h"
+#include "users/session.h"
 #include "users/user_registry.h"
 
 #include <gtest/gtest.h>
@@ -49,28 +50,29 @@ class PointsTableTest : public testing::Test {
                             "kuchnia=7=35======\n"
                             "dom=a_key_that_is_longer_than_thirty_chars=40======\n");
         course = b.Load();
-        course.CurrentUserFolder = b.UserFolder();
+        session.CurrentUserFolder = b.UserFolder();
     }
     std::string PointsBytes() const { return b.Folder().ReadBytes("user/pkt.txt"); }
 
     CourseBuilder b;
     CourseData course;
-    PointsTable table;
+    Session session;
+    PointsTable& table = session.points;
 };
 
 TEST_F(PointsTableTest, InitialisedFromTheSteeringTableAndSaved) {
-    EXPECT_FALSE(table.LoadPoints(course.CurrentUserFolder).error);
+    EXPECT_FALSE(table.LoadPoints(session.CurrentUserFolder).error);
     EXPECT_EQ(table.Count(), 0);
     table.InitPointsFromSteering(course);
     ASSERT_EQ(table.Count(), 4);
     EXPECT_EQ(table.Rows()[1].Name, "kuchnia_1");
     EXPECT_EQ(table.Rows()[1].Number, 31);
     EXPECT_EQ(table.Rows()[3].Name, "a_key_that_is_longer_than_thir");
-    EXPECT_FALSE(table.SavePoints(course.CurrentUserFolder));
+    EXPECT_FALSE(table.SavePoints(session.CurrentUserFolder));
     EXPECT_EQ(PointsBytes().size(), 4 * 44u);
 
     PointsTable again;
-    EXPECT_FALSE(again.LoadPoints(course.CurrentUserFolder).error);
+    EXPECT_FALSE(again.LoadPoints(session.CurrentUserFolder).error);
     EXPECT_EQ(again.Count(), 4);
     EXPECT_EQ(again.Rows()[2].Name, "7");
     EXPECT_EQ(again.Rows()[2].Number, 35);
@@ -79,11 +81,11 @@ TEST_F(PointsTableTest, InitialisedFromTheSteeringTableAndSaved) {
 TEST_F(PointsTableTest, PointsOnlyRiseAndFinishingMarksDone) {
     table.InitPointsFromSteering(course);
     MessageRecorder messages;
-    AddPoints(course, table, "7", 35, 0);
+    AddPoints(session, "7", 35, 0);
     EXPECT_TRUE(table.IsDone(3));
     EXPECT_EQ(table.Rows()[2].Points, 0);
-    AddPoints(course, table, "7", 35, 20);
-    AddPoints(course, table, "7", 35, 10);
+    AddPoints(session, "7", 35, 20);
+    AddPoints(session, "7", 35, 10);
     EXPECT_EQ(table.Rows()[2].Points, 20);
     EXPECT_EQ(table.Total(), 20);
     EXPECT_TRUE(messages.Messages().empty());
@@ -91,18 +93,18 @@ TEST_F(PointsTableTest, PointsOnlyRiseAndFinishingMarksDone) {
     EXPECT_FALSE(table.IsDone(99));
 
     PointsTable saved;
-    saved.LoadPoints(course.CurrentUserFolder);
+    saved.LoadPoints(session.CurrentUserFolder);
     EXPECT_EQ(saved.Rows()[2].Points, 20);
     EXPECT_TRUE(saved.Rows()[2].Done);
 }
 
 TEST_F(PointsTableTest, UnknownLessonIsReportedAndTheFileSavedUnchanged) {
     table.InitPointsFromSteering(course);
-    table.SavePoints(course.CurrentUserFolder);
+    table.SavePoints(session.CurrentUserFolder);
     const std::string before = PointsBytes();
     MessageRecorder messages;
-    AddPoints(course, table, "7", 36, 50);         // right key, other kind
-    AddPoints(course, table, "Kuchnia_1", 30, 50); // keys compare case-sensitively
+    AddPoints(session, "7", 36, 50);         // right key, other kind
+    AddPoints(session, "Kuchnia_1", 30, 50); // keys compare case-sensitively
     EXPECT_EQ(messages.Messages(),
               (std::vector<std::string>{kPointsNotFoundMessage, kPointsNotFoundMessage}));
     EXPECT_EQ(PointsBytes(), before);
@@ -110,7 +112,7 @@ TEST_F(PointsTableTest, UnknownLessonIsReportedAndTheFileSavedUnchanged) {
 
 TEST_F(PointsTableTest, EveryMatchingRowIsUpdated) {
     table.InitPointsFromSteering(course);
-    AddPoints(course, table, "kuchnia_1", 30, 5);
+    AddPoints(session, "kuchnia_1", 30, 5);
     table.Apply("kuchnia_1", 31, 7);
     EXPECT_EQ(table.Rows()[0].Points, 5);
     EXPECT_EQ(table.Rows()[1].Points, 7);
@@ -119,7 +121,7 @@ TEST_F(PointsTableTest, EveryMatchingRowIsUpdated) {
 TEST_F(PointsTableTest, LongKeysStillRecordTheirPoints) {
     table.InitPointsFromSteering(course);
     MessageRecorder messages;
-    AddPoints(course, table, "a_key_that_is_longer_than_thirty_chars", 40, 12);
+    AddPoints(session, "a_key_that_is_longer_than_thirty_chars", 40, 12);
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_EQ(table.Rows()[3].Points, 12);
 }
@@ -132,7 +134,7 @@ class PointsFileTest : public PointsTableTest {
         users.Append({"Ann", 1});
         course.UserDataFolder = b.Folder() / "";
         b.Folder().MakeFolder("1");
-        return LogIn(course, table, users, 1);
+        return LogIn(course, session, users, 1);
     }
     std::string Saved() const { return b.Folder().ReadBytes("1/pkt.txt"); }
     void Store(const std::string& bytes) const { b.Folder().WriteBytes("1/pkt.txt", bytes); }
@@ -149,7 +151,7 @@ TEST_F(PointsFileTest, AShortFileGainsTheCourseRowsSoEveryLessonRecordsPoints) {
     Store(first);
     EXPECT_FALSE(LogInAsAnn());
     EXPECT_TRUE(messages.Messages().empty());
-    AddPoints(course, table, "7", 35, 15); // a lesson the file did not hold
+    AddPoints(session, "7", 35, 15); // a lesson the file did not hold
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_EQ(Saved(), first + Fresh(1) + EncodePointsRecord({"7", 35, 15, true}) + Fresh(3));
 }
@@ -161,7 +163,7 @@ TEST_F(PointsFileTest, AFileLongerThanTheCourseIsNeverCut) {
     }
     Store(bytes);
     EXPECT_FALSE(LogInAsAnn());
-    AddPoints(course, table, "old_3", 30, 50);
+    AddPoints(session, "old_3", 30, 50);
     ASSERT_EQ(Saved().size(), 10 * 44u);
     EXPECT_EQ(Saved().substr(3 * 44, 44), EncodePointsRecord({"old_3", 30, 50, true}));
     EXPECT_EQ(Saved().substr(4 * 44), bytes.substr(4 * 44));
@@ -180,7 +182,7 @@ TEST_F(PointsFileTest, ATornFileIsReportedKeptAsideAndSavedWhole) {
                   (b.Folder() / "1/pkt.txt"));
     EXPECT_EQ(b.Folder().ReadBytes("1/pkt.txt.damaged"), torn);
     EXPECT_EQ(Saved(), first + Fresh(1) + Fresh(2) + Fresh(3));
-    AddPoints(course, table, "kuchnia_1", 31, 5);
+    AddPoints(session, "kuchnia_1", 31, 5);
     EXPECT_EQ(Saved().substr(44, 44), EncodePointsRecord({"kuchnia_1", 31, 5, true}));
 }
 
@@ -216,7 +218,7 @@ TEST_F(PointsFileTest, RecordsOfAllZerosAreFilledFromTheCourse) {
     Store(first + zero + zero + zero + zero);
     EXPECT_FALSE(LogInAsAnn());
     EXPECT_TRUE(messages.Messages().empty());
-    AddPoints(course, table, "7", 35, 15);
+    AddPoints(session, "7", 35, 15);
     EXPECT_TRUE(messages.Messages().empty()) << "the lesson has its row";
     EXPECT_EQ(Saved(), first + Fresh(1) + EncodePointsRecord({"7", 35, 15, true}) + Fresh(3) + zero)
         << "a zero record past the course stays as it is";
@@ -237,7 +239,7 @@ TEST_F(PointsTableTest, ReadingStopsAt350Records) {
         bytes += EncodePointsRecord({"k", i, 1, false});
     }
     b.Folder().WriteBytes("user/pkt.txt", bytes);
-    table.LoadPoints(course.CurrentUserFolder);
+    table.LoadPoints(session.CurrentUserFolder);
     EXPECT_EQ(table.Count(), 350);
     EXPECT_EQ(PointsFileTotal(b.Folder() / "user/pkt.txt"), 360);
 }

@@ -77,7 +77,7 @@ void SaveAndReport(const UserFileVersion& next, const UserFileVersion& kept,
     for (std::size_t f = 0; f < paths.size(); ++f) {
         out.push_back(ReadFileBytes(paths[f]) == kept.Bytes()[f] ? "kept" : "changed");
     }
-    const std::string folder = kept.Course().UserDataFolder;
+    const std::string folder = kept.Data().UserDataFolder;
     out.push_back(TemporariesIn(folder).empty() && TemporariesIn(folder + "1/").empty()
                       ? "no temporaries"
                       : "temporaries left");
@@ -126,11 +126,10 @@ TEST_F(SaveFailureTest, PointsThatCouldNotBeSavedAreSavedByTheNextSave) {
         MessageRecorder messages;
         const rlimit full{16, RLIM_INFINITY};
         ::setrlimit(RLIMIT_FSIZE, &full);
-        PointsTable& points = old.Points();
-        AddPoints(old.Course(), points, "lekcja_2", 32, 70);
+        AddPoints(old.Learner(), "lekcja_2", 32, 70);
         const rlimit room{RLIM_INFINITY, RLIM_INFINITY};
         ::setrlimit(RLIMIT_FSIZE, &room);
-        AddPoints(old.Course(), points, "lekcja_3", 33, 80);
+        AddPoints(old.Learner(), "lekcja_3", 33, 80);
         out = messages.Messages();
         out.push_back(std::to_string(*PointsFileTotal(old.Paths()[1])));
         return 0;

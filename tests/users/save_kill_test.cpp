@@ -5,6 +5,7 @@
 //
 // LUMORA_KILL_SEED replays a run; LUMORA_KILLS sets the number of kills.
 #include "course/course_loaders.h"
+#include "course/user_settings.h"
 #include "platform/text_file.h"
 #include "temp_folder.h"
 #include "user_file_versions.h"
@@ -68,9 +69,10 @@ void ExpectReadable(const std::string& folder, bool largeUsers, bool largePoints
     course.UserDataFolder = folder;
     std::vector<LoadFault> faults;
     LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f); }, false);
-    LoadUserSettings(course, report);
+    UserSettings settings;
+    LoadUserSettings(course, settings, report);
     EXPECT_TRUE(faults.empty());
-    EXPECT_EQ(course.AnimMenu, largeSettings ? 123456789 : 0);
+    EXPECT_EQ(settings.AnimMenu, largeSettings ? 123456789 : 0);
     EXPECT_TRUE(TemporariesIn(folder).empty() && TemporariesIn(folder + "1/").empty())
         << "the readers remove what a killed save left";
 }

@@ -1,6 +1,7 @@
 #include "user_file_versions.h"
 
-#include "course/course_loaders.h"
+#include "course/course_file_names.h"
+#include "course/user_settings.h"
 #include "platform/text_file.h"
 
 #include <dirent.h>
@@ -9,10 +10,10 @@ namespace lumora::test {
 
 UserFileVersion::UserFileVersion(const std::string& folder, bool large) {
     course_.UserDataFolder = folder;
-    course_.CurrentUserFolder = folder + "1/";
-    course_.AnimMenu = large ? 123456789 : 0;
-    course_.SoundSet = large ? 987654321 : 1;
-    course_.AutoPlay = large ? 1 : 0;
+    session_.CurrentUserFolder = folder + "1/";
+    session_.settings.AnimMenu = large ? 123456789 : 0;
+    session_.settings.SoundSet = large ? 987654321 : 1;
+    session_.settings.AutoPlay = large ? 1 : 0;
     const int userCount = large ? UserList::kMaxUsers : 3;
     for (int id = 1; id <= userCount; ++id) {
         users_.Append({"Uczeń " + std::to_string(id) + (large ? " Żółkiewski" : ""), id});
@@ -24,21 +25,22 @@ UserFileVersion::UserFileVersion(const std::string& folder, bool large) {
         row.Code = 30 + k % 50;
         course_.SteeringTable.push_back(row);
     }
-    points_.InitPointsFromSteering(course_);
+    session_.points.InitPointsFromSteering(course_);
     for (int k = 1; k <= lessons; k += 3) {
-        points_.Apply("lekcja_" + std::to_string(k), 30 + k % 50, large ? 1000 + k : k);
+        session_.points.Apply("lekcja_" + std::to_string(k), 30 + k % 50, large ? 1000 + k : k);
     }
 }
 
 std::vector<std::string> UserFileVersion::Paths() const {
-    return {course_.UserPath("usr.t"), course_.CurrentUserFolder + kPointsFile,
+    return {course_.UserPath("usr.t"), session_.CurrentUserFolder + kPointsFile,
             course_.UserPath(kUserSettingsFile)};
 }
 
 std::vector<std::string> UserFileVersion::SaveAll() const {
     std::vector<std::string> failures;
-    for (auto error : {users_.Write(Paths()[0]), points_.SavePoints(course_.CurrentUserFolder),
-                       SaveUserSettings(course_)}) {
+    for (auto error :
+         {users_.Write(Paths()[0]), session_.points.SavePoints(session_.CurrentUserFolder),
+          SaveUserSettings(course_, session_.settings)}) {
         if (error) {
             failures.push_back(*error);
         }
@@ -48,7 +50,7 @@ std::vector<std::string> UserFileVersion::SaveAll() const {
 
 std::vector<std::string> UserFileVersion::Bytes() const {
     std::string points;
-    for (const auto& row : points_.Rows()) {
+    for (const auto& row : session_.points.Rows()) {
         points += EncodePointsRecord(row);
     }
     std::vector<std::string> userLines;
@@ -56,9 +58,9 @@ std::vector<std::string> UserFileVersion::Bytes() const {
         userLines.push_back(std::to_string(users_.At(i)->Id) + "=" + users_.At(i)->Name);
     }
     return {JoinCp1250Lines(userLines), points,
-            JoinCp1250Lines({"anim_menu=" + std::to_string(course_.AnimMenu),
-                             "sample=" + std::to_string(course_.SoundSet),
-                             "autoplay=" + std::to_string(course_.AutoPlay)})};
+            JoinCp1250Lines({"anim_menu=" + std::to_string(session_.settings.AnimMenu),
+                             "sample=" + std::to_string(session_.settings.SoundSet),
+                             "autoplay=" + std::to_string(session_.settings.AutoPlay)})};
 }
 
 std::vector<std::string> TemporariesIn(const std::string& folder) {

@@ -4,7 +4,7 @@
 // program's own writers. The versions differ in size, so a file cut short or
 // mixed from both is told apart from either.
 #include "course/course_data.h"
-#include "users/points_table.h"
+#include "users/session.h"
 #include "users/user_registry.h"
 
 #include <optional>
@@ -27,14 +27,14 @@ class UserFileVersion {
     std::vector<std::string> Bytes() const;
     std::vector<std::string> Paths() const;
 
-    CourseData& Course() { return course_; }
-    const CourseData& Course() const { return course_; }
-    PointsTable& Points() { return points_; }
+    const CourseData& Data() const { return course_; }
+    Session& Learner() { return session_; }
+    PointsTable& Points() { return session_.points; }
 
   private:
     CourseData course_;
     UserList users_;
-    PointsTable points_;
+    Session session_;
 };
 
 // The names in a folder that are temporaries of a save, left by a killed one.

@@ -73,7 +73,8 @@ int CheckCourse(const Arguments& args) {
         },
         false);
     lumora::CourseData scratch;
-    lumora::LoadCourse(scratch, options, collectAll);
+    lumora::UserSettings settings;
+    lumora::LoadCourse(scratch, settings, options, collectAll);
     // Every lesson's content, read as its screen reads it, and laid out as
     // its screen lays it out.
     lumora::CheckLessons(scratch, collectAll);
@@ -85,7 +86,7 @@ int CheckCourse(const Arguments& args) {
         // fatal fault, as it does at start-up.
         lumora::LoadReport asProgram([](const lumora::LoadFault&, lumora::FaultKind) {}, true);
         lumora::CourseData course;
-        lumora::LoadCourse(course, options, asProgram);
+        lumora::LoadCourse(course, settings, options, asProgram);
         std::fputs(lumora::CourseDumpJson(course, faults).c_str(), stdout);
     } else {
         for (const auto& f : faults) {

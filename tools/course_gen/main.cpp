@@ -66,7 +66,8 @@ lumora::CourseData LoadConverted(const QString& folder) {
         },
         false);
     lumora::CourseData course;
-    lumora::LoadCourse(course, options, report);
+    lumora::UserSettings settings;
+    lumora::LoadCourse(course, settings, options, report);
     if (!faults.isEmpty()) {
         throw std::runtime_error("the course tables have faults:\n" +
                                  faults.join('\n').toStdString());

@@ -1,12 +1,11 @@
 #include "exercise_shots.h"
 
 #include "course/course_data.h"
-#include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "course/lesson_state.h"
 #include "course/startup_loading.h"
 #include "exercises/definitions/definitions_screen.h"
 #include "exercises/drag_drop/drag_drop_screen.h"
-#include "exercises/lesson_context.h"
 #include "exercises/multiple_choice/choice_screen.h"
 #include "exercises/presentation/presentation_screen.h"
 #include "exercises/sentences/sentence_screen.h"
@@ -17,6 +16,7 @@
 #include "platform/text_file.h"
 #include "sample_course.h"
 #include "sound/sound_service.h"
+#include "users/run_context.h"
 
 #include <array>
 #include <filesystem>
@@ -66,9 +66,10 @@ constexpr const char* kDefinitionsBody =
 // Makes a sample lesson the current one: a steering row of its own at the
 // end of the table and St.t record 200. The layout pairs after the first two
 // (transport bar and film) are the content area's unless given.
-void UseSampleLesson(CourseData& course, int code, const char* head, const char* body,
+void UseSampleLesson(StandaloneRun& run, int code, const char* head, const char* body,
                      std::array<int, 3> pair3To5X = {30, 690, 0},
                      std::array<int, 3> pair3To5Y = {118, 410, 0}) {
+    CourseData& course = run.course;
     SteeringRow row;
     row.TopicFolder = "kuchnia";
     row.Content = std::to_string(kSampleRecord);
@@ -79,16 +80,9 @@ void UseSampleLesson(CourseData& course, int code, const char* head, const char*
     row.LayoutY = {62, 118, pair3To5Y[0], pair3To5Y[1], pair3To5Y[2]};
     course.SteeringTable.push_back(row);
     course.StTable[kSampleRecord] = StRecord{head, body, "", 0};
-    course.CurrentRow = static_cast<int>(course.SteeringTable.size());
-    course.CurrentContent = row.Content;
-    course.CurrentCode = row.Code;
-}
-
-// The screens work with the program's context; the shots outlive the
-// functions that make them.
-LessonContext& ShotContext() {
-    static LessonContext context = ProgramLessonContext();
-    return context;
+    run.session.lesson.CurrentRow = static_cast<int>(course.SteeringTable.size());
+    run.session.lesson.CurrentContent = row.Content;
+    run.session.lesson.CurrentCode = row.Code;
 }
 
 // Clicks the n-th answer (0-based) of question q where it was painted.
@@ -101,9 +95,9 @@ void ChooseAnswer(TC_MC_Form& screen, int q, int n) {
     }
 }
 
-std::unique_ptr<QWidget> MultipleChoiceShot() {
-    UseSampleLesson(Course(), kMultipleChoiceCode, kChoiceHead, kChoiceBody);
-    auto screen = std::make_unique<TC_MC_Form>(ShotContext());
+std::unique_ptr<QWidget> MultipleChoiceShot(StandaloneRun& run) {
+    UseSampleLesson(run, kMultipleChoiceCode, kChoiceHead, kChoiceBody);
+    auto screen = std::make_unique<TC_MC_Form>(run.context);
     screen->Load();
     // The first paint lays the answers out.
     screen->grab();
@@ -116,9 +110,9 @@ std::unique_ptr<QWidget> MultipleChoiceShot() {
 
 // Ticks the first statement right, the second wrong, leaves the third and
 // ticks the rest "true".
-std::unique_ptr<QWidget> TrueFalseShot(bool marked) {
-    UseSampleLesson(Course(), kTrueFalseCode, kTrueFalseHead, kTrueFalseBody);
-    auto screen = std::make_unique<TC_TF_Form>(ShotContext());
+std::unique_ptr<QWidget> TrueFalseShot(StandaloneRun& run, bool marked) {
+    UseSampleLesson(run, kTrueFalseCode, kTrueFalseHead, kTrueFalseBody);
+    auto screen = std::make_unique<TC_TF_Form>(run.context);
     screen->Load();
     // The first paint places the boxes.
     screen->grab();
@@ -137,12 +131,12 @@ std::unique_ptr<QWidget> TrueFalseShot(bool marked) {
 
 // Types into the first gaps: right, right in capitals, wrong; the fourth is
 // left open with its editor.
-std::unique_ptr<QWidget> TypingShot(bool marked) {
+std::unique_ptr<QWidget> TypingShot(StandaloneRun& run, bool marked) {
     std::vector<std::string> lines(std::begin(kTypingText), std::end(kTypingText));
-    CreateFolder(Course().DataPath("wpisywania"));
-    WriteFileAtomic(Course().DataPath("wpisywania\\sample.fcs"), JoinCp1250Lines(lines));
-    UseSampleLesson(Course(), kTypingCode, kTypingHead, "37#sample");
-    auto screen = std::make_unique<TCW_Wpisywanie1Form>(ShotContext());
+    CreateFolder(run.course.DataPath("wpisywania"));
+    WriteFileAtomic(run.course.DataPath("wpisywania\\sample.fcs"), JoinCp1250Lines(lines));
+    UseSampleLesson(run, kTypingCode, kTypingHead, "37#sample");
+    auto screen = std::make_unique<TCW_Wpisywanie1Form>(run.context);
     if (!screen->Load()) {
         return screen;
     }
@@ -163,19 +157,19 @@ std::unique_ptr<QWidget> TypingShot(bool marked) {
 // The first sentence lesson of that code in the sample topic, opened with a
 // fixed draw. Answered: a wrong choice first (the learner may try again),
 // or the gaps filled right (the whole sentence and the explanation button).
-std::unique_ptr<QWidget> SentenceShot(int code, bool answered) {
-    CourseData& course = Course();
-    auto screen = std::make_unique<TForm2>(ShotContext());
+std::unique_ptr<QWidget> SentenceShot(StandaloneRun& run, int code, bool answered) {
+    CourseData& course = run.course;
+    auto screen = std::make_unique<TForm2>(run.context);
     for (int row = 1; row <= static_cast<int>(course.SteeringTable.size()); ++row) {
         const SteeringRow& lesson = *course.Steering(row);
         if (lesson.TopicFolder != kSentenceTopic || lesson.Code != code) {
             continue;
         }
-        course.CurrentTopic = lesson.TopicFolder;
-        course.CurrentRow = row;
-        course.CurrentContent = lesson.Content;
-        course.CurrentCode = code;
-        SelectDataRows(course, lesson.Content);
+        run.session.lesson.CurrentTopic = lesson.TopicFolder;
+        run.session.lesson.CurrentRow = row;
+        run.session.lesson.CurrentContent = lesson.Content;
+        run.session.lesson.CurrentCode = code;
+        SelectDataRows(course, run.session.lesson, lesson.Content);
         break;
     }
     FixRandomSeed(4);
@@ -207,10 +201,10 @@ void DragWord(lumora::Dragging& drag, QWidget& word, QPoint to) {
 
 // Puts the first three words of the shuffled pool: two into their columns,
 // one into the wrong column; the rest stay in the pool.
-std::unique_ptr<QWidget> DragDropShot(bool marked) {
-    UseSampleLesson(Course(), kDragAndDropCode, kTableHead, kTableBody, {0, 0, 600}, {0, 0, 0});
-    Course().SteeringTable.back().Background = kSortingBackground;
-    auto screen = std::make_unique<TC_DDForm>(ShotContext());
+std::unique_ptr<QWidget> DragDropShot(StandaloneRun& run, bool marked) {
+    UseSampleLesson(run, kDragAndDropCode, kTableHead, kTableBody, {0, 0, 600}, {0, 0, 0});
+    run.course.SteeringTable.back().Background = kSortingBackground;
+    auto screen = std::make_unique<TC_DDForm>(run.context);
     if (!screen->Load()) {
         return screen;
     }
@@ -230,11 +224,11 @@ std::unique_ptr<QWidget> DragDropShot(bool marked) {
 
 // Puts the first two words of the pool into their slots and the third into
 // the slot of another definition.
-std::unique_ptr<QWidget> DefinitionsShot(bool marked) {
-    UseSampleLesson(Course(), kDefinitionsCode, kDefinitionsHead, kDefinitionsBody, {0, 0, 0},
+std::unique_ptr<QWidget> DefinitionsShot(StandaloneRun& run, bool marked) {
+    UseSampleLesson(run, kDefinitionsCode, kDefinitionsHead, kDefinitionsBody, {0, 0, 0},
                     {0, 0, 0});
-    Course().SteeringTable.back().Background = kSortingBackground;
-    auto screen = std::make_unique<TC_DefForm>(ShotContext());
+    run.course.SteeringTable.back().Background = kSortingBackground;
+    auto screen = std::make_unique<TC_DefForm>(run.context);
     if (!screen->Load()) {
         return screen;
     }
@@ -251,8 +245,8 @@ std::unique_ptr<QWidget> DefinitionsShot(bool marked) {
 }
 
 // The presentation shows the demo course's kitchen words on its backgrounds.
-void CopyFromDemo(const std::string& folder) {
-    const std::string to = Course().DataPath(folder);
+void CopyFromDemo(const CourseData& course, const std::string& folder) {
+    const std::string to = course.DataPath(folder);
     std::error_code error;
     std::filesystem::create_directories(to, error);
     std::filesystem::copy(ResolvePath(ChooseDataRoot(""), folder), to,
@@ -264,21 +258,21 @@ void CopyFromDemo(const std::string& folder) {
 // The kitchen's vocabulary lesson in one mode, its pictures all shown: the
 // presentation after a word was heard, the choice after a right answer, the
 // typing drill with a word being typed.
-std::unique_ptr<QWidget> PresentationShot(int code) {
-    CopyFromDemo("obrazki/kuchnia/sl");
-    CopyFromDemo("tla");
-    CourseData& course = Course();
+std::unique_ptr<QWidget> PresentationShot(StandaloneRun& run, int code) {
+    CopyFromDemo(run.course, "obrazki/kuchnia/sl");
+    CopyFromDemo(run.course, "tla");
+    CourseData& course = run.course;
     for (int row = 1; row <= static_cast<int>(course.SteeringTable.size()); ++row) {
         const SteeringRow& r = *course.Steering(row);
         if (r.Code == code && r.TopicFolder == "kuchnia") {
-            course.CurrentTopic = r.TopicFolder;
-            course.CurrentRow = row;
-            course.CurrentContent = r.Content;
-            course.CurrentCode = code;
-            SelectDataRows(course, r.Content);
+            run.session.lesson.CurrentTopic = r.TopicFolder;
+            run.session.lesson.CurrentRow = row;
+            run.session.lesson.CurrentContent = r.Content;
+            run.session.lesson.CurrentCode = code;
+            SelectDataRows(course, run.session.lesson, r.Content);
         }
     }
-    auto screen = std::make_unique<TPrezentacjaForm>(ShotContext());
+    auto screen = std::make_unique<TPrezentacjaForm>(run.context);
     if (!screen->Load()) {
         return screen;
     }
@@ -290,31 +284,34 @@ std::unique_ptr<QWidget> PresentationShot(int code) {
     } else {
         screen->ed_wpis->SetText("carr");
     }
-    StopMedia();
+    run.context.sound.StopMedia();
     return screen;
 }
 
 } // namespace
 
 std::vector<ScreenShot> ExerciseScreenShots() {
-    return {{"multiple_choice", MultipleChoiceShot},
-            {"true_false", [] { return TrueFalseShot(false); }},
-            {"true_false_marked", [] { return TrueFalseShot(true); }},
-            {"typing", [] { return TypingShot(false); }},
-            {"typing_marked", [] { return TypingShot(true); }},
-            {"sentence_yes_no", [] { return SentenceShot(1, true); }},
-            {"sentence_choice_of_two", [] { return SentenceShot(2, false); }},
-            {"sentence_choice_of_three", [] { return SentenceShot(3, true); }},
-            {"sentence_choice_of_four", [] { return SentenceShot(4, false); }},
-            {"sentence_gaps", [] { return SentenceShot(9, false); }},
-            {"sentence_gaps_answered", [] { return SentenceShot(9, true); }},
-            {"drag_drop", [] { return DragDropShot(false); }},
-            {"drag_drop_marked", [] { return DragDropShot(true); }},
-            {"definitions", [] { return DefinitionsShot(false); }},
-            {"definitions_marked", [] { return DefinitionsShot(true); }},
-            {"presentation", [] { return PresentationShot(kVocabularyCode); }},
-            {"presentation_choice", [] { return PresentationShot(kVocabularyCode + 1); }},
-            {"presentation_typing", [] { return PresentationShot(kVocabularyCode + 2); }}};
+    return {
+        {"multiple_choice", MultipleChoiceShot},
+        {"true_false", [](StandaloneRun& run) { return TrueFalseShot(run, false); }},
+        {"true_false_marked", [](StandaloneRun& run) { return TrueFalseShot(run, true); }},
+        {"typing", [](StandaloneRun& run) { return TypingShot(run, false); }},
+        {"typing_marked", [](StandaloneRun& run) { return TypingShot(run, true); }},
+        {"sentence_yes_no", [](StandaloneRun& run) { return SentenceShot(run, 1, true); }},
+        {"sentence_choice_of_two", [](StandaloneRun& run) { return SentenceShot(run, 2, false); }},
+        {"sentence_choice_of_three", [](StandaloneRun& run) { return SentenceShot(run, 3, true); }},
+        {"sentence_choice_of_four", [](StandaloneRun& run) { return SentenceShot(run, 4, false); }},
+        {"sentence_gaps", [](StandaloneRun& run) { return SentenceShot(run, 9, false); }},
+        {"sentence_gaps_answered", [](StandaloneRun& run) { return SentenceShot(run, 9, true); }},
+        {"drag_drop", [](StandaloneRun& run) { return DragDropShot(run, false); }},
+        {"drag_drop_marked", [](StandaloneRun& run) { return DragDropShot(run, true); }},
+        {"definitions", [](StandaloneRun& run) { return DefinitionsShot(run, false); }},
+        {"definitions_marked", [](StandaloneRun& run) { return DefinitionsShot(run, true); }},
+        {"presentation", [](StandaloneRun& run) { return PresentationShot(run, kVocabularyCode); }},
+        {"presentation_choice",
+         [](StandaloneRun& run) { return PresentationShot(run, kVocabularyCode + 1); }},
+        {"presentation_typing",
+         [](StandaloneRun& run) { return PresentationShot(run, kVocabularyCode + 2); }}};
 }
 
 } // namespace lumora::shots

@@ -6,6 +6,7 @@
 #include "platform/ui/hints.h"
 #include "sample_course.h"
 #include "screen_shots.h"
+#include "sound/media_holder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,10 +30,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lumora-screenshots: cannot make %s\n", outDir.c_str());
         return 1;
     }
-    const lumora::shots::SampleCourse course(lumora::ChooseDataRoot(""));
+    lumora::MediaHolder media;
+    lumora::StandaloneRun run(media.Service(), media.Recorder());
+    const lumora::shots::SampleCourse course(run, lumora::ChooseDataRoot(""));
     if (!course.Ready()) {
         std::fprintf(stderr, "lumora-screenshots: the sample course could not be made\n");
         return 1;
     }
-    return lumora::shots::RenderScreenShots(outDir) == 0 ? 0 : 1;
+    return lumora::shots::RenderScreenShots(run, outDir) == 0 ? 0 : 1;
 }

@@ -58,8 +58,9 @@ constexpr const char* kStripGlyphs[] = {"?!", "<<", "X",  "?",  "OK", "X", "+", 
 
 } // namespace
 
-SampleCourse::SampleCourse(const std::string& demoRoot)
-    : demoRoot_(WithTrailingSlash(demoRoot)), root_(WithTrailingSlash(dir_.path().toStdString())) {
+SampleCourse::SampleCourse(StandaloneRun& run, const std::string& demoRoot)
+    : run_(run), demoRoot_(WithTrailingSlash(demoRoot)),
+      root_(WithTrailingSlash(dir_.path().toStdString())) {
     if (!dir_.isValid()) {
         return;
     }
@@ -75,13 +76,13 @@ void SampleCourse::LoadTables() {
     options.userFiles = false;
     // A demo course still being written may have faults; the samples fill in.
     LoadReport report([](const LoadFault&, FaultKind) {}, false);
-    LoadCourse(Course(), options, report);
-    Course().DataRoot = root_;
-    CreateFolder(Course().UserDataFolder);
+    LoadCourse(run_.course, run_.session.settings, options, report);
+    run_.course.DataRoot = root_;
+    CreateFolder(run_.course.UserDataFolder);
 }
 
 void SampleCourse::FillMissingTexts() {
-    CourseData& course = Course();
+    CourseData& course = run_.course;
     for (const auto& t : kTexts) {
         if (course.TextTable[static_cast<std::size_t>(t.number)].empty()) {
             course.TextTable[static_cast<std::size_t>(t.number)] = t.text;
@@ -123,7 +124,7 @@ bool SampleCourse::MakePictures() {
 // The backgrounds of the topic's sentence lessons and the pictures of their
 // rows, alternatives included.
 bool SampleCourse::MakeSentencePictures() {
-    const CourseData& course = Course();
+    const CourseData& course = run_.course;
     const auto standIn = [](int width, int height) {
         return [width, height](const std::string& path) {
             return WriteSampleBackground(path, width, height, true, "", QRect());

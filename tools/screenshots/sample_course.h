@@ -4,6 +4,8 @@
 // course folder (stand-ins drawn for those it lacks), including the button
 // strips of the shared picture list and the pictures of one topic's
 // sentence lessons.
+#include "shell/standalone_run.h"
+
 #include <QTemporaryDir>
 
 #include <string>
@@ -15,8 +17,8 @@ inline constexpr const char* kSentenceTopic = "kuchnia";
 
 class SampleCourse {
   public:
-    // Makes the sample course the program's course (lumora::Course()).
-    explicit SampleCourse(const std::string& demoRoot);
+    // Fills the run's course with the sample course.
+    SampleCourse(StandaloneRun& run, const std::string& demoRoot);
 
     bool Ready() const { return ready_; }
 
@@ -29,6 +31,7 @@ class SampleCourse {
     // Copies the demo course's file, or draws a stand-in with make.
     template <class Make> bool Provide(const std::string& relative, Make make);
 
+    StandaloneRun& run_;
     std::string demoRoot_;
     QTemporaryDir dir_;
     std::string root_;

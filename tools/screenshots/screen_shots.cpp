@@ -33,14 +33,14 @@ template <class T> std::unique_ptr<QWidget> Shown(std::unique_ptr<T> form) {
     return form;
 }
 
-std::unique_ptr<QWidget> ResultBoxShot() {
-    auto box = std::make_unique<TWynik_Form>();
-    box->Label1->SetCaption(ResultCaption(12, 345));
+std::unique_ptr<QWidget> ResultBoxShot(StandaloneRun& run) {
+    auto box = std::make_unique<TWynik_Form>(run.course, run.context.sound);
+    box->Label1->SetCaption(ResultCaption(run.course, 12, 345));
     return Shown(std::move(box));
 }
 
-std::unique_ptr<QWidget> InformationShot() {
-    auto screen = std::make_unique<TInformacjaForm>();
+std::unique_ptr<QWidget> InformationShot(StandaloneRun& run) {
+    auto screen = std::make_unique<TInformacjaForm>(run.course);
     screen->HelpText = kSampleHelp;
     screen->Show();
     // The first paint decides whether the text needs the scroll-down arrow.
@@ -48,25 +48,25 @@ std::unique_ptr<QWidget> InformationShot() {
     return screen;
 }
 
-std::unique_ptr<QWidget> OptionsShot() {
-    Course().SoundSet = 4;
-    return Shown(std::make_unique<TOpcjeForm>());
+std::unique_ptr<QWidget> OptionsShot(StandaloneRun& run) {
+    run.session.settings.SoundSet = 4;
+    return Shown(std::make_unique<TOpcjeForm>(run.context));
 }
 
-std::unique_ptr<QWidget> QuestionShot() {
-    auto screen = std::make_unique<TQuestionForm>();
-    screen->Label1->SetCaption(Course().GetText(3));
+std::unique_ptr<QWidget> QuestionShot(StandaloneRun& run) {
+    auto screen = std::make_unique<TQuestionForm>(run.course);
+    screen->Label1->SetCaption(run.course.GetText(3));
     return Shown(std::move(screen));
 }
 
-std::unique_ptr<QWidget> MessageShot() {
-    auto screen = std::make_unique<TForm20>();
+std::unique_ptr<QWidget> MessageShot(StandaloneRun& run) {
+    auto screen = std::make_unique<TForm20>(run.course);
     screen->Label1->SetCaption("Podaj swoje imię, zanim zaczniesz naukę.");
     return Shown(std::move(screen));
 }
 
 // The 24 image buttons of the shared list: at rest above, highlighted below.
-std::unique_ptr<QWidget> ButtonStripsShot() {
+std::unique_ptr<QWidget> ButtonStripsShot(StandaloneRun&) {
     auto form = std::make_unique<Form>(12 * 40 + 8, 2 * 80 + 8);
     form->SetColor({40, 40, 48});
     for (int i = 0; i < MyImageList1().Count(); ++i) {
@@ -116,10 +116,10 @@ const std::vector<ScreenShot>& ScreenShots() {
     return shots;
 }
 
-int RenderScreenShots(const std::string& outDir) {
+int RenderScreenShots(StandaloneRun& run, const std::string& outDir) {
     int failed = 0;
     for (const ScreenShot& shot : ScreenShots()) {
-        const std::unique_ptr<QWidget> screen = shot.show();
+        const std::unique_ptr<QWidget> screen = shot.show(run);
         const QImage image = screen->grab().toImage();
         screen->hide();
         const std::string path = outDir + "/" + shot.name + ".png";

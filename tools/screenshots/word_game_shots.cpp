@@ -4,12 +4,12 @@
 #include "course/lesson_kinds.h"
 #include "course/startup_loading.h"
 #include "exercises/crossword/crossword_screen.h"
-#include "exercises/lesson_context.h"
 #include "exercises/reveal/reveal_screen.h"
 #include "exercises/word_search/word_search_screen.h"
 #include "platform/path_resolver.h"
 #include "platform/text_helpers.h"
 #include "platform/ui/screen_pause.h"
+#include "users/run_context.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -23,13 +23,8 @@ namespace {
 
 constexpr const char* kTopic = "kuchnia";
 
-LessonContext& ShotContext() {
-    static LessonContext context = ProgramLessonContext();
-    return context;
-}
-
 // Copies the games' files of the demo course into the sample course once.
-void ProvideGameFiles() {
+void ProvideGameFiles(const CourseData& course) {
     static bool done = false;
     if (done) {
         return;
@@ -38,7 +33,7 @@ void ProvideGameFiles() {
     const std::string demo = ChooseDataRoot("");
     for (const char* folder : {"krzyzowka", "odkrywanki", "Pseudo"}) {
         std::error_code error;
-        std::filesystem::copy(ResolvePath(demo, folder), Course().DataPath(folder),
+        std::filesystem::copy(ResolvePath(demo, folder), course.DataPath(folder),
                               std::filesystem::copy_options::recursive |
                                   std::filesystem::copy_options::overwrite_existing,
                               error);
@@ -46,16 +41,16 @@ void ProvideGameFiles() {
 }
 
 // Makes the topic's lesson of that code the current one; false without one.
-bool UseDemoLesson(int code) {
-    ProvideGameFiles();
-    CourseData& course = Course();
+bool UseDemoLesson(StandaloneRun& run, int code) {
+    ProvideGameFiles(run.course);
+    const CourseData& course = run.course;
     for (int row = 1; row <= static_cast<int>(course.SteeringTable.size()); ++row) {
         const SteeringRow& r = *course.Steering(row);
         if (r.Code == code && r.TopicFolder == kTopic) {
-            course.CurrentRow = row;
-            course.CurrentContent = r.Content;
-            course.CurrentCode = code;
-            course.CurrentTopic = r.TopicFolder;
+            run.session.lesson.CurrentRow = row;
+            run.session.lesson.CurrentContent = r.Content;
+            run.session.lesson.CurrentCode = code;
+            run.session.lesson.CurrentTopic = r.TopicFolder;
             return true;
         }
     }
@@ -67,9 +62,9 @@ void PressKey(QWidget& screen, int key) {
     QCoreApplication::sendEvent(screen.windowHandle(), &press);
 }
 
-std::unique_ptr<QWidget> CrosswordShot() {
-    auto screen = std::make_unique<TKrzyzowkaForm>(ShotContext());
-    if (!UseDemoLesson(kCrosswordCode) || !screen->Load()) {
+std::unique_ptr<QWidget> CrosswordShot(StandaloneRun& run) {
+    auto screen = std::make_unique<TKrzyzowkaForm>(run.context);
+    if (!UseDemoLesson(run, kCrosswordCode) || !screen->Load()) {
         return screen;
     }
     const Crossword& game = *screen->Game();
@@ -83,9 +78,9 @@ std::unique_ptr<QWidget> CrosswordShot() {
     return screen;
 }
 
-std::unique_ptr<QWidget> RevealShot() {
-    auto screen = std::make_unique<TOdkrywanieForm>(ShotContext());
-    if (!UseDemoLesson(kRevealCode) || !screen->Load()) {
+std::unique_ptr<QWidget> RevealShot(StandaloneRun& run) {
+    auto screen = std::make_unique<TOdkrywanieForm>(run.context);
+    if (!UseDemoLesson(run, kRevealCode) || !screen->Load()) {
         return screen;
     }
     const auto previous = SetPauseScreensHook([](int) {});
@@ -124,12 +119,12 @@ std::optional<std::pair<GridCell, GridCell>> FirstWord(const WordSearch& game,
     return std::nullopt;
 }
 
-std::unique_ptr<QWidget> WordSearchShot() {
-    auto screen = std::make_unique<TPseudo_Form>(ShotContext());
-    if (!UseDemoLesson(kWordSearchCode) || !screen->Load()) {
+std::unique_ptr<QWidget> WordSearchShot(StandaloneRun& run) {
+    auto screen = std::make_unique<TPseudo_Form>(run.context);
+    if (!UseDemoLesson(run, kWordSearchCode) || !screen->Load()) {
         return screen;
     }
-    const auto read = ReadWordSearch(Course(), Course().CurrentContent);
+    const auto read = ReadWordSearch(run.course, run.session.lesson.CurrentContent);
     if (const auto* puzzle = std::get_if<WordSearchPuzzle>(&read)) {
         const auto click = [&](GridCell cell) {
             screen->DxRamkaMouseDown(29 * (cell.column - 1) + 5, 26 * (cell.row - 1) + 5);

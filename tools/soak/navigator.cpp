@@ -33,8 +33,8 @@ bool Navigator::IsLesson(const QWidget& top) {
     return dynamic_cast<const LessonScreen*>(&top) != nullptr;
 }
 
-bool Navigator::IsOpen(const QWidget& top, int row) {
-    return IsLesson(top) && Course().CurrentRow == row;
+bool Navigator::IsOpen(const QWidget& top, int row) const {
+    return IsLesson(top) && lesson_->CurrentRow == row;
 }
 
 bool Navigator::StepLogin(QWidget& top, std::string& described) {
@@ -112,7 +112,7 @@ void Navigator::StepTowards(QWidget& top, const std::string& topic, int row,
         return;
     }
     auto* topics = dynamic_cast<TSecondForm*>(&top);
-    if (topics != nullptr && Course().CurrentTopic == topic) {
+    if (topics != nullptr && lesson_->CurrentTopic == topic) {
         for (const TopicHitArea& area : topics->HitAreas()) {
             if (area.row == row) {
                 const QPoint at((area.left + area.right) / 2, (area.top + area.bottom) / 2);

@@ -4,6 +4,7 @@
 // given lesson (out to the main menu, into the lesson's topic, a click on
 // its icon). Each call sends one action to the window given and describes
 // it for the event log.
+#include "course/lesson_state.h"
 #include "input_sender.h"
 
 #include <QPoint>
@@ -27,7 +28,9 @@ class Navigator {
     // One step towards the lesson in steering row `row` of topic `topic`.
     void StepTowards(QWidget& top, const std::string& topic, int row, std::string& described);
     // Whether top is the lesson screen of that row.
-    static bool IsOpen(const QWidget& top, int row);
+    // The lesson state the program keeps, to tell which lesson is open.
+    void Follow(const LessonState& lesson) { lesson_ = &lesson; }
+    bool IsOpen(const QWidget& top, int row) const;
 
     // Whether a window is a lesson screen.
     static bool IsLesson(const QWidget& top);
@@ -36,6 +39,7 @@ class Navigator {
     void ClickAt(QWidget& top, QWidget& control, std::string& described, const char* what);
 
     InputSender& input_;
+    const LessonState* lesson_ = nullptr;
     int learners_ = 0;
 };
 

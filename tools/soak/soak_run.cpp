@@ -35,9 +35,8 @@ constexpr std::uint64_t kProgressEvery = 10000;
 
 } // namespace
 
-std::vector<LessonTarget> CourseLessons() {
+std::vector<LessonTarget> CourseLessons(const CourseData& course) {
     std::vector<LessonTarget> lessons;
-    const CourseData& course = Course();
     for (const MenuTopic& topic : MenuTopics()) {
         for (int row : TopicLessons(course, topic.folder)) {
             lessons.push_back({topic.folder, row, course.Steering(row)->Code});
@@ -103,7 +102,7 @@ void SoakRun::LessonShown(QWidget& window) {
     if (!Navigator::IsLesson(window)) {
         return;
     }
-    if (const SteeringRow* row = Course().Steering(Course().CurrentRow)) {
+    if (const SteeringRow* row = context_->course.Steering(context_->session.lesson.CurrentRow)) {
         ++result_.codesOpened[row->Code];
     }
     ++result_.kindsOpened[ScreenTracker::NameOf(window)];
@@ -208,7 +207,7 @@ int SoakRun::LeastOpenedLesson() {
 
 void SoakRun::WalkStep(QWidget& top, std::string& described) {
     const LessonTarget& target = lessons_[static_cast<std::size_t>(walk_)];
-    if (Navigator::IsOpen(top, target.row)) {
+    if (navigator_.IsOpen(top, target.row)) {
         walk_ = -1;
         return;
     }
@@ -228,7 +227,7 @@ void SoakRun::CycleStep(QWidget& top, std::string& described) {
     }
     if (walk_ < count) {
         const LessonTarget& target = lessons_[static_cast<std::size_t>(walk_)];
-        if (Navigator::IsOpen(top, target.row)) {
+        if (navigator_.IsOpen(top, target.row)) {
             ++walk_;
             walkSteps_ = 0;
         } else if (++walkSteps_ > kWalkLimit) {
@@ -269,13 +268,15 @@ void SoakRun::Finish() {
 }
 
 void SoakRun::NewLoginScreen(ScreenRoster& screens) {
-    screens.Form9 = std::make_unique<TForm9>(screens.Users);
+    screens.Form9 = std::make_unique<TForm9>(*screens.Context, screens.Users);
     screens.Form9->setObjectName("TForm9");
     screens.Form9->SetNewUserScreen(screens.Form10.get());
 }
 
 SoakResult SoakRun::Run(ScreenRoster& screens) {
-    lessons_ = CourseLessons();
+    context_ = screens.Context.get();
+    navigator_.Follow(screens.RunSession.lesson);
+    lessons_ = CourseLessons(*screens.Course);
     const auto start = std::chrono::steady_clock::now();
     ScheduleNext();
     for (;;) {

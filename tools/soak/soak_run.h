@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "screen_tracker.h"
 #include "soak_options.h"
+#include "users/run_context.h"
 
 #include <cstdint>
 #include <map>
@@ -48,7 +49,7 @@ struct SoakResult {
 
 // Every lesson of the topic lists (each has its click area), topic by topic
 // in menu order.
-std::vector<LessonTarget> CourseLessons();
+std::vector<LessonTarget> CourseLessons(const CourseData& course);
 
 // Resident size of this process in KiB (VmRSS), or -1.
 long ResidentKiB();
@@ -81,6 +82,7 @@ class SoakRun {
     InputSender input_;
     Monkey monkey_;
     Navigator navigator_{input_};
+    const RunContext* context_ = nullptr;
     ScreenTracker tracker_;
     SoakResult result_;
     std::vector<LessonTarget> lessons_;

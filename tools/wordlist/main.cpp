@@ -5,8 +5,8 @@
 //   lumora-wordlist [--data DIR] LESSON OUT.pdf
 //
 // LESSON is the lesson's content key in Steruj.t (for example kuchnia_slowka).
-#include "course/exercise_start.h"
 #include "course/lesson_kinds.h"
+#include "course/lesson_state.h"
 #include "course/startup_loading.h"
 #include "exercises/presentation/presentation_words.h"
 #include "exercises/presentation/word_list_page.h"
@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
         },
         true);
     lumora::CourseData course;
-    lumora::LoadCourse(course, options, report);
+    lumora::UserSettings settings;
+    lumora::LoadCourse(course, settings, options, report);
 
     const lumora::SteeringRow* row = FindLesson(course, args.lesson);
     if (row == nullptr) {
@@ -83,10 +84,11 @@ int main(int argc, char** argv) {
                      args.lesson.c_str());
         return 1;
     }
-    course.CurrentTopic = row->TopicFolder;
-    lumora::SelectDataRows(course, row->Content);
+    lumora::LessonState lesson;
+    lesson.CurrentTopic = row->TopicFolder;
+    lumora::SelectDataRows(course, lesson, row->Content);
     const std::string html = lumora::JoinPage(
-        lumora::WordListPage(course, lumora::PresentationRows(course.SelectedRows)));
+        lumora::WordListPage(course, lesson, lumora::PresentationRows(lesson.SelectedRows)));
 
     lumora::HtmlPageDocument page(html);
     page.size(); // lays the page out, loading its pictures
@@ -98,6 +100,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("%s: %zu words, %d pictures\n", args.output.c_str(),
-                lumora::PresentationRows(course.SelectedRows).size(), page.LoadedPictures());
+                lumora::PresentationRows(lesson.SelectedRows).size(), page.LoadedPictures());
     return page.MissingPictures().empty() ? 0 : 1;
 }

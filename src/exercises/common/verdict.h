@@ -10,9 +10,9 @@
 namespace lumora {
 
 // The feedback sound's path in the course's "wav" folder.
-std::string VerdictSound(const CourseData& course, bool allRight);
+std::string VerdictSound(const CourseData& course, int soundSet, bool allRight);
 
 // Plays the verdict; a course without the sound plays nothing and says nothing.
-void PlayVerdict(const CourseData& course, SoundService& sound, bool allRight);
+void PlayVerdict(const CourseData& course, SoundService& sound, int soundSet, bool allRight);
 
 } // namespace lumora

@@ -48,8 +48,7 @@ char UpperAZ(char ch) {
 
 } // namespace
 
-TKrzyzowkaForm::TKrzyzowkaForm(LessonContext& context)
-    : LessonScreen(context, CrosswordOptions()) {}
+TKrzyzowkaForm::TKrzyzowkaForm(RunContext& context) : LessonScreen(context, CrosswordOptions()) {}
 
 void TKrzyzowkaForm::CreateControls() {
     LessonScreen::CreateControls();
@@ -86,7 +85,7 @@ void TKrzyzowkaForm::CreateControls() {
 
 std::optional<LoadFault> TKrzyzowkaForm::ReadLesson() {
     const CourseData& course = CurrentCourse();
-    const SteeringRow* row = course.Steering(course.CurrentRow);
+    const SteeringRow* row = course.Steering(Lesson().CurrentRow);
     if (row == nullptr) {
         return PlainFault("No crossword lesson is chosen.");
     }
@@ -120,7 +119,7 @@ void TKrzyzowkaForm::PrepareLesson() {
 
 void TKrzyzowkaForm::FormShow() {
     LessonScreen::FormShow();
-    Sounds().PlayInstruction(CurrentCourse().CurrentCode);
+    Sounds().PlayInstruction(CurrentCourse(), Lesson().CurrentCode);
     if (Edit1->isVisible()) {
         Edit1->setFocus();
     }
@@ -195,9 +194,11 @@ void TKrzyzowkaForm::TypeLetter(char32_t letter) {
     const CrosswordStep step = game_->TypeLetter(letter);
     const CourseData& course = CurrentCourse();
     if (step.sound == CrosswordSound::Praise) {
-        Sounds().PlaySound(course.DataPath("wav\\" + PraiseSoundName()), SoundMode::Interrupt);
+        Sounds().PlaySound(course.DataPath("wav\\" + PraiseSoundName(Settings().SoundSet)),
+                           SoundMode::Interrupt);
     } else if (step.sound == CrosswordSound::Failure) {
-        Sounds().PlaySound(course.DataPath("wav\\" + FailureSoundName()), SoundMode::Next);
+        Sounds().PlaySound(course.DataPath("wav\\" + FailureSoundName(Settings().SoundSet)),
+                           SoundMode::Next);
     }
     ShowInput();
     if (step.finished) {

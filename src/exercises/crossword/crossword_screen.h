@@ -18,7 +18,7 @@ class TKrzyzowkaForm : public LessonScreen {
   public:
     static constexpr int kFrames = 10;
 
-    explicit TKrzyzowkaForm(LessonContext& context);
+    explicit TKrzyzowkaForm(RunContext& context);
 
     // The picture frames and the rows of squares; row k has the Tag k.
     std::array<Picture*, kFrames> img{};

@@ -55,8 +55,7 @@ std::size_t At(int n) {
 
 } // namespace
 
-TC_DefForm::TC_DefForm(LessonContext& context)
-    : ExerciseFrame(context, DefinitionsFrameOptions()) {}
+TC_DefForm::TC_DefForm(RunContext& context) : ExerciseFrame(context, DefinitionsFrameOptions()) {}
 
 void TC_DefForm::CreateControls() {
     ExerciseFrame::CreateControls();
@@ -104,7 +103,7 @@ std::optional<std::string> TC_DefForm::ReadContent(const StRecord& record) {
 
 void TC_DefForm::ResetExercise() {
     Drag->Cancel();
-    SteeringRow& row = *Context().course.Steering(CurrentCourse().CurrentRow);
+    SteeringRow& row = LayoutRow();
     exercise_.emplace(SetUpDefinitions(items_, ShuffleLabels(static_cast<int>(items_.size())), row,
                                        &WordLabelSizeAs<WordSize>, &WordTextWidth));
     btn_sprawdz->show();
@@ -194,7 +193,7 @@ void TC_DefForm::btn_sprawdzClick() {
     }
     lbl_jeszcze_raz->show();
     Sounds().PauseMedia();
-    PlayVerdict(CurrentCourse(), Sounds(), allRight);
+    PlayVerdict(CurrentCourse(), Sounds(), Settings().SoundSet, allRight);
     ShowWordPlaces();
     for (int n = 0; n < board.Count(); ++n) {
         lbl[At(n)]->raise();

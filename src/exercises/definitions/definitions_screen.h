@@ -22,7 +22,7 @@ class TC_DefForm : public ExerciseFrame {
     // brings back the usual pause.
     static constexpr int kHintHidePause = 20000;
 
-    explicit TC_DefForm(LessonContext& context);
+    explicit TC_DefForm(RunContext& context);
     ~TC_DefForm() override;
 
     TTransparentButton* btn_sprawdz; // the frame's check button

@@ -35,7 +35,7 @@ std::size_t At(int w) {
 
 } // namespace
 
-TC_DDForm::TC_DDForm(LessonContext& context) : ExerciseFrame(context, DragDropFrame()) {}
+TC_DDForm::TC_DDForm(RunContext& context) : ExerciseFrame(context, DragDropFrame()) {}
 
 void TC_DDForm::CreateControls() {
     ExerciseFrame::CreateControls();
@@ -78,7 +78,7 @@ void TC_DDForm::ResetExercise() {
     Drag->Cancel();
     DragDropContent shuffled = content_;
     ShuffleWords(shuffled.words);
-    SteeringRow& row = *Context().course.Steering(CurrentCourse().CurrentRow);
+    SteeringRow& row = LayoutRow();
     board_.emplace(SetUpBoard(shuffled, row, &WordLabelSizeAs<LabelSize>));
     btn_ok->show();
     for (int w = 0; w < kMaxTableWords; ++w) {
@@ -181,7 +181,7 @@ void TC_DDForm::btn_OKClick() {
     const bool allRight = board_->Check();
     lbl_jeszcze_raz->show();
     Sounds().PauseMedia();
-    PlayVerdict(CurrentCourse(), Sounds(), allRight);
+    PlayVerdict(CurrentCourse(), Sounds(), Settings().SoundSet, allRight);
     ShowWordPlaces();
     for (Label* label : lbl) {
         SetCursor(*label, Cursor::Arrow);

@@ -15,7 +15,7 @@ namespace lumora {
 
 class TC_DDForm : public ExerciseFrame {
   public:
-    explicit TC_DDForm(LessonContext& context);
+    explicit TC_DDForm(RunContext& context);
 
     TTransparentButton* btn_ok; // the frame's check button
     PaintBox* PaintBox2;        // the table, over the whole screen

@@ -24,7 +24,7 @@ Picture* MarkPicture(QWidget* parent, const QImage& image) {
 
 } // namespace
 
-TC_MC_Form::TC_MC_Form(LessonContext& context) : ExerciseFrame(context, ChoiceFrame()) {}
+TC_MC_Form::TC_MC_Form(RunContext& context) : ExerciseFrame(context, ChoiceFrame()) {}
 
 void TC_MC_Form::CreateControls() {
     ExerciseFrame::CreateControls();
@@ -124,7 +124,8 @@ void TC_MC_Form::btn_okClick() {
     Sounds().StopMedia();
     lbl_jeszcze_raz->show();
     Sounds().PauseMedia();
-    PlayVerdict(CurrentCourse(), Sounds(), state_.Right() == state_.Questions());
+    PlayVerdict(CurrentCourse(), Sounds(), Settings().SoundSet,
+                state_.Right() == state_.Questions());
     Repaint();
 }
 

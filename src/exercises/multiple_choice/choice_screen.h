@@ -13,7 +13,7 @@ namespace lumora {
 
 class TC_MC_Form : public ExerciseFrame {
   public:
-    explicit TC_MC_Form(LessonContext& context);
+    explicit TC_MC_Form(RunContext& context);
 
     PaintBox* pb_tresc;
     TTransparentButton* btn_ok; // the frame's check button

@@ -3,7 +3,6 @@
 #include "presentation_screen.h"
 
 #include "course/lesson_kinds.h"
-#include "exercises/lesson_dialogs.h"
 #include "platform/text_helpers.h"
 #include "presentation_words.h"
 
@@ -18,7 +17,8 @@ void TPrezentacjaForm::btn_OdtworzClick() {
 }
 
 void TPrezentacjaForm::PlayFeedback(bool right, SoundMode mode) {
-    const std::string name = right ? PraiseSoundName() : FailureSoundName();
+    const std::string name =
+        right ? PraiseSoundName(Settings().SoundSet) : FailureSoundName(Settings().SoundSet);
     Sounds().PlaySound(CurrentCourse().DataPath("wav\\" + name), mode);
 }
 

@@ -3,7 +3,6 @@
 #include "presentation_screen.h"
 
 #include "course/lesson_kinds.h"
-#include "exercises/lesson_dialogs.h"
 #include "platform/text_file.h"
 #include "presentation_words.h"
 #include "sound/recording.h"
@@ -54,14 +53,15 @@ void TPrezentacjaForm::HearWord(int position) {
 void TPrezentacjaForm::btn_mikrofonikMouseDown() {
     recorded_ = false;
     Sounds().MainPlayer().Close();
-    StartRecording();
+    Context().recording.StartRecording();
 }
 
 void TPrezentacjaForm::btn_mikrofonikMouseUp() {
-    if (recorded_ || !RecordingActive()) {
+    Recording& recording = Context().recording;
+    if (recorded_ || !recording.RecordingActive()) {
         return;
     }
-    StopRecording();
+    recording.StopRecording(CurrentCourse().UserPath("tmp1.Wav"));
     MediaPlayer& player = Sounds().MainPlayer();
     player.SetFileName(CurrentCourse().UserPath("tmp1.wav"));
     if (player.Open() && player.Length() >= kShortestRecording) {
@@ -70,7 +70,7 @@ void TPrezentacjaForm::btn_mikrofonikMouseUp() {
         btn_glosniczekClick();
         return;
     }
-    ShowMessageScreen(CurrentCourse().GetText(6));
+    Dialog().ShowMessageScreen(CurrentCourse().GetText(6));
 }
 
 void TPrezentacjaForm::btn_glosniczekClick() {

@@ -23,7 +23,7 @@ int TPrezentacjaForm::RowAt(int position) const {
 }
 
 std::string TPrezentacjaForm::SoundOf(int dataRow) const {
-    return CurrentCourse().DataPath(WordSoundName(CurrentCourse(), Row(dataRow)));
+    return CurrentCourse().DataPath(WordSoundName(Lesson(), Row(dataRow)));
 }
 
 void TPrezentacjaForm::ShowPage(bool slowly) {
@@ -38,7 +38,7 @@ void TPrezentacjaForm::ShowPage(bool slowly) {
     for (int k = first; k <= last; ++k) {
         const auto s = static_cast<std::size_t>(k - first);
         const DataRow& row = Row(RowAt(k));
-        const std::string picture = CurrentCourse().DataPath(WordPictureName(CurrentCourse(), row));
+        const std::string picture = CurrentCourse().DataPath(WordPictureName(Lesson(), row));
         img[s]->Clear();
         if (FileExists(picture)) {
             img[s]->LoadFromFile(picture);

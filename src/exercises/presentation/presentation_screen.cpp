@@ -1,7 +1,6 @@
 #include "presentation_screen.h"
 
 #include "course/lesson_kinds.h"
-#include "exercises/lesson_dialogs.h"
 #include "htmlview/html_print.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
@@ -55,7 +54,7 @@ LessonScreenOptions PresentationOptions() {
 
 } // namespace
 
-TPrezentacjaForm::TPrezentacjaForm(LessonContext& context)
+TPrezentacjaForm::TPrezentacjaForm(RunContext& context)
     : LessonScreen(context, PresentationOptions()) {}
 
 void TPrezentacjaForm::CreateControls() {
@@ -163,17 +162,17 @@ TPrezentacjaForm::~TPrezentacjaForm() = default;
 std::optional<LoadFault> TPrezentacjaForm::ReadLesson() {
     const CourseData& course = CurrentCourse();
     if (auto refusal =
-            RefuseVocabulary(course, course.CurrentCode,
-                             static_cast<int>(PresentationRows(course.SelectedRows).size()))) {
+            RefuseVocabulary(course, Lesson(), Lesson().CurrentCode,
+                             static_cast<int>(PresentationRows(Lesson().SelectedRows).size()))) {
         return PlainFault(std::move(*refusal));
     }
     return std::nullopt;
 }
 
 void TPrezentacjaForm::PrepareLesson() {
-    CourseData& course = Context().course;
+    const CourseData& course = CurrentCourse();
     Sounds().ClearSoundQueue();
-    code_ = course.CurrentCode;
+    code_ = Lesson().CurrentCode;
     recorded_ = false;
     recordRow_ = 0;
     for (QWidget* w : std::initializer_list<QWidget*>{btn_up, btn_dn, btn_mikrofonik,
@@ -182,10 +181,10 @@ void TPrezentacjaForm::PrepareLesson() {
     }
     ed_wpis->SetText("");
     ed_wpis->hide();
-    if (course.SelectedCount() > kVocabularyMaxWords) {
+    if (Lesson().SelectedCount() > kVocabularyMaxWords) {
         ShowMessage(kTooManyWordsMessage);
     }
-    rows_ = PresentationRows(course.SelectedRows);
+    rows_ = PresentationRows(Lesson().SelectedRows);
     if (code_ == kChoiceCode) {
         choice_ = ChoiceDrill(rows_);
         wordOrder_ = choice_.Round();
@@ -215,7 +214,7 @@ void TPrezentacjaForm::PrepareLesson() {
 }
 
 void TPrezentacjaForm::PlaceSlots() {
-    const SteeringRow* row = CurrentCourse().Steering(CurrentCourse().CurrentRow);
+    const SteeringRow* row = CurrentCourse().Steering(Lesson().CurrentRow);
     const auto places = GridPlaces();
     const bool pairs = code_ == kChoiceCode && row != nullptr && row->LayoutCount > 0;
     for (int i = 0; i < kSlots; ++i) {
@@ -255,7 +254,7 @@ void TPrezentacjaForm::FormShow() {
 
 void TPrezentacjaForm::StartLesson() {
     Sounds().StopMedia();
-    Sounds().PlayInstruction(code_);
+    Sounds().PlayInstruction(CurrentCourse(), code_);
     if (code_ == kChoiceCode) {
         btn_OdtworzClick();
     } else if (code_ == kTypingDrillCode) {
@@ -272,7 +271,7 @@ void TPrezentacjaForm::LoadBackground() {
     img_tlo->SetBounds(0, 0, 800, 600);
     img_tlo_dn->hide();
     SetColor(kBlack);
-    const SteeringRow* row = course.Steering(course.CurrentRow);
+    const SteeringRow* row = course.Steering(Lesson().CurrentRow);
     const std::string name = row != nullptr ? Trim(row->Background) : std::string();
     if (name.empty()) {
         return;
@@ -311,14 +310,14 @@ void TPrezentacjaForm::FormClose() {
 // --- Printing and leaving ------------------------------------------------------
 
 std::string TPrezentacjaForm::WordListHtml() const {
-    return JoinPage(WordListPage(CurrentCourse(), wordOrder_));
+    return JoinPage(WordListPage(CurrentCourse(), Lesson(), wordOrder_));
 }
 
 void TPrezentacjaForm::btn_drukujClick() {
-    if (!AskQuestion(CurrentCourse().GetText(7))) {
+    if (!Dialog().AskQuestion(CurrentCourse().GetText(7))) {
         return;
     }
-    PrintHtmlPage(WordListHtml(), CurrentCourse().CurrentTopic);
+    PrintHtmlPage(WordListHtml(), Lesson().CurrentTopic);
 }
 
 ExerciseScore TPrezentacjaForm::Score() const {
@@ -344,8 +343,7 @@ void TPrezentacjaForm::Leave() {
         FinishDrill();
         return;
     }
-    CourseData& course = Context().course;
-    AddPoints(course, Context().points, course.CurrentContent, code_, 0);
+    AddPoints(Context().session, Lesson().CurrentContent, code_, 0);
     Close();
 }
 

@@ -26,7 +26,7 @@ class TPrezentacjaForm : public LessonScreen {
     // The shortest recording kept, in milliseconds.
     static constexpr int kShortestRecording = 250;
 
-    explicit TPrezentacjaForm(LessonContext& context);
+    explicit TPrezentacjaForm(RunContext& context);
     ~TPrezentacjaForm() override;
 
     Picture* img_tlo_dn;

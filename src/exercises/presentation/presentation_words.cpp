@@ -5,11 +5,11 @@
 namespace lumora {
 namespace {
 
-std::string LessonName(const CourseData& course) {
-    const SteeringRow* row = course.Steering(course.CurrentRow);
-    const std::string title = row != nullptr ? row->Title : course.CurrentContent;
-    return "Lesson \"" + title + "\" (" + course.CurrentContent + ", code " +
-           std::to_string(course.CurrentCode) + ")";
+std::string LessonName(const CourseData& course, const LessonState& lesson) {
+    const SteeringRow* row = course.Steering(lesson.CurrentRow);
+    const std::string title = row != nullptr ? row->Title : lesson.CurrentContent;
+    return "Lesson \"" + title + "\" (" + lesson.CurrentContent + ", code " +
+           std::to_string(lesson.CurrentCode) + ")";
 }
 
 } // namespace
@@ -34,20 +34,21 @@ std::vector<int> PresentationRows(const std::vector<int>& selected) {
     return {selected.begin(), selected.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 
-std::string WordPictureName(const CourseData& course, const DataRow& row) {
-    return "obrazki\\" + course.CurrentTopic + "\\sl\\" + row.PictureFile;
+std::string WordPictureName(const LessonState& lesson, const DataRow& row) {
+    return "obrazki\\" + lesson.CurrentTopic + "\\sl\\" + row.PictureFile;
 }
 
-std::string WordSoundName(const CourseData& course, const DataRow& row) {
-    return "sample\\" + course.CurrentTopic + "\\sl\\" + row.SoundFile;
+std::string WordSoundName(const LessonState& lesson, const DataRow& row) {
+    return "sample\\" + lesson.CurrentTopic + "\\sl\\" + row.SoundFile;
 }
 
-std::optional<std::string> RefuseVocabulary(const CourseData& course, int code, int words) {
+std::optional<std::string> RefuseVocabulary(const CourseData& course, const LessonState& lesson,
+                                            int code, int words) {
     if (code == kTypingDrillCode && words == 0) {
-        return LessonName(course) + ": the typing drill has no words in data.t.";
+        return LessonName(course, lesson) + ": the typing drill has no words in data.t.";
     }
     if (code == kChoiceCode && words < 4) {
-        return LessonName(course) + ": the picture choice needs at least 4 words, it has " +
+        return LessonName(course, lesson) + ": the picture choice needs at least 4 words, it has " +
                std::to_string(words) + ".";
     }
     return std::nullopt;

@@ -3,6 +3,7 @@
 // their pictures and sounds are, the messages about their number, and the
 // points a drill question earns by the try that solved it.
 #include "course/course_data.h"
+#include "course/lesson_state.h"
 
 #include <optional>
 #include <string>
@@ -29,13 +30,14 @@ std::vector<int> PresentationRows(const std::vector<int>& selected);
 // The picture and sound of a data row in the current topic's word folders,
 // named relative to DataRoot the way the tables name them
 // ("obrazki\topic\sl\file"); CourseData::DataPath finds them.
-std::string WordPictureName(const CourseData& course, const DataRow& row);
-std::string WordSoundName(const CourseData& course, const DataRow& row);
+std::string WordPictureName(const LessonState& lesson, const DataRow& row);
+std::string WordSoundName(const LessonState& lesson, const DataRow& row);
 
 // Why a vocabulary lesson of this code cannot open with this many selected
 // rows, or nothing. The choice drill needs a word and three others for every
 // round, the typing drill at least one word; the presentation shows what
 // there is.
-std::optional<std::string> RefuseVocabulary(const CourseData& course, int code, int words);
+std::optional<std::string> RefuseVocabulary(const CourseData& course, const LessonState& lesson,
+                                            int code, int words);
 
 } // namespace lumora

@@ -18,22 +18,16 @@ std::string Lesson(const SteeringRow& row) {
 }
 
 // The lesson's words as the lesson start selects them, in its topic.
-CourseData LessonCourse(const CourseData& course, const SteeringRow& row) {
-    CourseData lesson;
-    lesson.DataRoot = course.DataRoot;
+LessonState LessonWords(const CourseData& course, const SteeringRow& row) {
+    LessonState lesson;
     lesson.CurrentTopic = row.TopicFolder;
     lesson.CurrentContent = row.Content;
-    const std::string key = LowerCase(row.Content);
-    for (std::size_t i = 0; i < course.DataTable.size(); ++i) {
-        if (course.DataTable[i].GroupKey == key) {
-            lesson.SelectedRows.push_back(static_cast<int>(i) + 1);
-        }
-    }
+    SelectDataRows(course, lesson, row.Content);
     return lesson;
 }
 
 void CheckWords(const CourseData& course, const SteeringRow& row, std::vector<LoadFault>& faults) {
-    const CourseData lesson = LessonCourse(course, row);
+    const LessonState lesson = LessonWords(course, row);
     for (int r : PresentationRows(lesson.SelectedRows)) {
         const DataRow& word = course.DataTable[static_cast<std::size_t>(r - 1)];
         const std::pair<const char*, std::string> files[] = {
@@ -49,7 +43,7 @@ void CheckWords(const CourseData& course, const SteeringRow& row, std::vector<Lo
 }
 
 void CheckCounts(const CourseData& course, const SteeringRow& row, std::vector<LoadFault>& faults) {
-    const int words = static_cast<int>(LessonCourse(course, row).SelectedRows.size());
+    const int words = static_cast<int>(LessonWords(course, row).SelectedRows.size());
     std::string problem;
     if (row.Code == kChoiceCode && words < 4) {
         problem = "the picture choice needs at least 4 words, it has " + std::to_string(words);

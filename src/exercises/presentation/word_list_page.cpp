@@ -28,7 +28,8 @@ std::string Escaped(const std::string& text) {
 
 } // namespace
 
-std::vector<std::string> WordListPage(const CourseData& course, const std::vector<int>& words) {
+std::vector<std::string> WordListPage(const CourseData& course, const LessonState& lesson,
+                                      const std::vector<int>& words) {
     std::vector<std::string> lines;
     lines.push_back("<LINK REL=\"stylesheet\" HREF=\"" + course.DataRoot +
                     "style.css\" TYPE=\"text/css\">");
@@ -47,7 +48,7 @@ std::vector<std::string> WordListPage(const CourseData& course, const std::vecto
             lines.push_back("<tr>");
         }
         lines.push_back("<td align=\"center\" class=\"tekst\">");
-        lines.push_back("<IMG SRC=\"" + course.DataRoot + WordPictureName(course, row) +
+        lines.push_back("<IMG SRC=\"" + course.DataRoot + WordPictureName(lesson, row) +
                         "\" border=\"0\"><br>");
         lines.push_back(Escaped(row.EnglishText));
         lines.push_back("</td>");

@@ -12,7 +12,8 @@
 
 namespace lumora {
 
-std::variant<RevealGame, LoadFault> RevealGame::Open(CourseData& course, const std::string& topic) {
+std::variant<RevealGame, LoadFault> RevealGame::Open(const CourseData& course, RevealDraw& draw,
+                                                     const std::string& topic) {
     const std::vector<int> candidates = RevealCandidates(course, topic);
     const int count = static_cast<int>(candidates.size());
     // Fourteen different words cannot be drawn from fewer.
@@ -27,7 +28,7 @@ std::variant<RevealGame, LoadFault> RevealGame::Open(CourseData& course, const s
             {"sample\\" + topic + "\\sl\\" + row.SoundFile, row.EnglishText, row.PolishText});
     }
     RevealGame game(std::move(words));
-    const int pick = NextRevealPick(course);
+    const int pick = NextRevealPick(course, draw);
     if (pick == 0) {
         return LoadFault{ReportName(kRevealIndexFile), 0, "The index names no picture."};
     }

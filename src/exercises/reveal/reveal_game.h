@@ -3,7 +3,7 @@
 // right answer uncovering one of sixteen tiles over a picture.
 //
 // How a screen drives it:
-// - Opening: `RevealGame::Open(course, topic)`. A fault is shown (too few
+// - Opening: `RevealGame::Open(course, draw, topic)`. A fault is shown (too few
 //   words: only the message; a missing picture: with its file) and the screen
 //   stays closed. Otherwise Image1 loads PicturePath(), the tiles t = 1..16
 //   show while TileVisible(t), and on showing the screen queues WordSound()
@@ -19,6 +19,7 @@
 // - Exit: AddPoints with Points(), ShowResult with Result().
 // File names (PicturePath, WordSound) are relative to the course folder.
 #include "course/load_report.h"
+#include "course/reveal_index.h"
 #include "reveal_draw.h"
 
 #include <array>
@@ -72,7 +73,8 @@ class RevealGame {
 
     // Draws a new game for the topic and takes the next picture of the
     // reveal index.
-    static std::variant<RevealGame, LoadFault> Open(CourseData& course, const std::string& topic);
+    static std::variant<RevealGame, LoadFault> Open(const CourseData& course, RevealDraw& draw,
+                                                    const std::string& topic);
     // A game of the given fourteen words (tests); no picture.
     explicit RevealGame(std::vector<RevealWord> words);
 

@@ -53,7 +53,7 @@ FontSpec CaptionFont() {
 
 } // namespace
 
-TOdkrywanieForm::TOdkrywanieForm(LessonContext& context) : LessonScreen(context, RevealOptions()) {}
+TOdkrywanieForm::TOdkrywanieForm(RunContext& context) : LessonScreen(context, RevealOptions()) {}
 
 void TOdkrywanieForm::CreateControls() {
     LessonScreen::CreateControls();
@@ -91,12 +91,12 @@ void TOdkrywanieForm::CreateControls() {
 }
 
 std::optional<LoadFault> TOdkrywanieForm::ReadLesson() {
-    CourseData& course = Context().course;
-    const SteeringRow* row = course.Steering(course.CurrentRow);
+    const CourseData& course = CurrentCourse();
+    const SteeringRow* row = course.Steering(Lesson().CurrentRow);
     if (row == nullptr) {
         return PlainFault("No reveal lesson is chosen.");
     }
-    auto opened = RevealGame::Open(course, row->TopicFolder);
+    auto opened = RevealGame::Open(course, Context().session.reveal, row->TopicFolder);
     if (const auto* fault = std::get_if<LoadFault>(&opened)) {
         return *fault;
     }
@@ -115,7 +115,7 @@ void TOdkrywanieForm::PrepareLesson() {
 void TOdkrywanieForm::FormShow() {
     LessonScreen::FormShow();
     Edit1->SetText("");
-    Sounds().PlayInstruction(CurrentCourse().CurrentCode);
+    Sounds().PlayInstruction(CurrentCourse(), Lesson().CurrentCode);
     PlayWord(SoundMode::Next);
     Edit1->setFocus();
 }
@@ -148,7 +148,8 @@ void TOdkrywanieForm::Play(RevealSound sound) {
     if (sound == RevealSound::None) {
         return;
     }
-    const std::string name = sound == RevealSound::Praise ? PraiseSoundName() : FailureSoundName();
+    const std::string name = sound == RevealSound::Praise ? PraiseSoundName(Settings().SoundSet)
+                                                          : FailureSoundName(Settings().SoundSet);
     Sounds().PlaySound(CurrentCourse().DataPath("wav\\" + name), SoundMode::Next);
 }
 

@@ -16,7 +16,7 @@ namespace lumora {
 
 class TOdkrywanieForm : public LessonScreen {
   public:
-    explicit TOdkrywanieForm(LessonContext& context);
+    explicit TOdkrywanieForm(RunContext& context);
 
     Picture* Image1;
     // Tile t covers the part of Image1 that word TileWord(t) uncovers.

@@ -6,42 +6,44 @@
 namespace lumora {
 namespace {
 
-const DataRow& SelectedRow(const CourseData& course, std::size_t position) {
+const DataRow& SelectedRow(const CourseData& course, const LessonState& lesson,
+                           std::size_t position) {
     static const DataRow kNoRow;
-    if (position >= course.SelectedRows.size()) {
+    if (position >= lesson.SelectedRows.size()) {
         return kNoRow;
     }
-    const int number = course.SelectedRows[position];
+    const int number = lesson.SelectedRows[position];
     if (number < 1 || number > static_cast<int>(course.DataTable.size())) {
         return kNoRow;
     }
     return course.DataTable[static_cast<std::size_t>(number - 1)];
 }
 
-std::string PictureOf(const CourseData& course, std::size_t position) {
-    return SentencePicturePath(course, SelectedRow(course, position).PictureFile);
+std::string PictureOf(const CourseData& course, const LessonState& lesson, std::size_t position) {
+    return SentencePicturePath(course, lesson, SelectedRow(course, lesson, position).PictureFile);
 }
 
 // A selected row whose picture is not in use; after the redraws are used up,
 // the first selected row, and the author hears about it.
-std::string DrawDistractor(const CourseData& course, const PictureMemory& memory,
-                           ChoiceRound& round) {
-    const int count = course.SelectedCount();
-    std::string path = PictureOf(course, static_cast<std::size_t>(Random(count)));
+std::string DrawDistractor(const CourseData& course, const LessonState& lesson,
+                           const PictureMemory& memory, ChoiceRound& round) {
+    const int count = lesson.SelectedCount();
+    std::string path = PictureOf(course, lesson, static_cast<std::size_t>(Random(count)));
     for (int redraw = 0; redraw < kDistractorRedraws && memory.InUse(path); ++redraw) {
-        path = PictureOf(course, static_cast<std::size_t>(Random(count)));
+        path = PictureOf(course, lesson, static_cast<std::size_t>(Random(count)));
     }
     if (memory.InUse(path)) {
         round.messages.push_back(kNoDistractor);
-        path = PictureOf(course, 0);
+        path = PictureOf(course, lesson, 0);
     }
     return path;
 }
 
 } // namespace
 
-std::string SentencePicturePath(const CourseData& course, const std::string& file) {
-    return course.DataPath("obrazki\\" + course.CurrentTopic + "\\zd\\" + file);
+std::string SentencePicturePath(const CourseData& course, const LessonState& lesson,
+                                const std::string& file) {
+    return course.DataPath("obrazki\\" + lesson.CurrentTopic + "\\zd\\" + file);
 }
 
 std::vector<std::string> SplitAlternatives(const std::string& field12) {
@@ -89,14 +91,14 @@ bool PictureMemory::InUse(const std::string& path) const {
     return false;
 }
 
-ChoiceRound DrawChoiceRound(const CourseData& course, std::size_t current, int n, int expected,
-                            PictureMemory& memory) {
+ChoiceRound DrawChoiceRound(const CourseData& course, const LessonState& lesson,
+                            std::size_t current, int n, int expected, PictureMemory& memory) {
     ChoiceRound round;
-    const std::string own = PictureOf(course, current);
-    const auto alternatives = SplitAlternatives(SelectedRow(course, current).Field12);
+    const std::string own = PictureOf(course, lesson, current);
+    const auto alternatives = SplitAlternatives(SelectedRow(course, lesson, current).Field12);
     // The next sentence's picture must not give its answer away now.
-    const bool hasNext = current + 1 < course.SelectedRows.size();
-    memory.SetPrevious(4, hasNext ? PictureOf(course, current + 1) : std::string());
+    const bool hasNext = current + 1 < lesson.SelectedRows.size();
+    memory.SetPrevious(4, hasNext ? PictureOf(course, lesson, current + 1) : std::string());
     memory.SetRound(4, own);
     std::size_t nextAlternative = 0;
     for (int slot = 1; slot <= n; ++slot) {
@@ -106,10 +108,10 @@ ChoiceRound DrawChoiceRound(const CourseData& course, std::size_t current, int n
             path = own;
             memory.SetRound(s, path);
         } else if (nextAlternative < alternatives.size()) {
-            path = SentencePicturePath(course, alternatives[nextAlternative++]);
+            path = SentencePicturePath(course, lesson, alternatives[nextAlternative++]);
         } else {
             // No alternatives, or fewer than the other slots: draw the rest.
-            path = DrawDistractor(course, memory, round);
+            path = DrawDistractor(course, lesson, memory, round);
             memory.SetRound(s, path);
         }
         round.pictures.push_back(path);

@@ -4,6 +4,7 @@
 // alternative pictures, in order, or distractors drawn from the lesson's
 // other rows that repeat no picture of this round or the round before.
 #include "course/course_data.h"
+#include "course/lesson_state.h"
 
 #include <array>
 #include <string>
@@ -15,7 +16,8 @@ inline constexpr int kDistractorRedraws = 60;
 inline constexpr const char* kNoDistractor = "nie znalazl dobrego obrazka";
 
 // Full path of a sentence picture of the current topic.
-std::string SentencePicturePath(const CourseData& course, const std::string& file);
+std::string SentencePicturePath(const CourseData& course, const LessonState& lesson,
+                                const std::string& file);
 
 // The alternative picture files of a row: field 12 split at "/", each part
 // trimmed; none when the field is empty.
@@ -50,7 +52,7 @@ struct ChoiceRound {
 // Fills slots 1..n for the sentence at position `current` (0-based) of the
 // course's selected rows, whose right answer is slot `expected` (1-based).
 // Draws with the program's generator.
-ChoiceRound DrawChoiceRound(const CourseData& course, std::size_t current, int n, int expected,
-                            PictureMemory& memory);
+ChoiceRound DrawChoiceRound(const CourseData& course, const LessonState& lesson,
+                            std::size_t current, int n, int expected, PictureMemory& memory);
 
 } // namespace lumora

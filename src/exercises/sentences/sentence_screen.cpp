@@ -1,7 +1,6 @@
 #include "sentence_screen.h"
 
 #include "exercises/common/verdict.h"
-#include "exercises/show_instruction.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
 #include "platform/ui/fonts.h"
@@ -62,8 +61,8 @@ void SetBounds(QWidget& widget, const ScreenRect& r) {
 
 } // namespace
 
-TForm2::TForm2(LessonContext& context)
-    : LessonScreen(context, SentenceOptions()), series_(context.course) {}
+TForm2::TForm2(RunContext& context)
+    : LessonScreen(context, SentenceOptions()), series_(context.course, context.session.lesson) {}
 
 void TForm2::CreateControls() {
     LessonScreen::CreateControls();
@@ -149,7 +148,7 @@ std::optional<LoadFault> TForm2::ReadLesson() {
 }
 
 void TForm2::PrepareLesson() {
-    Sounds().PlayInstruction(series_.Code());
+    Sounds().PlayInstruction(CurrentCourse(), series_.Code());
     NextSentence();
 }
 
@@ -206,13 +205,14 @@ void TForm2::PlayCues(const SentenceStep& step) {
             Sounds().PlaySound(series_.SentenceSound(), SoundMode::Next);
             break;
         case SentenceCue::Praise:
-            Sounds().PlaySound(VerdictSound(course, true), SoundMode::Next);
+            Sounds().PlaySound(VerdictSound(course, Settings().SoundSet, true), SoundMode::Next);
             break;
         case SentenceCue::Failure:
-            Sounds().PlaySound(VerdictSound(course, false), SoundMode::Interrupt);
+            Sounds().PlaySound(VerdictSound(course, Settings().SoundSet, false),
+                               SoundMode::Interrupt);
             break;
         case SentenceCue::FailureNext:
-            Sounds().PlaySound(VerdictSound(course, false), SoundMode::Next);
+            Sounds().PlaySound(VerdictSound(course, Settings().SoundSet, false), SoundMode::Next);
             break;
         }
     }
@@ -348,7 +348,7 @@ void TForm2::K_OdtworzClick() {
 }
 
 void TForm2::K_slowniczekClick() {
-    ShowInformationText(series_.ExplanationText());
+    Dialog().ShowInformationText(series_.ExplanationText());
 }
 
 // Enter checks the gaps or moves on, and never reaches a control; Ctrl+W

@@ -22,7 +22,7 @@ class TForm2 : public LessonScreen {
     static constexpr int kPictures = 4;
     static constexpr int kFields = 3;
 
-    explicit TForm2(LessonContext& context);
+    explicit TForm2(RunContext& context);
 
     // Pictures 1..4 (MImage1..MImage4, tags 1..4) and the frames around them.
     std::array<TMImage*, kPictures> MImage{};

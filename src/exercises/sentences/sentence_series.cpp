@@ -23,19 +23,20 @@ int RoundEven(double value) {
 
 } // namespace
 
-SentenceSeries::SentenceSeries(CourseData& course) : course_(course) {}
+SentenceSeries::SentenceSeries(const CourseData& course, LessonState& lesson)
+    : course_(course), lesson_(lesson) {}
 
 bool SentenceSeries::RunsCode(int code) {
     return (code >= 1 && code <= 4) || code == 9;
 }
 
 std::optional<std::string> SentenceSeries::Start() {
-    code_ = course_.CurrentCode;
+    code_ = lesson_.CurrentCode;
     if (!RunsCode(code_)) {
         return "Lekcja " + LessonName() + " nie jest lekcją zdań (kod " + std::to_string(code_) +
                ").";
     }
-    if (course_.SelectedRows.empty()) {
+    if (lesson_.SelectedRows.empty()) {
         return "Lekcja " + LessonName() + " nie ma zdań w pliku data.t.";
     }
     asked_ = total_ = correct_ = wrong_ = 0;
@@ -43,18 +44,18 @@ std::optional<std::string> SentenceSeries::Start() {
     controls_ = SentenceControls{};
     seriesLength_ = kLongestSeries;
     memory_.Clear();
-    course_.SelectedDone.resize(course_.SelectedRows.size(), 0);
-    SwapShuffle(course_.SelectedCount(), kShuffleSwaps, [this](int a, int b) {
+    lesson_.SelectedDone.resize(lesson_.SelectedRows.size(), 0);
+    SwapShuffle(lesson_.SelectedCount(), kShuffleSwaps, [this](int a, int b) {
         const auto i = static_cast<std::size_t>(a);
         const auto j = static_cast<std::size_t>(b);
-        std::swap(course_.SelectedRows[i], course_.SelectedRows[j]);
-        std::swap(course_.SelectedDone[i], course_.SelectedDone[j]);
+        std::swap(lesson_.SelectedRows[i], lesson_.SelectedRows[j]);
+        std::swap(lesson_.SelectedDone[i], lesson_.SelectedDone[j]);
     });
     return std::nullopt;
 }
 
 std::optional<SentenceStep> SentenceSeries::Next() {
-    seriesLength_ = std::min(seriesLength_, course_.SelectedCount());
+    seriesLength_ = std::min(seriesLength_, lesson_.SelectedCount());
     tries_ = 0;
     ++asked_;
     if (asked_ > seriesLength_) {
@@ -62,7 +63,7 @@ std::optional<SentenceStep> SentenceSeries::Next() {
         return std::nullopt;
     }
     const auto position = static_cast<std::size_t>(asked_ - 1);
-    dataRow_ = course_.SelectedRows[position];
+    dataRow_ = lesson_.SelectedRows[position];
     sentencePoints_ = kSentencePoints;
     SentenceStep step;
     controls_ = SentenceControls{};
@@ -71,7 +72,7 @@ std::optional<SentenceStep> SentenceSeries::Next() {
     controls_.progress = ProgressAfter(asked_ - 1);
     answering_ = true;
     explanation_ = Row().Field14;
-    course_.SelectedDone[position] = 1;
+    lesson_.SelectedDone[position] = 1;
     if (code_ == 1) {
         BuildYesNo();
     } else if (code_ == 9) {
@@ -116,7 +117,7 @@ void SentenceSeries::BuildYesNo() {
         explanation_ = Row().Field15;
         expected_ = 2;
     }
-    pictures_ = {SentencePicturePath(course_, Row().PictureFile)};
+    pictures_ = {SentencePicturePath(course_, lesson_, Row().PictureFile)};
 }
 
 void SentenceSeries::BuildChoice(SentenceStep& step) {
@@ -124,8 +125,8 @@ void SentenceSeries::BuildChoice(SentenceStep& step) {
     const int n = PictureCount(code_);
     expected_ = Random(n) + 1;
     sound_ = SoundPath(Row().SoundFile);
-    ChoiceRound round =
-        DrawChoiceRound(course_, static_cast<std::size_t>(asked_ - 1), n, expected_, memory_);
+    ChoiceRound round = DrawChoiceRound(course_, lesson_, static_cast<std::size_t>(asked_ - 1), n,
+                                        expected_, memory_);
     pictures_ = std::move(round.pictures);
     for (auto& m : round.messages) {
         step.messages.push_back(PlainFault(std::move(m)));
@@ -246,16 +247,16 @@ const DataRow& SentenceSeries::Row() const {
 
 const SteeringRow& SentenceSeries::Lesson() const {
     static const SteeringRow kNoLesson;
-    const SteeringRow* row = course_.Steering(course_.CurrentRow);
+    const SteeringRow* row = course_.Steering(lesson_.CurrentRow);
     return row != nullptr ? *row : kNoLesson;
 }
 
 std::string SentenceSeries::SoundPath(const std::string& file) const {
-    return course_.DataPath("sample\\" + course_.CurrentTopic + "\\zd\\" + file);
+    return course_.DataPath("sample\\" + lesson_.CurrentTopic + "\\zd\\" + file);
 }
 
 std::string SentenceSeries::LessonName() const {
-    return "„" + course_.CurrentContent + "”";
+    return "„" + lesson_.CurrentContent + "”";
 }
 
 } // namespace lumora

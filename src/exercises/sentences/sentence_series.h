@@ -7,6 +7,7 @@
 // the returned step (messages, then sounds) and shows the controls as
 // Controls() says.
 #include "course/course_data.h"
+#include "course/lesson_state.h"
 #include "course/load_report.h"
 #include "gap_layout.h"
 #include "picture_choice.h"
@@ -70,7 +71,7 @@ class SentenceSeries {
     static constexpr int kSentencePoints = 10;
     static constexpr int kProgressWidth = 150;
 
-    explicit SentenceSeries(CourseData& course);
+    SentenceSeries(const CourseData& course, LessonState& lesson);
 
     // Whether the lesson code is one the series runs.
     static bool RunsCode(int code);
@@ -143,7 +144,8 @@ class SentenceSeries {
     SentenceStep Wrong();
     int ProgressAfter(int sentences) const;
 
-    CourseData& course_;
+    const CourseData& course_;
+    LessonState& lesson_;
     int code_ = 0;
     int seriesLength_ = kLongestSeries;
     int asked_ = 0;

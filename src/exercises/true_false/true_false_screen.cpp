@@ -33,7 +33,7 @@ std::size_t At(int n) {
 
 } // namespace
 
-TC_TF_Form::TC_TF_Form(LessonContext& context) : ExerciseFrame(context, TrueFalseFrame()) {}
+TC_TF_Form::TC_TF_Form(RunContext& context) : ExerciseFrame(context, TrueFalseFrame()) {}
 
 void TC_TF_Form::CreateControls() {
     ExerciseFrame::CreateControls();
@@ -176,7 +176,8 @@ void TC_TF_Form::btn_okClick() {
     pb_tresc->update();
     lbl_jeszcze_raz->show();
     Sounds().PauseMedia();
-    PlayVerdict(CurrentCourse(), Sounds(), state_.Right() == state_.Statements());
+    PlayVerdict(CurrentCourse(), Sounds(), Settings().SoundSet,
+                state_.Right() == state_.Statements());
 }
 
 } // namespace lumora

@@ -15,7 +15,7 @@ namespace lumora {
 
 class TC_TF_Form : public ExerciseFrame {
   public:
-    explicit TC_TF_Form(LessonContext& context);
+    explicit TC_TF_Form(RunContext& context);
 
     PaintBox* pb_tresc;
     TTransparentButton* btn_ok;   // the frame's check button

@@ -57,7 +57,7 @@ FontSpec EditFont() {
 
 } // namespace
 
-TCW_Wpisywanie1Form::TCW_Wpisywanie1Form(LessonContext& context)
+TCW_Wpisywanie1Form::TCW_Wpisywanie1Form(RunContext& context)
     : ExerciseFrame(context, TypingFrame()) {}
 
 void TCW_Wpisywanie1Form::CreateControls() {
@@ -214,7 +214,7 @@ void TCW_Wpisywanie1Form::btn_sprawdzClick() {
     lbl_jeszcze_raz->show();
     const bool allRight = state_.RightCount() == state_.Gaps();
     Sounds().PauseMedia();
-    PlayVerdict(CurrentCourse(), Sounds(), allRight);
+    PlayVerdict(CurrentCourse(), Sounds(), Settings().SoundSet, allRight);
     if (!allRight) {
         state_.FillAnswers();
     }

@@ -15,7 +15,7 @@ namespace lumora {
 
 class TCW_Wpisywanie1Form : public ExerciseFrame {
   public:
-    explicit TCW_Wpisywanie1Form(LessonContext& context);
+    explicit TCW_Wpisywanie1Form(RunContext& context);
 
     PaintBox* DXRamka;
     EditBox* Edit1;

@@ -26,7 +26,7 @@ FontSpec GridFont() {
 
 } // namespace
 
-TPseudo_Form::TPseudo_Form(LessonContext& context) : LessonScreen(context, {}) {}
+TPseudo_Form::TPseudo_Form(RunContext& context) : LessonScreen(context, {}) {}
 
 void TPseudo_Form::CreateControls() {
     LessonScreen::CreateControls();
@@ -57,7 +57,7 @@ void TPseudo_Form::CreateControls() {
 }
 
 std::optional<LoadFault> TPseudo_Form::ReadLesson() {
-    auto read = ReadWordSearch(CurrentCourse(), CurrentCourse().CurrentContent);
+    auto read = ReadWordSearch(CurrentCourse(), Lesson().CurrentContent);
     if (const auto* fault = std::get_if<LoadFault>(&read)) {
         return *fault;
     }

@@ -17,7 +17,7 @@ namespace lumora {
 
 class TPseudo_Form : public LessonScreen {
   public:
-    explicit TPseudo_Form(LessonContext& context);
+    explicit TPseudo_Form(RunContext& context);
 
     PaintBox* DxRamka;
     // Frame i belongs to word i of the list.

@@ -2,6 +2,7 @@
 
 #include "course/course_data.h"
 #include "sound/sound_service.h"
+#include "users/run_context.h"
 #include "users/user_registry.h"
 
 namespace lumora {
@@ -14,7 +15,8 @@ constexpr int kNameWidth = kTotalLeft - kNameLeft - 8;
 
 } // namespace
 
-TTopFiveForm::TTopFiveForm(const UserList& users) : Form(800, 600), users_(users) {
+TTopFiveForm::TTopFiveForm(RunContext& run, const UserList& users)
+    : Form(800, 600), run_(run), users_(users) {
     img_tlo = new Picture(this);
     img_tlo->SetBounds(0, 0, 800, 600);
     img_tlo->SetStretch(true);
@@ -27,7 +29,7 @@ TTopFiveForm::TTopFiveForm(const UserList& users) : Form(800, 600), users_(users
     Label3->SetFont(font);
     Label3->SetAlignment(Alignment::Center);
     Label3->SetBounds(480, 160, 249, 16);
-    Label3->SetCaption(Course().GetText(5));
+    Label3->SetCaption(run_.course.GetText(5));
 
     PaintBox1 = new PaintBox(this);
     PaintBox1->SetBounds(475, 184, 262, 249);
@@ -40,12 +42,12 @@ TTopFiveForm::TTopFiveForm(const UserList& users) : Form(800, 600), users_(users
 }
 
 void TTopFiveForm::FormShow() {
-    const CourseData& course = Course();
+    const CourseData& course = run_.course;
     img_tlo->LoadFromFile(course.DataPath("gfx\\topten_tlo.bmp"));
     bestList_ = BuildBestList(users_, course.UserDataFolder);
     SortBestList(bestList_);
-    rank_ = BestListRank(bestList_, course.CurrentUserName);
-    PlaySound(course.DataPath(RankSoundName(rank_)), SoundMode::Interrupt);
+    rank_ = BestListRank(bestList_, run_.session.CurrentUserName);
+    run_.sound.PlaySound(course.DataPath(RankSoundName(rank_)), SoundMode::Interrupt);
     PaintBox1->update();
 }
 

@@ -12,10 +12,11 @@
 namespace lumora {
 
 class UserList;
+struct RunContext;
 
 class TTopFiveForm : public Form {
   public:
-    explicit TTopFiveForm(const UserList& users);
+    TTopFiveForm(RunContext& run, const UserList& users);
 
     Picture* img_tlo;
     Label* Label3;
@@ -33,6 +34,7 @@ class TTopFiveForm : public Form {
     void FormClose() override;
 
   private:
+    RunContext& run_;
     const UserList& users_;
     std::vector<BestEntry> bestList_;
     int rank_ = -1;

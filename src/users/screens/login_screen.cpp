@@ -6,12 +6,12 @@
 #include "platform/text_helpers.h"
 #include "sound/sound_service.h"
 #include "users/login.h"
-#include "users/points_table.h"
+#include "users/run_context.h"
 #include "users/user_registry.h"
 
 namespace lumora {
 
-TForm9::TForm9(UserList& users) : Form(246, 187), users_(users) {
+TForm9::TForm9(RunContext& run, UserList& users) : Form(246, 187), run_(run), users_(users) {
     SetKeyPreview(true);
     Image1 = new Picture(this);
     Image1->SetBounds(0, 0, 246, 187);
@@ -31,7 +31,7 @@ TForm9::TForm9(UserList& users) : Form(246, 187), users_(users) {
     B_Zamknij = MakeButton(199, 5, 31);
     B_Zamknij->OnClick = [this] { K_KoniecClick(); };
 
-    const std::string path = Course().UserPath("usr.t");
+    const std::string path = run_.course.UserPath("usr.t");
     if (const auto faults = users_.Read(path); !faults.empty()) {
         ShowMessage(DescribeUserListFaults(faults, path));
     }
@@ -43,7 +43,7 @@ TTransparentButton* TForm9::MakeButton(int left, int picture, int hint) {
     button->SetBounds(left, 148, 33, 33);
     button->SetBitmapNormal(picture);
     SetCursor(*button, Cursor::HandPoint);
-    SetHint(*button, Course().GetHint(hint));
+    SetHint(*button, run_.course.GetHint(hint));
     return button;
 }
 
@@ -64,11 +64,11 @@ void TForm9::SelectLast() {
 }
 
 void TForm9::FormShow() {
-    if (!Image1->LoadFromFile(Course().DataPath("gfx\\logowanie.bmp"))) {
+    if (!Image1->LoadFromFile(run_.course.DataPath("gfx\\logowanie.bmp"))) {
         return;
     }
     SelectLast();
-    PlayFileNow(Course().DataPath("polecenia\\l.wav"), false);
+    run_.sound.PlayFileNow(run_.course.DataPath("polecenia\\l.wav"), false);
 }
 
 void TForm9::FormClose() {
@@ -88,24 +88,24 @@ void TForm9::ComboBox1DblClick() {
 
 void TForm9::K_OKClick() {
     const int index = ComboBox1->ItemIndex();
-    if (auto error = LogIn(Course(), CurrentPoints(), users_, index + 1)) {
+    if (auto error = LogIn(run_.course, run_.session, users_, index + 1)) {
         ShowMessage(*error);
         return;
     }
     loggedIn_ = true;
     Close();
-    StopMedia();
-    PlaySound(Course().DataPath("polecenia\\menu\\m23.wav"), SoundMode::Interrupt);
+    run_.sound.StopMedia();
+    run_.sound.PlaySound(run_.course.DataPath("polecenia\\menu\\m23.wav"), SoundMode::Interrupt);
 }
 
 void TForm9::K_KoniecClick() {
     endRequested_ = true;
     Close();
-    StopMedia();
+    run_.sound.StopMedia();
 }
 
 void TForm9::Button1Click() {
-    StopMedia();
+    run_.sound.StopMedia();
     const int before = users_.Count();
     if (newUser_ != nullptr) {
         newUser_->ShowModal();

@@ -10,10 +10,11 @@ namespace lumora {
 
 class TForm10;
 class UserList;
+struct RunContext;
 
 class TForm9 : public Form {
   public:
-    explicit TForm9(UserList& users);
+    TForm9(RunContext& run, UserList& users);
 
     // The new-user screen, created after this one.
     void SetNewUserScreen(TForm10* newUser) { newUser_ = newUser; }
@@ -44,6 +45,7 @@ class TForm9 : public Form {
     void SelectLast();
     TTransparentButton* MakeButton(int left, int picture, int hint);
 
+    RunContext& run_;
     UserList& users_;
     TForm10* newUser_ = nullptr;
     bool loggedIn_ = false;

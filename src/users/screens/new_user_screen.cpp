@@ -1,21 +1,21 @@
 #include "new_user_screen.h"
 
 #include "course/course_data.h"
-#include "elements/information_screen.h"
+#include "elements/dialogs.h"
 #include "platform/cp1250.h"
 #include "platform/message_box.h"
 #include "platform/text_helpers.h"
+#include "users/run_context.h"
 #include "users/user_registry.h"
 
 namespace lumora {
 
-std::string NewUserWelcomeText() {
-    const CourseData& c = Course();
+std::string NewUserWelcomeText(const CourseData& c) {
     return c.GetText(8) + " <br> <br> " + c.GetText(9) + " <br> " + c.GetText(10) + " <br> " +
            c.GetText(11) + " <br> " + c.GetText(12);
 }
 
-TForm10::TForm10(UserList& users) : Form(280, 106), users_(users) {
+TForm10::TForm10(RunContext& run, UserList& users) : Form(280, 106), run_(run), users_(users) {
     SetKeyPreview(true);
     img_tlo = new Picture(this);
     img_tlo->SetBounds(0, 0, 280, 106);
@@ -30,7 +30,7 @@ TForm10::TForm10(UserList& users) : Form(280, 106), users_(users) {
     Label1->SetFont(font);
     Label1->SetAlignment(Alignment::Right);
     Label1->SetBounds(0, 36, 74, 16);
-    Label1->SetCaption(Course().GetText(4));
+    Label1->SetCaption(run_.course.GetText(4));
 
     Edit1 = new EditBox(this);
     Edit1->SetBounds(80, 32, 169, 21);
@@ -48,12 +48,12 @@ TForm10::TForm10(UserList& users) : Form(280, 106), users_(users) {
     B_Zamknij->OnClick = [this] { K_KoniecClick(); };
     SetCursor(*B_OK, Cursor::HandPoint);
     SetCursor(*B_Zamknij, Cursor::HandPoint);
-    SetHint(*B_OK, Course().GetHint(32));
-    SetHint(*B_Zamknij, Course().GetHint(33));
+    SetHint(*B_OK, run_.course.GetHint(32));
+    SetHint(*B_Zamknij, run_.course.GetHint(33));
 }
 
 void TForm10::FormShow() {
-    img_tlo->LoadFromFile(Course().DataPath("gfx\\nowy_user.bmp"));
+    img_tlo->LoadFromFile(run_.course.DataPath("gfx\\nowy_user.bmp"));
     Edit1->SetText("");
     Edit1Change();
     Edit1->setFocus();
@@ -68,15 +68,11 @@ void TForm10::Edit1Change() {
 }
 
 void TForm10::ShowRefusal(const std::string& text) {
-    if (ShowMessageScreen) {
-        ShowMessageScreen(text);
-    } else {
-        ShowMessage(text);
-    }
+    run_.dialogs.ShowMessageScreen(text);
 }
 
 void TForm10::K_OKClick() {
-    const auto added = users_.AddAndSave(Course().UserPath("usr.t"), Edit1->Text());
+    const auto added = users_.AddAndSave(run_.course.UserPath("usr.t"), Edit1->Text());
     switch (added.result) {
     case UserList::NameCheck::Duplicate:
         ShowRefusal(kDuplicateUserMessage);
@@ -97,10 +93,7 @@ void TForm10::K_OKClick() {
     case UserList::NameCheck::Accepted:
         break;
     }
-    if (information_ != nullptr) {
-        information_->HelpText = NewUserWelcomeText();
-        information_->ShowModal();
-    }
+    run_.dialogs.ShowInformationText(NewUserWelcomeText(run_.course));
     Close();
 }
 

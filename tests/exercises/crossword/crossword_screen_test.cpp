@@ -64,7 +64,7 @@ class CrosswordScreenTest : public test::StoryCourse {
         });
     }
 
-    TWynik_Form result;
+    TWynik_Form& result = testRun.run.result;
     TKrzyzowkaForm screen{context};
 };
 

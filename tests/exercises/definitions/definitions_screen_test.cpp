@@ -22,8 +22,8 @@ class DefinitionsScreenTest : public test::StoryCourse {
     DefinitionsScreenTest() {
         FixRandomSeed(5);
         UseLesson({.code = 38, .body = kItems, .layout = kLayout});
-        Course().TextTable[15] = "Punkty:";
-        Course().HintTable[51] = "Your answers:";
+        course.TextTable[15] = "Punkty:";
+        course.HintTable[51] = "Your answers:";
     }
     ~DefinitionsScreenTest() override { ReleaseRandomSeed(); }
 
@@ -75,7 +75,7 @@ class DefinitionsScreenTest : public test::StoryCourse {
     }
 
     TC_DefForm screen{context};
-    TWynik_Form result;
+    TWynik_Form& result = testRun.run.result;
 };
 
 TEST_F(DefinitionsScreenTest, WordsDraggedIntoSlotsAndACheckWithTheAnswerList) {

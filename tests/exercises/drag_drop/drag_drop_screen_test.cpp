@@ -19,7 +19,7 @@ class DragDropScreenTest : public test::StoryCourse {
     DragDropScreenTest() {
         FixRandomSeed(5);
         UseLesson({.code = 36, .body = kTable, .layout = kLayout});
-        Course().TextTable[15] = "Punkty:";
+        course.TextTable[15] = "Punkty:";
     }
     ~DragDropScreenTest() override { ReleaseRandomSeed(); }
 
@@ -70,7 +70,7 @@ class DragDropScreenTest : public test::StoryCourse {
     }
 
     TC_DDForm screen{context};
-    TWynik_Form result;
+    TWynik_Form& result = testRun.run.result;
 };
 
 QPoint ToPoint(Place p) {

@@ -151,13 +151,17 @@ TEST_F(ChoiceScreenTest, AgainStartsTheLessonAfresh) {
     EXPECT_TRUE(screen.img_tlo->HasImage());
 }
 
+// The defaults are kept in the session's copy of the row for the next
+// opening; the course as loaded is not changed.
 TEST_F(ChoiceScreenTest, ContentAreaDefaultsAreKeptInTheRow) {
     UseLesson({.layout = "24,62*420,118"});
     Open();
     EXPECT_EQ(screen.pb_tresc->geometry(), QRect(20, 156, 381, 729));
-    const SteeringRow& row = *Course().Steering(1);
+    const SteeringRow& row = *CurrentLayoutRow(course, session.lesson);
     EXPECT_EQ(row.LayoutX[2], 20);
     EXPECT_EQ(row.LayoutY[3], 729);
+    EXPECT_EQ(course.Steering(1)->LayoutX[2], 0);
+    EXPECT_EQ(course.Steering(1)->LayoutY[3], 0);
 }
 
 TEST_F(ChoiceScreenTest, FaultyContentIsRefusedWithTheRecordNamed) {

@@ -43,16 +43,17 @@ TEST(PresentationWords, LessonsThatCannotRunAreRefusedByName) {
     row.Content = "dom_1";
     row.Title = "Wybór (MC)";
     course.SteeringTable.push_back(row);
-    course.CurrentRow = 1;
-    course.CurrentContent = "dom_1";
-    course.CurrentCode = 31;
-    EXPECT_EQ(RefuseVocabulary(course, 31, 3),
+    LessonState lesson;
+    lesson.CurrentRow = 1;
+    lesson.CurrentContent = "dom_1";
+    lesson.CurrentCode = 31;
+    EXPECT_EQ(RefuseVocabulary(course, lesson, 31, 3),
               "Lesson \"Wybór (MC)\" (dom_1, code 31): the picture choice needs at least 4 "
               "words, it has 3.");
-    EXPECT_EQ(RefuseVocabulary(course, 31, 4), std::nullopt);
-    EXPECT_EQ(RefuseVocabulary(course, 32, 3), std::nullopt);
-    EXPECT_NE(RefuseVocabulary(course, 32, 0), std::nullopt);
-    EXPECT_EQ(RefuseVocabulary(course, 30, 0), std::nullopt);
+    EXPECT_EQ(RefuseVocabulary(course, lesson, 31, 4), std::nullopt);
+    EXPECT_EQ(RefuseVocabulary(course, lesson, 32, 3), std::nullopt);
+    EXPECT_NE(RefuseVocabulary(course, lesson, 32, 0), std::nullopt);
+    EXPECT_EQ(RefuseVocabulary(course, lesson, 30, 0), std::nullopt);
 }
 
 struct PageCase {
@@ -240,7 +241,8 @@ TEST_F(TypingDrillTest, CaseCountsOuterBlanksDoNotAndLaterTriesEarnLess) {
 TEST(WordListPage, SevenWordsMakeRowsOfThreeAndTheLastRowStaysOpen) {
     CourseData course;
     course.DataRoot = "/c/";
-    course.CurrentTopic = "dom";
+    LessonState lesson;
+    lesson.CurrentTopic = "dom";
     for (int n = 1; n <= 8; ++n) {
         DataRow row;
         row.EnglishText = n == 7 ? "fish & chips" : "w" + std::to_string(n);
@@ -268,7 +270,7 @@ TEST(WordListPage, SevenWordsMakeRowsOfThreeAndTheLastRowStaysOpen) {
         }
     }
     expected.push_back("</table>");
-    EXPECT_EQ(WordListPage(course, words), expected);
+    EXPECT_EQ(WordListPage(course, lesson, words), expected);
     EXPECT_EQ(JoinPage({"a", "b"}), "a\nb\n");
 }
 

@@ -1,9 +1,8 @@
 // The presentation screen in its three modes on a course of word rows: the
 // page and its arrows, hearing, recording and comparing a word, play-all,
 // printing, and both drills done to their result with the points saved.
-#include "course/exercise_start.h"
+#include "course/lesson_state.h"
 #include "elements/result_box.h"
-#include "exercises/lesson_dialogs.h"
 #include "exercises/presentation/presentation_screen.h"
 #include "exercises/presentation/presentation_words.h"
 #include "htmlview/html_print.h"
@@ -17,42 +16,15 @@
 namespace lumora {
 namespace {
 
-// A capture device that records nothing and fails when told to.
-class FakeRecorder final : public RecorderDevice {
-  public:
-    int Open() override { return failing ? 3 : 0; }
-    int Record() override { return 0; }
-    int Save(const std::string& path) override {
-        ++saves;
-        WriteFileAtomic(path, "RIFF");
-        return 0;
-    }
-    int Close() override { return 0; }
-    std::string ErrorText(int) const override { return "No capture device."; }
-
-    bool failing = false;
-    int saves = 0;
-};
-
 class PresentationTest : public test::StoryCourse {
   protected:
     PresentationTest() {
         FixRandomSeed(3);
-        savedRecording_ = InstallRecording(&recording);
-        savedMessageScreen_ =
-            SetMessageScreen([this](const std::string& text) { screenMessages.push_back(text); });
-        savedQuestion_ = SetQuestionScreen([this](const std::string& text) {
-            questions.push_back(text);
-            return true;
-        });
         SetPrintDestination(PrintDestination{false, builder.Folder() / "docs"});
         builder.Folder().MakeFolder("docs");
     }
     ~PresentationTest() override {
         SetPrintDestination(std::nullopt);
-        SetQuestionScreen(savedQuestion_);
-        SetMessageScreen(savedMessageScreen_);
-        InstallRecording(savedRecording_);
         ReleaseRandomSeed();
     }
 
@@ -79,15 +51,14 @@ class PresentationTest : public test::StoryCourse {
         for (int c = 30; c <= 32; ++c) {
             builder.Folder().WriteBytes("course/Polecenia/" + std::to_string(c) + ".wav", "RIFF");
         }
-        Course() = builder.Load();
-        Course().CurrentTopic = "kuchnia";
-        Course().CurrentUserFolder = builder.UserFolder();
-        Course().UserDataFolder = builder.UserFolder();
-        Course().TextTable[1] = "Punkty: ";
-        CurrentPoints().InitPointsFromSteering(Course());
-        ClearExerciseScreens();
-        RegisterExerciseScreen(code, [this](CourseData&) { screen.Load(); });
-        StartExercise(Course(), code - 29); // rows 1, 2, 3 are codes 30, 31, 32
+        course = builder.Load();
+        session.lesson.CurrentTopic = "kuchnia";
+        session.CurrentUserFolder = builder.UserFolder();
+        course.UserDataFolder = builder.UserFolder();
+        course.TextTable[1] = "Punkty: ";
+        session.points.InitPointsFromSteering(course);
+        BeginLesson(course, session.lesson, code - 29); // rows 1, 2, 3 are codes 30, 31, 32
+        screen.Load();
     }
     std::string Word(int n) const {
         return CourseFile("sample/kuchnia/sl/w" + std::to_string(n) + ".wav");
@@ -133,7 +104,8 @@ class PresentationTest : public test::StoryCourse {
         const auto bytes = ReadFileBytes(builder.UserFolder() + kPointsFile);
         for (const PointsRow& row :
              bytes ? DecodePointsFile(*bytes, 10) : std::vector<PointsRow>{}) {
-            if (row.Name == Course().CurrentContent && row.Number == Course().CurrentCode) {
+            if (row.Name == session.lesson.CurrentContent &&
+                row.Number == session.lesson.CurrentCode) {
                 if (row.Points == points && row.Done) {
                     return ::testing::AssertionSuccess();
                 }
@@ -145,24 +117,22 @@ class PresentationTest : public test::StoryCourse {
     // The English word at a page position.
     std::string EnglishAt(int position) const {
         const int row = screen.WordOrder().at(static_cast<std::size_t>(position - 1));
-        return Course().DataTable.at(static_cast<std::size_t>(row - 1)).EnglishText;
+        return course.DataTable.at(static_cast<std::size_t>(row - 1)).EnglishText;
     }
     void Type(const std::string& text) {
         screen.ed_wpis->SetText(text);
         test::PressKey(screen, Qt::Key_Return);
     }
 
-    FakeRecorder device;
-    Recording recording{device, player};
-    std::vector<std::string> screenMessages;
-    std::vector<std::string> questions;
-    TPrezentacjaForm screen{context};
-    TWynik_Form result;
-
-  private:
-    Recording* savedRecording_;
-    MessageScreenHook savedMessageScreen_;
-    QuestionScreenHook savedQuestion_;
+    test::FakeRecorder& device = testRun.recorder;
+    // The message screen and the question are the test's; every question is
+    // answered yes.
+    test::AnsweringDialogs dialogs{testRun.run.result, testRun.run.information};
+    std::vector<std::string>& screenMessages = dialogs.messages;
+    std::vector<std::string>& questions = dialogs.questions;
+    RunContext answering{course, session, sound, testRun.recording, dialogs};
+    TPrezentacjaForm screen{answering};
+    TWynik_Form& result = testRun.run.result;
 };
 
 TEST_F(PresentationTest, TwelveWordsAppearOneByOneAndTheArrowsMoveByFour) {
@@ -256,7 +226,7 @@ TEST_F(PresentationTest, AWordIsHeardRecordedAndComparedWithTheModel) {
     EXPECT_EQ(device.saves, 2);
     EXPECT_TRUE(screen.Recorded());
     EXPECT_TRUE(screen.btn_glosniczek->isVisible());
-    EXPECT_EQ(player.plays.back(), Course().UserPath("tmp1.wav"));
+    EXPECT_EQ(player.plays.back(), course.UserPath("tmp1.wav"));
     FinishPlay();
     EXPECT_EQ(player.plays.back(), Word(3));
     EXPECT_EQ(screenMessages.size(), 1u);
@@ -311,7 +281,7 @@ TEST_F(PresentationTest, PlayAllLeftDuringItsFirstPauseStaysSilent) {
     messages.Clear();
     test::WhenIdle([&] {
         screen.Close();
-        Course().CurrentTopic = "liczby";
+        session.lesson.CurrentTopic = "liczby";
     });
     screen.btn_play_allClick();
     EXPECT_EQ(player.plays.size(), plays);
@@ -352,7 +322,7 @@ TEST_F(PresentationTest, ChoiceOfSevenWordsToTheEndWithOneSecondTry) {
     // After the four pictures, the instruction, then the first word asked.
     clock.Advance(4 * TPrezentacjaForm::kRevealStep);
     const std::string first =
-        Course().DataTable.at(static_cast<std::size_t>(screen.Choice().Target() - 1)).EnglishText;
+        course.DataTable.at(static_cast<std::size_t>(screen.Choice().Target() - 1)).EnglishText;
     EXPECT_EQ(sound.SoundQueue(2), CourseFile("sample/kuchnia/sl/" + first + ".wav"));
     int clicks = 0;
     bool missed = false;

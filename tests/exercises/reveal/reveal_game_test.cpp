@@ -220,8 +220,9 @@ TEST_F(RevealCourse, OpensWithTheDrawnWordsAndTheNextPicture) {
     b.Write("odkrywanki/idx.t", "kot.bmp=A cat on a mat.\n");
     b.Folder().WriteBytes("course/odkrywanki/kot.bmp", "BM");
     CourseData course = b.Load();
+    RevealDraw draw;
     FixRandomSeed(9);
-    auto opened = RevealGame::Open(course, "dom");
+    auto opened = RevealGame::Open(course, draw, "dom");
     ReleaseRandomSeed();
     ASSERT_TRUE(std::holds_alternative<RevealGame>(opened));
     RevealGame& g = std::get<RevealGame>(opened);
@@ -244,13 +245,14 @@ TEST_F(RevealCourse, OpensWithTheDrawnWordsAndTheNextPicture) {
 TEST_F(RevealCourse, RefusesTooFewWordsAndAMissingPicture) {
     WriteWords(13);
     CourseData course = b.Load();
-    auto fault = std::get<LoadFault>(RevealGame::Open(course, "dom"));
+    RevealDraw draw;
+    auto fault = std::get<LoadFault>(RevealGame::Open(course, draw, "dom"));
     EXPECT_EQ(fault.message, "Uwaga! mamy mniej sampli, niz chcemy losowac!!!");
     EXPECT_EQ(LoadReport::Where(fault), "");
 
     WriteWords(14);
     course = b.Load();
-    fault = std::get<LoadFault>(RevealGame::Open(course, "dom"));
+    fault = std::get<LoadFault>(RevealGame::Open(course, draw, "dom"));
     EXPECT_TRUE(fault.file == "odkrywanki/kot" || fault.file == "odkrywanki/pies") << fault.file;
 }
 

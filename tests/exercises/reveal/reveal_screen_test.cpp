@@ -64,7 +64,7 @@ class RevealScreenTest : public test::StoryCourse {
 
     std::vector<int> pauses;
     std::function<void()> duringPause;
-    TWynik_Form result;
+    TWynik_Form& result = testRun.run.result;
     TOdkrywanieForm screen{context};
 
   private:

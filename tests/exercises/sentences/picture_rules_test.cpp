@@ -76,10 +76,10 @@ TEST(PictureChoice, AlternativesAreSplitTrimmedAndUsedInOrder) {
 
     CourseData c = test::SentenceCourse(4, 10);
     c.DataTable[0].Field12 = "a.png/b.png";
-    test::StartLesson(c);
+    const LessonState lesson = test::StartLesson(c);
     PictureMemory memory;
     FixRandomSeed(3);
-    const ChoiceRound round = DrawChoiceRound(c, 0, 4, 2, memory);
+    const ChoiceRound round = DrawChoiceRound(c, lesson, 0, 4, 2, memory);
     ASSERT_EQ(round.pictures.size(), 4u);
     EXPECT_EQ(round.pictures[0], test::PicturePath(c, "a.png"));
     EXPECT_EQ(round.pictures[1], test::PicturePath(c, "p1.png"));
@@ -90,14 +90,14 @@ TEST(PictureChoice, AlternativesAreSplitTrimmedAndUsedInOrder) {
 
 TEST(PictureChoice, DistractorsRepeatNeitherThisNorThePreviousRound) {
     CourseData c = test::SentenceCourse(4, 12);
-    test::StartLesson(c);
+    const LessonState lesson = test::StartLesson(c);
     PictureMemory memory;
     FixRandomSeed(11);
     std::vector<std::string> previous;
     for (std::size_t s = 0; s + 1 < 12; ++s) {
         memory.NewRound();
         const int expected = static_cast<int>(s % 4) + 1;
-        const ChoiceRound round = DrawChoiceRound(c, s, 4, expected, memory);
+        const ChoiceRound round = DrawChoiceRound(c, lesson, s, 4, expected, memory);
         EXPECT_TRUE(round.messages.empty());
         const std::string own = test::PicturePath(c, "p" + std::to_string(s + 1) + ".png");
         const std::string next = test::PicturePath(c, "p" + std::to_string(s + 2) + ".png");
@@ -122,10 +122,10 @@ TEST(PictureChoice, WithoutASuitableDistractorTheFirstRowIsShownAndReported) {
         row.PictureFile = "Same.PNG";
     }
     c.DataTable[0].PictureFile = "SAME.png";
-    test::StartLesson(c);
+    const LessonState lesson = test::StartLesson(c);
     PictureMemory memory;
     FixRandomSeed(5);
-    const ChoiceRound round = DrawChoiceRound(c, 1, 2, 1, memory);
+    const ChoiceRound round = DrawChoiceRound(c, lesson, 1, 2, 1, memory);
     EXPECT_EQ(round.messages, std::vector<std::string>{kNoDistractor});
     EXPECT_EQ(round.pictures[1], test::PicturePath(c, "SAME.png"));
     // Paths are compared without regard to case.

@@ -1,7 +1,5 @@
 #include "sentence_course.h"
 
-#include "course/exercise_start.h"
-
 #include <array>
 #include <utility>
 
@@ -10,7 +8,6 @@ namespace lumora::test {
 CourseData SentenceCourse(int code, int rows) {
     CourseData course;
     course.DataRoot = "/nowhere/course/";
-    course.CurrentTopic = "czas";
     SteeringRow lesson;
     lesson.TopicFolder = "czas";
     lesson.Content = "Czas_Zdania";
@@ -42,9 +39,11 @@ CourseData SentenceCourse(int code, int rows) {
     return course;
 }
 
-void StartLesson(CourseData& course) {
-    ClearExerciseScreens();
-    StartExercise(course, 1);
+LessonState StartLesson(const CourseData& course) {
+    LessonState lesson;
+    lesson.CurrentTopic = "czas";
+    BeginLesson(course, lesson, 1);
+    return lesson;
 }
 
 std::string PicturePath(const CourseData& course, const std::string& file) {

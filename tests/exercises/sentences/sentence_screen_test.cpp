@@ -1,12 +1,11 @@
 // The sentence screen on a course written by the test: each kind asked to
 // its end through its buttons, pictures, fields and keys, with the points
 // that reach the learner's file.
-#include "course/exercise_start.h"
+#include "course/lesson_state.h"
 #include "elements/information_screen.h"
 #include "elements/result_box.h"
 #include "exercises/catalogue.h"
 #include "exercises/sentences/sentence_screen.h"
-#include "exercises/show_instruction.h"
 #include "platform/random.h"
 #include "platform/text_file.h"
 #include "story_course.h"
@@ -31,10 +30,7 @@ constexpr const char* kSentences[] = {
 class SentenceScreenTest : public test::StoryCourse {
   protected:
     SentenceScreenTest() { FixRandomSeed(7); }
-    ~SentenceScreenTest() override {
-        ReleaseRandomSeed();
-        ClearExerciseScreens();
-    }
+    ~SentenceScreenTest() override { ReleaseRandomSeed(); }
 
     // Writes the sentences, their pictures and sounds, and starts the lesson
     // of that code as the topic screen does.
@@ -56,9 +52,8 @@ class SentenceScreenTest : public test::StoryCourse {
         }
         builder.Write("data.t", rows);
         UseLesson({.code = code, .layout = layout});
-        ClearExerciseScreens();
-        RegisterLessonScreen(*ScreenFor(code), screen);
-        StartExercise(Course(), 1);
+        BeginLesson(course, session.lesson, 1);
+        screen.Load();
         test::ShowAndWait(screen);
     }
 
@@ -248,15 +243,13 @@ TEST_F(SentenceScreenTest, GapFillingChecksTheFieldsAndShowsTheSentence) {
         EXPECT_EQ(button->FrameToDraw(), std::optional<int>(0));
     }
     // The explanation of the last sentence, on the information screen.
-    TInformacjaForm information;
-    SetInstructionScreen(&information);
+    TInformacjaForm& information = testRun.run.information;
     std::string shown;
     test::WhenIdle([&] {
         shown = information.HelpText;
         information.Close();
     });
     screen.K_slowniczek->Click();
-    SetInstructionScreen(nullptr);
     EXPECT_EQ(shown, Series().ExplanationText());
     EXPECT_EQ(shown.rfind("Explanation ", 0), 0u);
 
@@ -294,9 +287,8 @@ TEST_F(SentenceScreenTest, KeysTypedWithCtrlDoNotReachTheFields) {
 
 TEST_F(SentenceScreenTest, ALessonWithoutSentencesIsRefusedByName) {
     UseLesson({.code = 2});
-    ClearExerciseScreens();
-    RegisterLessonScreen(*ScreenFor(2), screen);
-    StartExercise(Course(), 1);
+    BeginLesson(course, session.lesson, 1);
+    screen.Load();
     EXPECT_FALSE(screen.isVisible());
     EXPECT_EQ(messages.Messages(),
               std::vector<std::string>{"Lekcja „1” nie ma zdań w pliku data.t."});

@@ -13,11 +13,12 @@ using Cues = std::vector<SentenceCue>;
 
 struct Running {
     CourseData course;
+    LessonState lesson;
     SentenceSeries series;
 
     Running(int code, int rows, std::uint32_t seed = 1)
-        : course(test::SentenceCourse(code, rows)), series(course) {
-        test::StartLesson(course);
+        : course(test::SentenceCourse(code, rows)), lesson(test::StartLesson(course)),
+          series(course, lesson) {
         FixRandomSeed(seed);
         EXPECT_FALSE(series.Start());
     }
@@ -50,17 +51,17 @@ TEST(SentenceSeries, AsksFourteenAtMostAndEndsAfterTheLast) {
 
 TEST(SentenceSeries, ShuffleOrdersTheRowsAndDoneFlagsFollow) {
     Running r(1, 9, 2024);
-    EXPECT_EQ(r.course.SelectedRows, (std::vector<int>{4, 5, 2, 3, 8, 6, 9, 1, 7}));
+    EXPECT_EQ(r.lesson.SelectedRows, (std::vector<int>{4, 5, 2, 3, 8, 6, 9, 1, 7}));
     r.Next();
     r.Next();
-    EXPECT_EQ(r.course.SelectedDone, (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(r.series.CurrentDataRow(), r.course.SelectedRows[1]);
+    EXPECT_EQ(r.lesson.SelectedDone, (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(r.series.CurrentDataRow(), r.lesson.SelectedRows[1]);
 }
 
 TEST(SentenceSeries, NothingSelectedNothingToAsk) {
     CourseData c = test::SentenceCourse(3, 0);
-    test::StartLesson(c);
-    SentenceSeries series(c);
+    LessonState lesson = test::StartLesson(c);
+    SentenceSeries series(c, lesson);
     EXPECT_EQ(series.Start(), "Lekcja „Czas_Zdania” nie ma zdań w pliku data.t.");
 }
 
@@ -257,8 +258,8 @@ TEST(SentenceSeries, FaultyGapSentenceIsShownWithoutItsSurplusGaps) {
     CourseData c = test::SentenceCourse(9, 1);
     c.DataTable[0].EnglishText = "<a> <b> <c> <d> e";
     c.DataTable[0].Line = 12;
-    test::StartLesson(c);
-    SentenceSeries series(c);
+    LessonState lesson = test::StartLesson(c);
+    SentenceSeries series(c, lesson);
     ASSERT_FALSE(series.Start());
     const auto step = series.Next();
     ASSERT_TRUE(step);

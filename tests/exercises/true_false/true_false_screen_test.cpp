@@ -18,7 +18,7 @@ class TrueFalseScreenTest : public test::StoryCourse {
     TrueFalseScreenTest() {
         FixRandomSeed(5);
         UseLesson({.code = 39, .body = kStatements});
-        Course().TextTable[15] = "Punkty:";
+        course.TextTable[15] = "Punkty:";
     }
     ~TrueFalseScreenTest() override { ReleaseRandomSeed(); }
 
@@ -58,7 +58,7 @@ class TrueFalseScreenTest : public test::StoryCourse {
     }
 
     TC_TF_Form screen{context};
-    TWynik_Form result;
+    TWynik_Form& result = testRun.run.result;
 };
 
 TEST_F(TrueFalseScreenTest, TicksAndMarkingWithCrossesAndAnExclamation) {

@@ -20,7 +20,7 @@ class TypingScreenTest : public test::StoryCourse {
     void Use(const std::string& text, const std::string& layout = "24,62*420,118*30,118*690,410") {
         builder.Write("wpisywania/kot.fcs", text);
         UseLesson({.code = 37, .body = "37#kot", .layout = layout});
-        Course().TextTable[15] = "Punkty:";
+        course.TextTable[15] = "Punkty:";
     }
     void Open() {
         ASSERT_TRUE(screen.Load());
@@ -46,7 +46,7 @@ class TypingScreenTest : public test::StoryCourse {
     }
 
     TCW_Wpisywanie1Form screen{context};
-    TWynik_Form result;
+    TWynik_Form& result = testRun.run.result;
 };
 
 TEST_F(TypingScreenTest, GapsOpenByClickTabAndEnterAndMarkingFillsTheAnswers) {

@@ -25,16 +25,13 @@ std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
 // dir; returns the messages shown.
 std::vector<std::string> HoldRecordButton(const test::TempFolder& dir, int ms) {
     test::EnsureApplication();
-    const std::string saved_folder = Course().UserDataFolder;
-    Course().UserDataFolder = dir.Path();
     PlatformMediaPlayer main_player;
     SdlRecorder device;
     Recording recording(device, main_player);
     MessageRecorder messages;
     recording.StartRecording();
     ProcessEventsFor(ms);
-    recording.StopRecording();
-    Course().UserDataFolder = saved_folder;
+    recording.StopRecording(dir / "tmp1.Wav");
     return messages.Messages();
 }
 
