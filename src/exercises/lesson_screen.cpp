@@ -2,6 +2,7 @@
 
 #include "course/exercise_start.h"
 #include "elements/result_box.h"
+#include "listening_speed_control.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
 #include "show_instruction.h"
@@ -9,10 +10,13 @@
 namespace lumora {
 
 LessonScreen::LessonScreen(LessonContext& context, const LessonScreenOptions& options)
-    : Form(800, 600), context_(context), options_(options) {
+    : Form(800, 600), context_(context), options_(options),
+      speed_(std::make_unique<ListeningSpeedControl>(*this, context.course, context.sound)) {
     SetKeyPreview(true);
     SwallowAltF4();
 }
+
+LessonScreen::~LessonScreen() = default;
 
 void LessonScreen::CreateControls() {
     img_tlo = new Picture(this);
@@ -62,6 +66,7 @@ bool LessonScreen::Load() {
 }
 
 void LessonScreen::FormShow() {
+    speed_->ScreenOpened();
     LoadBackground();
 }
 
@@ -86,6 +91,7 @@ void LessonScreen::LoadBackground() {
 void LessonScreen::FormClose() {
     context_.sound.StopMedia();
     context_.sound.CloseSideSound();
+    speed_->ScreenClosed();
     img_tlo->Clear();
     NotifyLessonClosed();
 }

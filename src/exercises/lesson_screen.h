@@ -13,10 +13,13 @@
 #include "platform/ui/form.h"
 #include "platform/ui/picture.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace lumora {
+
+class ListeningSpeedControl;
 
 // What a screen passes on when it is left.
 struct ExerciseScore {
@@ -40,6 +43,7 @@ class LessonScreen : public Form {
     static constexpr int kButtonTop = 547;
 
     LessonScreen(LessonContext& context, const LessonScreenOptions& options);
+    ~LessonScreen() override;
 
     // Opens the current lesson, run by the lesson start and by "again": reads
     // it (a lesson that does not follow its format is refused with a message
@@ -87,6 +91,8 @@ class LessonScreen : public Form {
     LessonContext& Context() const { return context_; }
     const CourseData& CurrentCourse() const { return context_.course; }
     SoundService& Sounds() const { return context_.sound; }
+    // The learner's listening speed (F6) while the screen is open.
+    ListeningSpeedControl& ListeningSpeed() const { return *speed_; }
 
     void FormShow() override;
     void FormClose() override;
@@ -96,6 +102,7 @@ class LessonScreen : public Form {
   private:
     LessonContext& context_;
     LessonScreenOptions options_;
+    std::unique_ptr<ListeningSpeedControl> speed_;
     bool controlsMade_ = false;
 };
 
