@@ -3,9 +3,12 @@
 // the queue's Append, Next and Interrupt work on them as at normal speed.
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include "engine_support.h"
 #include "platform/media/event_wait.h"
 #include "platform/media/platform_media_player.h"
+#include "platform/media/widget_surface.h"
 #include "platform/random.h"
 #include "sound/sound_service.h"
 #include "temp_folder.h"
@@ -107,6 +110,32 @@ TEST_F(TempoPlayTest, QueueAppendNextAndInterruptAtSlowSpeed) {
     ASSERT_TRUE(
         ProcessEventsUntil([&] { return main_player.Mode() != PlayerMode::Playing; }, kPatience));
     EXPECT_EQ(service.SoundQueueCount(), 0);
+}
+
+TEST_F(TempoPlayTest, SlowedFilmShowsItsPicturesInStepWithItsSound) {
+    QWidget panel;
+    panel.resize(176, 144);
+    WidgetSurface surface(&panel);
+    PlatformMediaPlayer player;
+    test::NotifyLog log(player);
+    player.SetDisplay(&surface);
+    player.SetTempo(0.7);
+    player.SetFileName(test::Fixture("film.mpg"));
+    ASSERT_TRUE(player.Open()) << player.ErrorText();
+    const std::int64_t length = player.Length();
+    const std::int64_t start = TickCount();
+    player.Play();
+    ProcessEventsFor(1400);
+    // The sound clock has moved 70 % of the time, and the pictures with it,
+    // one every 40 ms of the film (a loaded machine may drop a late one).
+    const std::int64_t elapsed = TickCount() - start;
+    const std::int64_t position = player.Position();
+    EXPECT_NEAR(static_cast<double>(position), 0.7 * static_cast<double>(elapsed), 200);
+    EXPECT_NEAR(surface.FramesPresented(), static_cast<double>(position) / 40, 5);
+    EXPECT_EQ(log.WaitForNext(kPatience), NotifyValue::Successful);
+    EXPECT_GE(log.LastArrival() - start, 0.95 * static_cast<double>(length) / 0.7);
+    EXPECT_GT(surface.FramesPresented(), 40);
+    player.SetDisplay(nullptr);
 }
 
 } // namespace
