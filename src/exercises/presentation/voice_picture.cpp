@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "sound/voice_samples.h"
@@ -18,9 +19,10 @@ constexpr Rgb kPitchColour{200, 40, 40};
 constexpr Rgb kTextColour{40, 40, 40};
 constexpr int kGap = 6;
 constexpr int kTitleHeight = 16;
-// The pitch scale of the panels: the range of speaking voices.
-constexpr float kLowHz = 60.0F;
-constexpr float kHighHz = 400.0F;
+// The pitch scale, logarithmic, spans both voices' pitches with room
+// around them, and at least an octave, so a nearly flat voice looks flat.
+constexpr float kPitchRoom = 1.25F;
+constexpr float kLeastSpan = 2.0F;
 constexpr int kDot = 3;
 // How long the picture stays after both voices have played.
 constexpr int kAfterPlayMs = 4000;
@@ -28,8 +30,32 @@ constexpr double kMsPerSecond = 1000.0;
 
 constexpr const char* kOwnTitle = "Ty";
 constexpr const char* kModelTitle = "Lektor";
-constexpr const char* kTooShortText = "Za krótko";
-constexpr const char* kSilentText = "Cisza";
+constexpr const char* kTooShortText = "Za krótko: powiedz całe słowo";
+constexpr const char* kSilentText = "Cisza: nic nie słychać";
+
+struct PitchScale {
+    float low = 1;
+    float high = 2;
+};
+
+PitchScale ScaleFor(const VoiceProfile& own, const VoiceProfile& model) {
+    float low = 0;
+    float high = 0;
+    for (const VoiceProfile* voice : {&own, &model}) {
+        for (const float hz : voice->pitchHz) {
+            if (hz > 0) {
+                low = low == 0 ? hz : std::min(low, hz);
+                high = std::max(high, hz);
+            }
+        }
+    }
+    if (low == 0) {
+        return {};
+    }
+    const float middle = std::sqrt(low * high);
+    const float half_span = std::max(std::sqrt(high / low) * kPitchRoom, std::sqrt(kLeastSpan));
+    return {middle / half_span, middle * half_span};
+}
 
 std::size_t Steps(const VoiceProfile& voice) {
     return voice.verdict == VoiceProfile::Verdict::Ok ? voice.loudness.size() : 0;
@@ -43,7 +69,8 @@ void PaintVerdict(Canvas& canvas, const Rect& plot, const VoiceProfile& voice) {
                    plot.top + (plot.height - canvas.TextHeight(text)) / 2, text);
 }
 
-void PaintCurves(Canvas& canvas, const Rect& plot, const VoiceProfile& voice, std::size_t steps) {
+void PaintCurves(Canvas& canvas, const Rect& plot, const VoiceProfile& voice, std::size_t steps,
+                 const PitchScale& scale) {
     const auto x_of = [&](std::size_t step) {
         return plot.left + static_cast<int>(step * static_cast<std::size_t>(plot.width) / steps);
     };
@@ -59,14 +86,15 @@ void PaintCurves(Canvas& canvas, const Rect& plot, const VoiceProfile& voice, st
         if (hz <= 0) {
             continue;
         }
-        const float share = std::clamp((hz - kLowHz) / (kHighHz - kLowHz), 0.0F, 1.0F);
+        const float share =
+            std::clamp(std::log(hz / scale.low) / std::log(scale.high / scale.low), 0.0F, 1.0F);
         const int y = plot.Bottom() - static_cast<int>(share * static_cast<float>(plot.height));
         canvas.FillRect({x_of(s), y - kDot / 2, kDot, kDot});
     }
 }
 
 void PaintPanel(Canvas& canvas, const Rect& panel, const char* title, const VoiceProfile& voice,
-                std::size_t steps) {
+                std::size_t steps, const PitchScale& scale) {
     canvas.Pen = {kFrameColour, 1};
     canvas.Brush = {BrushStyle::Solid, kPanelColour};
     canvas.Rectangle(panel);
@@ -79,7 +107,7 @@ void PaintPanel(Canvas& canvas, const Rect& panel, const char* title, const Voic
         PaintVerdict(canvas, plot, voice);
         return;
     }
-    PaintCurves(canvas, plot, voice, steps);
+    PaintCurves(canvas, plot, voice, steps, scale);
 }
 
 struct AnalysedVoice {
@@ -121,10 +149,11 @@ void PaintVoiceComparison(Canvas& canvas, const Rect& area, const VoiceProfile& 
                           const VoiceProfile& model) {
     // One time scale for both: the longer voice fills its panel.
     const std::size_t steps = std::max({Steps(own), Steps(model), std::size_t{1}});
+    const PitchScale scale = ScaleFor(own, model);
     const int half = (area.width - kGap) / 2;
-    PaintPanel(canvas, {area.left, area.top, half, area.height}, kOwnTitle, own, steps);
+    PaintPanel(canvas, {area.left, area.top, half, area.height}, kOwnTitle, own, steps, scale);
     PaintPanel(canvas, {area.left + half + kGap, area.top, half, area.height}, kModelTitle, model,
-               steps);
+               steps, scale);
 }
 
 void CompareVoices(VoicePicture& picture, const std::string& own_path,

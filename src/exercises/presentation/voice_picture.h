@@ -17,8 +17,9 @@ class QObject;
 
 namespace lumora {
 
-// Where the vocabulary page shows it: the free band above its buttons.
-inline constexpr Rect kVoicePictureArea{230, 470, 340, 70};
+// Where the vocabulary page shows it: the free left end of the band of its
+// buttons, where only the drills draw (their progress bar).
+inline constexpr Rect kVoicePictureArea{12, 540, 364, 57};
 
 // Paints the two voices into area.
 void PaintVoiceComparison(Canvas& canvas, const Rect& area, const VoiceProfile& own,

@@ -50,8 +50,8 @@ TEST(VoicePictureTest, SilentOrShortRecordingSaysSoInsteadOfACurve) {
     VoiceProfile silent;
     VoiceProfile short_voice;
     short_voice.verdict = VoiceProfile::Verdict::TooShort;
-    for (const auto& [own, word] :
-         {std::pair{silent, "Cisza"}, std::pair{short_voice, "Za krótko"}}) {
+    for (const auto& [own, word] : {std::pair{silent, "Cisza: nic nie słychać"},
+                                    std::pair{short_voice, "Za krótko: powiedz całe słowo"}}) {
         RecordingCanvas canvas(kArea.width, kArea.height);
         PaintVoiceComparison(canvas, kArea, own, Voice(80, 180));
         const int half = (kArea.width - 6) / 2;
