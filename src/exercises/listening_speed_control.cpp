@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "platform/message_box.h"
+#include "platform/path_resolver.h"
 #include "platform/ui/hints.h"
 #include "users/listening_speed.h"
 
@@ -50,11 +51,15 @@ ListeningSpeedControl::~ListeningSpeedControl() {
 }
 
 std::string ListeningSpeedControl::SpeedFile() const {
-    return course_.UserPath(kListeningSpeedFile);
+    if (course_.CurrentUserFolder.empty()) {
+        return {};
+    }
+    return ResolvePath(course_.CurrentUserFolder, kListeningSpeedFile);
 }
 
 void ListeningSpeedControl::ScreenOpened() {
-    const ListeningSpeedRead read = ReadListeningSpeed(SpeedFile());
+    const std::string file = SpeedFile();
+    const ListeningSpeedRead read = file.empty() ? ListeningSpeedRead{} : ReadListeningSpeed(file);
     percent_ = read.percent;
     if (read.fault) {
         ShowMessage(*read.fault);
@@ -72,7 +77,11 @@ void ListeningSpeedControl::Cycle() {
     percent_ = NextListeningSpeed(percent_);
     sound_.SetTempo(SpeedTempo(percent_));
     ShowHintNow(screen_, "Tempo: " + std::to_string(percent_) + " %", kHintMs);
-    if (const std::optional<std::string> failure = WriteListeningSpeed(SpeedFile(), percent_)) {
+    const std::string file = SpeedFile();
+    if (file.empty()) {
+        return;
+    }
+    if (const std::optional<std::string> failure = WriteListeningSpeed(file, percent_)) {
         ShowMessage(*failure);
     }
 }

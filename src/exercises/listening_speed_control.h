@@ -40,6 +40,7 @@ class ListeningSpeedControl {
     int Percent() const { return percent_; }
 
   private:
+    // The learner's speed file; empty while nobody is logged in.
     std::string SpeedFile() const;
 
     QWidget& screen_;

@@ -335,7 +335,7 @@ TEST_P(ExerciseFrameTest, FaultyRecordsAreRefusedAndTheScreenStaysClosed) {
 }
 
 TEST_P(ExerciseFrameTest, ListeningSpeedIsTheLearnersAndF6OrARightClickOnPlayChangesIt) {
-    const std::string file = Course().UserPath("tempo.txt");
+    const std::string file = Course().CurrentUserFolder + "tempo.txt";
     ASSERT_FALSE(WriteFileAtomic(file, "85\r\n").has_value());
     Open();
     EXPECT_DOUBLE_EQ(player.tempo, 0.85);
@@ -357,7 +357,7 @@ TEST_P(ExerciseFrameTest, ListeningSpeedIsTheLearnersAndF6OrARightClickOnPlayCha
 }
 
 TEST_P(ExerciseFrameTest, DamagedSpeedFileSaysWhereAndPlaysAtNormalSpeed) {
-    const std::string file = Course().UserPath("tempo.txt");
+    const std::string file = Course().CurrentUserFolder + "tempo.txt";
     ASSERT_FALSE(WriteFileAtomic(file, "slow\r\n").has_value());
     Open();
     EXPECT_DOUBLE_EQ(player.tempo, 1.0);
