@@ -20,6 +20,6 @@ if(LUMORA_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${LUMORA_RUNTIME_PACKAGES}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libavformat59, libavcodec59, libavutil57, libswresample4, libswscale6, libsdl2-2.0-0, libfontconfig1, ${LUMORA_RUNTIME_PACKAGES}")
+    "libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libavformat59, libavcodec59, libavutil57, libswresample4, libswscale6, libsdl2-2.0-0, libsoundtouch1, libfontconfig1, ${LUMORA_RUNTIME_PACKAGES}")
 endif()
 include(CPack)

@@ -3,6 +3,7 @@
 #include "elements/markup_painter.h"
 #include "exercise_art.h"
 #include "frame_layout.h"
+#include "listening_speed_control.h"
 
 namespace lumora {
 namespace {
@@ -38,6 +39,7 @@ void ExerciseFrame::CreateControls() {
     CheckButton->setVisible(!options_.checkHiddenAtFirst);
     Transport.OnPlay = [this] { Film.Started(); };
     Transport.OnStop = [this] { Film.ShowStill(); };
+    ListeningSpeed().CycleOnRightClick(*Transport.btn_play);
     CreateContentControls();
 }
 

@@ -1,6 +1,7 @@
 #include "lesson_screen.h"
 
 #include "elements/dialogs.h"
+#include "listening_speed_control.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
 #include "sound/sound_service.h"
@@ -8,10 +9,13 @@
 namespace lumora {
 
 LessonScreen::LessonScreen(RunContext& context, const LessonScreenOptions& options)
-    : Form(800, 600), context_(context), options_(options) {
+    : Form(800, 600), context_(context), options_(options),
+      speed_(std::make_unique<ListeningSpeedControl>(*this, context.session, context.sound)) {
     SetKeyPreview(true);
     SwallowAltF4();
 }
+
+LessonScreen::~LessonScreen() = default;
 
 void LessonScreen::CreateControls() {
     img_tlo = new Picture(this);
@@ -61,6 +65,7 @@ bool LessonScreen::Load() {
 }
 
 void LessonScreen::FormShow() {
+    speed_->ScreenOpened();
     LoadBackground();
 }
 
@@ -85,6 +90,7 @@ void LessonScreen::LoadBackground() {
 void LessonScreen::FormClose() {
     context_.sound.StopMedia();
     context_.sound.CloseSideSound();
+    speed_->ScreenClosed();
     img_tlo->Clear();
     if (OnClosed) {
         OnClosed();

@@ -16,10 +16,13 @@
 #include "users/run_context.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace lumora {
+
+class ListeningSpeedControl;
 
 // What a screen passes on when it is left.
 struct ExerciseScore {
@@ -43,6 +46,7 @@ class LessonScreen : public Form {
     static constexpr int kButtonTop = 547;
 
     LessonScreen(RunContext& context, const LessonScreenOptions& options);
+    ~LessonScreen() override;
 
     // Opens the current lesson, run by the lesson start and by "again": reads
     // it (a lesson that does not follow its format is refused with a message
@@ -100,6 +104,8 @@ class LessonScreen : public Form {
     // The current lesson's steering row, with the layout defaults its screen
     // gave it on an earlier opening.
     SteeringRow& LayoutRow() const;
+    // The learner's listening speed (F6) while the screen is open.
+    ListeningSpeedControl& ListeningSpeed() const { return *speed_; }
 
     void FormShow() override;
     void FormClose() override;
@@ -109,6 +115,7 @@ class LessonScreen : public Form {
   private:
     RunContext& context_;
     LessonScreenOptions options_;
+    std::unique_ptr<ListeningSpeedControl> speed_;
     bool controlsMade_ = false;
 };
 

@@ -64,6 +64,10 @@ class SoundService {
     void SeekMedia(int step);
     void PlayFileNow(const std::string& path, bool wait);
 
+    // The speed of the main player's plays (1 normal), at the same pitch;
+    // the queue and its notifications are the same at every speed.
+    void SetTempo(double tempo) { main_.SetTempo(tempo); }
+
     MediaPlayer& MainPlayer() { return main_; }
     MediaPlayer& SidePlayer() { return side_; }
 

@@ -8,6 +8,7 @@
 #include "exercises/catalogue.h"
 #include "exercises/exercise_frame.h"
 #include "exercises/transport_knob.h"
+#include "platform/text_file.h"
 #include "story_course.h"
 
 #include <QTest>
@@ -327,6 +328,38 @@ TEST_P(ExerciseFrameTest, FaultyRecordsAreRefusedAndTheScreenStaysClosed) {
         EXPECT_FALSE(screen.isVisible());
         EXPECT_TRUE(player.plays.empty());
     }
+}
+
+TEST_P(ExerciseFrameTest, ListeningSpeedIsTheLearnersAndF6OrARightClickOnPlayChangesIt) {
+    const std::string file = session.CurrentUserFolder + "tempo.txt";
+    ASSERT_FALSE(WriteFileAtomic(file, "85\r\n").has_value());
+    Open();
+    EXPECT_DOUBLE_EQ(player.tempo, 0.85);
+    test::PressKey(screen, Qt::Key_F6);
+    EXPECT_DOUBLE_EQ(player.tempo, 0.70);
+    EXPECT_EQ(ReadFileBytes(file), "70\r\n");
+    QTest::mousePress(screen.btn_play, Qt::RightButton);
+    QTest::mouseRelease(screen.btn_play, Qt::RightButton);
+    EXPECT_DOUBLE_EQ(player.tempo, 1.0);
+    EXPECT_EQ(ReadFileBytes(file), "100\r\n");
+    // A right click plays nothing; the play button's left click still does.
+    EXPECT_EQ(player.plays.size(), 1U);
+    test::PressKey(screen, Qt::Key_F6);
+    Leave();
+    // Away from the lessons everything speaks at normal speed again.
+    EXPECT_DOUBLE_EQ(player.tempo, 1.0);
+    EXPECT_EQ(ReadFileBytes(file), "85\r\n");
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_P(ExerciseFrameTest, DamagedSpeedFileSaysWhereAndPlaysAtNormalSpeed) {
+    const std::string file = session.CurrentUserFolder + "tempo.txt";
+    ASSERT_FALSE(WriteFileAtomic(file, "slow\r\n").has_value());
+    Open();
+    EXPECT_DOUBLE_EQ(player.tempo, 1.0);
+    ASSERT_EQ(messages.Messages().size(), 1U);
+    EXPECT_EQ(messages.Messages()[0],
+              file + ":1: \"slow\" is not 100, 85 or 70; the speed is 100 %");
 }
 
 } // namespace

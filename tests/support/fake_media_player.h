@@ -15,6 +15,7 @@ class FakeMediaPlayer final : public MediaPlayer {
     std::set<std::string> unopenable;
     std::string open_error = "Cannot open the file.";
     std::int64_t length = 10000;
+    double tempo = 1.0;
 
     const std::string& FileName() const override { return fileName_; }
     void SetFileName(const std::string& path) override { fileName_ = path; }
@@ -47,6 +48,7 @@ class FakeMediaPlayer final : public MediaPlayer {
     }
     void Seek(std::int64_t ms) override { position_ = ms; }
     void SetWait(bool wait) override { wait_ = wait; }
+    void SetTempo(double value) override { tempo = value; }
 
     PlayerMode Mode() const override { return mode_; }
     std::int64_t Position() const override { return position_; }

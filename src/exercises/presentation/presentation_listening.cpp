@@ -3,9 +3,12 @@
 #include "presentation_screen.h"
 
 #include "course/lesson_kinds.h"
+#include "exercises/listening_speed_control.h"
 #include "platform/text_file.h"
 #include "presentation_words.h"
 #include "sound/recording.h"
+#include "users/listening_speed.h"
+#include "voice_picture.h"
 
 namespace lumora {
 namespace {
@@ -68,6 +71,8 @@ void TPrezentacjaForm::btn_mikrofonikMouseUp() {
         recorded_ = true;
         btn_glosniczek->show();
         btn_glosniczekClick();
+        CompareVoices(*voices_, CurrentCourse().UserPath("tmp1.wav"), SoundOf(recordRow_),
+                      SpeedTempo(ListeningSpeed().Percent()));
         return;
     }
     Dialog().ShowMessageScreen(CurrentCourse().GetText(6));

@@ -8,6 +8,7 @@
 #include "platform/ui/fonts.h"
 #include "presentation_art.h"
 #include "presentation_words.h"
+#include "voice_picture.h"
 #include "word_list_page.h"
 
 namespace lumora {
@@ -95,6 +96,7 @@ void TPrezentacjaForm::CreateControls() {
     btn_glosniczek->OnClick = [this] { btn_glosniczekClick(); };
     btn_Odtworz = MakeButton(710, 548, 11, course.GetHint(20));
     btn_Odtworz->OnClick = [this] { btn_OdtworzClick(); };
+    voices_ = std::make_unique<VoicePicture>(*this, kVoicePictureArea);
 
     // The word to record, black over a white copy one pixel down and right.
     lbl_nagr2 = new Label(this);
@@ -302,6 +304,7 @@ void TPrezentacjaForm::FormClose() {
     startAfterReveal_ = false;
     Sounds().SetPlayTag("");
     Sounds().SetPlayAllStep(nullptr);
+    voices_->Hide();
     LessonScreen::FormClose();
     img_tlo_dn->Clear();
     ClearSlots();

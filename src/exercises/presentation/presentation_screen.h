@@ -14,9 +14,12 @@
 #include "platform/ui/timer.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace lumora {
+
+class VoicePicture;
 
 class TPrezentacjaForm : public LessonScreen {
   public:
@@ -116,6 +119,7 @@ class TPrezentacjaForm : public LessonScreen {
     TypingDrill typing_;
     bool recorded_ = false;
     int recordRow_ = 0;
+    std::unique_ptr<VoicePicture> voices_;
     Timer reveal_;
     int revealed_ = 0; // slots shown so far by the slow reveal
     bool startAfterReveal_ = false;

@@ -25,6 +25,9 @@ std::unique_ptr<PlayerPlayback> FfmpegPlayer::StartPlay(PlayStart start) {
     target.decoder = &decoder_;
     target.stream = start.stream;
     target.out_rate = start.outRate;
+    // A slowed film keeps its pictures with its sound: they are shown when
+    // the play's clock, which runs at the tempo, reaches them.
+    target.tempo = start.tempo;
     if (decoder_.HasVideo()) {
         target.present = [this](const AVFrame& frame) { Present(frame); };
     }

@@ -40,6 +40,11 @@ class MediaPlayer {
     virtual void Stop() = 0;
     virtual void Seek(std::int64_t ms) = 0;
     virtual void SetWait(bool wait) = 0;
+    // The speed of the plays, as a factor of the normal one (0.85 is 85 %),
+    // at the same pitch; a play under way changes at once. Films play at
+    // normal speed whatever it is, so their picture and sound stay together.
+    // Position and Length stay in the file's own milliseconds.
+    virtual void SetTempo(double tempo) = 0;
 
     virtual PlayerMode Mode() const = 0;
     virtual std::int64_t Position() const = 0;

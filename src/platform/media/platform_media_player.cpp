@@ -44,6 +44,7 @@ BackendPlayer* PlatformMediaPlayer::EngineFor(MediaModule module) {
         if (MediaBackend* backend = WaitForMediaModule(module)) {
             engine.player = backend->CreatePlayer();
             engine.player->SetDisplay(surface_);
+            engine.player->SetTempo(tempo_);
             engine.player->SetNotifyHandler(handler_);
         }
     }
@@ -241,6 +242,15 @@ std::int64_t PlatformMediaPlayer::Position() const {
 std::int64_t PlatformMediaPlayer::Length() const {
     const BackendPlayer* engine = queuedOpen_ ? nullptr : Current();
     return engine != nullptr ? engine->Length() : 0;
+}
+
+void PlatformMediaPlayer::SetTempo(double tempo) {
+    tempo_ = tempo;
+    for (Engine& engine : engines_) {
+        if (engine.player) {
+            engine.player->SetTempo(tempo);
+        }
+    }
 }
 
 void PlatformMediaPlayer::SetDisplay(VideoSurface* surface) {

@@ -45,6 +45,7 @@ class PlatformMediaPlayer final : public MediaPlayer {
     void Stop() override;
     void Seek(std::int64_t ms) override;
     void SetWait(bool wait) override;
+    void SetTempo(double tempo) override;
 
     PlayerMode Mode() const override;
     std::int64_t Position() const override;
@@ -88,6 +89,7 @@ class PlatformMediaPlayer final : public MediaPlayer {
     std::string fileName_;
     std::string error_;
     bool wait_ = false;
+    double tempo_ = 1.0;
     VideoSurface* surface_ = nullptr;
     NotifyHandler handler_;
     bool queueWhileLoading_ = false;

@@ -3,7 +3,8 @@
 // been handed to the output. It follows the frames the output has taken from
 // the player's stream, moving smoothly through each period; once all the
 // sound has been played, or when there is no output, it runs on the wall
-// clock.
+// clock. A slowed play (tempo below 1) hands the file's milliseconds out
+// more slowly: its clock moves at tempo times the time the output takes.
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -17,7 +18,7 @@ class AudioStream;
 class LUMORA_SOUND_EXPORT PlayClock {
   public:
     // stream is null when there is no sound output.
-    PlayClock(const AudioStream* stream, int out_rate, std::int64_t start_ms);
+    PlayClock(const AudioStream* stream, int out_rate, std::int64_t start_ms, double tempo = 1.0);
 
     // Any thread.
     std::int64_t Now() const;
@@ -27,9 +28,13 @@ class LUMORA_SOUND_EXPORT PlayClock {
     bool SoundDone() const { return soundDone_.load(std::memory_order_acquire); }
 
   private:
+    // Output or wall-clock nanoseconds as milliseconds of the file.
+    std::int64_t FileMs(std::int64_t nanos) const;
+
     const AudioStream* stream_;
     const int outRate_;
     const std::int64_t startMs_;
+    const double tempo_;
     const std::chrono::steady_clock::time_point started_;
     std::atomic<bool> soundDone_{false};
     std::atomic<std::int64_t> soundDoneMs_{0};

@@ -33,9 +33,10 @@ Playback::Target WithoutSilentStream(Playback::Target target) {
 
 Playback::Playback(Target target, std::int64_t start_ms, std::int64_t length_ms)
     : PlaybackLoop(SoundStream(target), target.out_rate, start_ms, length_ms,
-                   std::move(target.finished)),
+                   std::move(target.finished), target.tempo),
       target_(WithoutSilentStream(std::move(target))), startMs_(start_ms),
-      converter_(target_.out_rate) {
+      converter_(target_.out_rate),
+      stretch_(target_.tempo, target_.out_rate, AudioOutput::kChannels) {
     target_.decoder->SetDecodeVideo(static_cast<bool>(target_.present));
     StartThread();
 }
@@ -60,7 +61,9 @@ bool Playback::DecodeNext() {
     case MediaDecoder::Step::End:
         ReachedEnd();
         if (target_.stream != nullptr) {
+            const std::size_t before = pending_.Samples().size();
             converter_.Flush(pending_.Samples());
+            stretch_.Finish(pending_.Samples(), before);
         }
         return true;
     case MediaDecoder::Step::Error:
@@ -122,7 +125,11 @@ void Playback::OnAudioFrame(const AVFrame& frame, std::int64_t pts_ms) {
     }
     std::vector<float>& samples = pending_.Samples();
     const std::size_t before = samples.size();
-    if (!converter_.Convert(frame, samples) || pts_ms >= startMs_) {
+    if (!converter_.Convert(frame, samples)) {
+        return;
+    }
+    if (pts_ms >= startMs_) {
+        stretch_.Apply(samples, before);
         return;
     }
     // Sound before the start position (after a seek) is cut off.
@@ -132,6 +139,7 @@ void Playback::OnAudioFrame(const AVFrame& frame, std::int64_t pts_ms) {
     const std::size_t added = samples.size() - before;
     samples.erase(samples.begin() + static_cast<std::ptrdiff_t>(before),
                   samples.begin() + static_cast<std::ptrdiff_t>(before + std::min(skip, added)));
+    stretch_.Apply(samples, before);
 }
 
 void Playback::OnVideoFrame(const AVFrame& frame, std::int64_t pts_ms) {

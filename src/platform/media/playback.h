@@ -12,6 +12,7 @@
 #include "media_player.h"
 #include "pending_sound.h"
 #include "playback_loop.h"
+#include "tempo_stretch.h"
 
 namespace lumora {
 
@@ -24,6 +25,8 @@ class Playback final : public FrameSink, public PlaybackLoop {
         // Null when there is no sound output; the clock then runs on the wall clock.
         AudioStream* stream = nullptr;
         int out_rate = 48000;
+        // The speed of the play, 1 normal; the sound keeps its pitch.
+        double tempo = 1.0;
         // Draws a frame now (playback thread); null when nobody looks.
         std::function<void(const AVFrame&)> present;
         Finished finished;
@@ -51,6 +54,7 @@ class Playback final : public FrameSink, public PlaybackLoop {
     const std::int64_t startMs_;
     AudioConverter converter_;
     PendingSound pending_;
+    TempoStretch stretch_;
     struct TimedFrame {
         AVFrame* frame;
         std::int64_t ms;

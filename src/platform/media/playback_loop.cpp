@@ -11,8 +11,9 @@ constexpr auto kIdleWait = std::chrono::milliseconds(4);
 } // namespace
 
 PlaybackLoop::PlaybackLoop(const AudioStream* stream, int outRate, std::int64_t startMs,
-                           std::int64_t lengthMs, Finished finished)
-    : clock_(stream, outRate, startMs), lengthMs_(lengthMs), finished_(std::move(finished)) {}
+                           std::int64_t lengthMs, Finished finished, double tempo)
+    : clock_(stream, outRate, startMs, tempo), lengthMs_(lengthMs), finished_(std::move(finished)) {
+}
 
 PlaybackLoop::~PlaybackLoop() {
     StopThread();

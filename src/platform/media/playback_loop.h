@@ -33,9 +33,9 @@ class LUMORA_SOUND_EXPORT PlaybackLoop : public PlayerPlayback {
 
   protected:
     // stream is null when there is no sound output; the clock then runs on
-    // the wall clock.
+    // the wall clock. tempo is the speed the sound plays at (1 normal).
     PlaybackLoop(const AudioStream* stream, int outRate, std::int64_t startMs,
-                 std::int64_t lengthMs, Finished finished);
+                 std::int64_t lengthMs, Finished finished, double tempo = 1.0);
 
     void StartThread();
     // Stops the play if it still runs; no notification.

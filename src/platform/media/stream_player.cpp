@@ -105,6 +105,17 @@ void StreamPlayer::Seek(std::int64_t ms) {
     }
 }
 
+void StreamPlayer::SetTempo(double tempo) {
+    if (tempo == tempo_) {
+        return;
+    }
+    tempo_ = tempo;
+    if (Mode() == PlayerMode::Playing) {
+        // The play goes on from where it is at the new speed.
+        Seek(Position());
+    }
+}
+
 PlayerMode StreamPlayer::Mode() const {
     std::lock_guard lock(mutex_);
     return mode_;
@@ -138,6 +149,7 @@ void StreamPlayer::StartPlayback() {
         mode_ = PlayerMode::Playing;
     }
     start.positioned = std::exchange(filePositioned_, false);
+    start.tempo = tempo_;
     stream_.Reset();
     if (output_ && output_->Ok()) {
         start.stream = &stream_;

@@ -50,6 +50,7 @@ class LUMORA_SOUND_EXPORT StreamPlayer : public BackendPlayer {
     void Stop() override;
     void Seek(std::int64_t ms) override;
     void SetWait(bool wait) override { wait_ = wait; }
+    void SetTempo(double tempo) override;
 
     PlayerMode Mode() const override;
     std::int64_t Position() const override;
@@ -69,6 +70,8 @@ class LUMORA_SOUND_EXPORT StreamPlayer : public BackendPlayer {
         // Null when there is no sound output.
         AudioStream* stream = nullptr;
         int outRate = 48000;
+        // The speed to play at, 1 normal; the pitch stays.
+        double tempo = 1.0;
         // The play ended by itself (playback thread), at end_ms.
         std::function<void(NotifyValue, std::int64_t end_ms)> finished;
     };
@@ -95,6 +98,7 @@ class LUMORA_SOUND_EXPORT StreamPlayer : public BackendPlayer {
     std::unique_ptr<NotifyPoster> poster_;
     std::unique_ptr<PlayerPlayback> playback_;
     bool wait_ = false;
+    double tempo_ = 1.0;
     bool filePositioned_ = false;
 
     // Shared with the playback thread.

@@ -15,8 +15,9 @@ constexpr std::size_t kPieceFrames = 2048;
 } // namespace
 
 WavPlayback::WavPlayback(Target target, std::int64_t start_ms, std::int64_t length_ms)
-    : PlaybackLoop(target.stream, target.outRate, start_ms, length_ms, std::move(target.finished)),
-      target_(std::move(target)) {
+    : PlaybackLoop(target.stream, target.outRate, start_ms, length_ms, std::move(target.finished),
+                   target.tempo),
+      target_(std::move(target)), stretch_(target_.tempo, target_.outRate, AudioOutput::kChannels) {
     if (target_.stream != nullptr) {
         const WavFormat& format = target_.reader->Format();
         converter_ =
@@ -72,6 +73,13 @@ bool WavPlayback::DecodeNext() {
         samples.resize(before + static_cast<std::size_t>(available) / sizeof(float));
         const int got = SDL_AudioStreamGet(converter_, samples.data() + before, available);
         samples.resize(before + static_cast<std::size_t>(std::max(got, 0)) / sizeof(float));
+        if (frames == 0) {
+            stretch_.Finish(samples, before);
+        } else {
+            stretch_.Apply(samples, before);
+        }
+    } else if (frames == 0) {
+        stretch_.Finish(pending_.Samples(), pending_.Samples().size());
     }
     return true;
 }

@@ -10,6 +10,7 @@
 
 #include "pending_sound.h"
 #include "playback_loop.h"
+#include "tempo_stretch.h"
 
 namespace lumora {
 
@@ -25,6 +26,8 @@ class WavPlayback final : public PlaybackLoop {
         // on the wall clock.
         AudioStream* stream = nullptr;
         int outRate = 48000;
+        // The speed of the sound, 1 normal; the pitch stays.
+        double tempo = 1.0;
         Finished finished;
     };
 
@@ -45,6 +48,7 @@ class WavPlayback final : public PlaybackLoop {
     SDL_AudioStream* converter_ = nullptr;
     std::vector<std::int16_t> decoded_;
     PendingSound pending_;
+    TempoStretch stretch_;
 };
 
 } // namespace lumora

@@ -22,6 +22,7 @@ std::unique_ptr<PlayerPlayback> WavPlayer::StartPlay(PlayStart start) {
     target.reader = &reader_;
     target.stream = start.stream;
     target.outRate = start.outRate;
+    target.tempo = start.tempo;
     target.finished = std::move(start.finished);
     return std::make_unique<WavPlayback>(std::move(target), start.startMs, Length());
 }

@@ -3,6 +3,7 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QPalette>
 #include <QProxyStyle>
@@ -54,6 +55,10 @@ int HintHidePause() {
 
 void SetHintHidePause(int milliseconds) {
     hidePause = milliseconds;
+}
+
+void ShowHintNow(QWidget& widget, const std::string& text, int milliseconds) {
+    QToolTip::showText(QCursor::pos(), QString::fromStdString(text), &widget, {}, milliseconds);
 }
 
 void InstallHintStyle() {

@@ -3,6 +3,10 @@
 // background of the course and after the pause the screens were designed for.
 #include "canvas.h"
 
+#include <string>
+
+class QWidget;
+
 namespace lumora {
 
 inline constexpr Rgb kHintColour{230, 233, 238};
@@ -17,5 +21,9 @@ void InstallHintStyle();
 // is shown.
 int HintHidePause();
 void SetHintHidePause(int milliseconds);
+
+// Shows text as a hint at the mouse pointer now, over `widget`, for the
+// given milliseconds: a short answer to a key, drawn above the screen.
+void ShowHintNow(QWidget& widget, const std::string& text, int milliseconds);
 
 } // namespace lumora
