@@ -50,7 +50,7 @@ struct LongLayoutCourse {
 void BM_LongLayoutList(benchmark::State& state) {
     const LongLayoutCourse course;
     const lumora::StartupOptions options{(course.root / "course").string(),
-                                         (course.root / "user").string(), false};
+                                         (course.root / "user").string(), false, {}};
     lumora::LoadReport report([](const lumora::LoadFault&, lumora::FaultKind) {}, false);
     int firstX = 0;
     for (auto _ : state) {

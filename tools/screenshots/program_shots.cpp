@@ -53,7 +53,7 @@ std::unique_ptr<QWidget> NewUserShot() {
 }
 
 std::unique_ptr<QWidget> MainMenuShot() {
-    const StartupOptions demo{ChooseDataRoot(""), Course().UserDataFolder, false};
+    const StartupOptions demo{ChooseDataRoot(""), Course().UserDataFolder, false, {}};
     auto menu = std::make_unique<TForm1>(demo);
     menu->Show();
     menu->FormActivate();

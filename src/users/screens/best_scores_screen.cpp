@@ -42,7 +42,7 @@ TTopFiveForm::TTopFiveForm(const UserList& users) : Form(800, 600), users_(users
 void TTopFiveForm::FormShow() {
     const CourseData& course = Course();
     img_tlo->LoadFromFile(course.DataPath("gfx\\topten_tlo.bmp"));
-    bestList_ = BuildBestList(users_, course.UserDataFolder);
+    bestList_ = BuildBestList(users_, course.LearnersFolder());
     SortBestList(bestList_);
     rank_ = BestListRank(bestList_, course.CurrentUserName);
     PlaySound(course.DataPath(RankSoundName(rank_)), SoundMode::Interrupt);

@@ -76,7 +76,7 @@ void TForm10::ShowRefusal(const std::string& text) {
 }
 
 void TForm10::K_OKClick() {
-    const auto added = users_.AddAndSave(Course().UserPath("usr.t"), Edit1->Text());
+    const auto added = users_.AddAndSave(Course().UsersPath("usr.t"), Edit1->Text());
     switch (added.result) {
     case UserList::NameCheck::Duplicate:
         ShowRefusal(kDuplicateUserMessage);
