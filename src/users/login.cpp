@@ -11,18 +11,21 @@
 namespace lumora {
 
 std::optional<std::string> LogIn(CourseData& course, PointsTable& points, const UserList& users,
-                                 int index) {
+                                 int index, LearnerPresence* presence) {
     const UserEntry* user = users.At(index);
     if (user == nullptr) {
         return "No user number " + std::to_string(index) + ".";
     }
     course.CurrentUserName = Trim(user->Name);
     course.CurrentUserFolder =
-        WithTrailingSlash(ResolvePath(course.UserDataFolder, std::to_string(user->Id)));
+        WithTrailingSlash(ResolvePath(course.LearnersFolder(), std::to_string(user->Id)));
     if (!DirectoryExists(course.CurrentUserFolder)) {
         if (auto error = CreateFolder(course.CurrentUserFolder)) {
             return error;
         }
+    }
+    if (presence != nullptr) {
+        *presence = MarkLearnerOpen(course);
     }
     const PointsLoad loaded = points.LoadPoints(course.CurrentUserFolder);
     if (loaded.error) {
@@ -37,9 +40,27 @@ std::optional<std::string> LogIn(CourseData& course, PointsTable& points, const 
     const bool fresh = points.Count() == 0;
     points.FillFromSteering(course);
     if (fresh || loaded.damage) {
-        return points.SavePoints(course.CurrentUserFolder);
+        return points.MergeAndSave(course.CurrentUserFolder);
     }
     return std::nullopt;
+}
+
+LearnerPresence MarkLearnerOpen(const CourseData& course) {
+    LearnerPresence presence;
+    presence.lock = std::make_unique<PresenceLock>(course.CurrentUserFolder + kLoginLockFile);
+    if (presence.lock->Result() != PresenceLock::State::Elsewhere) {
+        return presence;
+    }
+    const std::string& holder = presence.lock->Holder();
+    std::string where = "na innym komputerze";
+    if (holder == ComputerName() && !holder.empty()) {
+        where = "na tym komputerze (w innym koncie)";
+    } else if (!holder.empty()) {
+        where = "na komputerze „" + holder + "”";
+    }
+    presence.warning = course.CurrentUserName + " ma już otwarty kurs " + where +
+                       ". Możesz pracować dalej: punkty z obu komputerów zostaną zachowane.";
+    return presence;
 }
 
 } // namespace lumora
