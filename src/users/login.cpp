@@ -54,7 +54,7 @@ LearnerPresence MarkLearnerOpen(const CourseData& course) {
     const std::string& holder = presence.lock->Holder();
     std::string where = "na innym komputerze";
     if (holder == ComputerName() && !holder.empty()) {
-        where = "na tym komputerze (w innym koncie)";
+        where = "na tym komputerze (na innym koncie)";
     } else if (!holder.empty()) {
         where = "na komputerze „" + holder + "”";
     }

@@ -34,6 +34,22 @@ echo "$version"
 expected="course: $course (found by the installed course folder)"
 echo "$version" | grep -qxF "$expected" || { echo "expected: $expected"; exit 1; }
 
+# The learners' folder set once for every computer, and the settings that
+# stay with the account.
+mkdir -p "$stage/etc/lumora" "$stage/klasa"
+printf '# the class\nusers=%s/klasa\n' "$stage" > "$stage/etc/lumora/lumora.conf"
+school="$(env -u LUMORA_DATA -u LUMORA_USERS -u XDG_DATA_HOME HOME="$stage/home" \
+    XDG_CONFIG_DIRS="$stage/etc" "$prefix/bin/lumora" --version)"
+echo "$school" | tail -2
+for line in "learners: $stage/klasa/ (found by the setting in $stage/etc/lumora/lumora.conf)" \
+    "settings: $stage/home/.local/share/Lumora_demo/ini_hdd.t (this account's own)"; do
+    echo "$school" | grep -qxF "$line" || { echo "expected: $line"; exit 1; }
+done
+# The installed report finds the installed course by itself.
+env -u LUMORA_DATA "$prefix/bin/lumora-report" --users "$stage/klasa" --csv "$stage/class.csv"
+[ "$(cat "$stage/class.csv")" = "$(printf 'uczeń,temat,dział,lekcja,kod,punkty,ukończona\r')" ] ||
+    { echo "the report of an empty class:"; cat "$stage/class.csv"; exit 1; }
+
 if [ -n "${2:-}" ]; then
     "$2" "$prefix/share/applications/org.lumora.Lumora.desktop"
 fi
