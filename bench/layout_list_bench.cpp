@@ -49,8 +49,8 @@ struct LongLayoutCourse {
 
 void BM_LongLayoutList(benchmark::State& state) {
     const LongLayoutCourse course;
-    const lumora::StartupOptions options{(course.root / "course").string(),
-                                         (course.root / "user").string(), false};
+    const lumora::StartupOptions options{
+        (course.root / "course").string(), (course.root / "user").string(), false, {}};
     lumora::LoadReport report([](const lumora::LoadFault&, lumora::FaultKind) {}, false);
     int firstX = 0;
     for (auto _ : state) {

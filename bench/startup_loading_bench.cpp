@@ -109,8 +109,8 @@ struct LimitCourse {
 
 void BM_StartupLoading(benchmark::State& state) {
     const LimitCourse course;
-    const lumora::StartupOptions options{(course.root / "course").string(),
-                                         (course.root / "user").string(), true};
+    const lumora::StartupOptions options{
+        (course.root / "course").string(), (course.root / "user").string(), true, {}};
     int faults = 0;
     lumora::LoadReport report([&](const lumora::LoadFault&, lumora::FaultKind) { ++faults; }, true);
     std::size_t rows = 0;

@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
     UserSettings settings;
     auto report = LoadReport::ForProgram();
     if (!LoadCourse(course, settings,
-                    {WithTrailingSlash(argv[1]), users.path().toStdString() + "/", true}, report)) {
+                    {WithTrailingSlash(argv[1]), users.path().toStdString() + "/", true, {}},
+                    report)) {
         return 1;
     }
     for (const MenuTopic& topic : MenuTopics()) {

@@ -42,6 +42,14 @@ std::string CourseData::UserPath(const std::string& relative) const {
     return ResolvePath(UserDataFolder, relative);
 }
 
+const std::string& CourseData::LearnersFolder() const {
+    return UsersFolder.empty() ? UserDataFolder : UsersFolder;
+}
+
+std::string CourseData::UsersPath(const std::string& relative) const {
+    return ResolvePath(LearnersFolder(), relative);
+}
+
 const TopicRow* CourseData::FindTopic(const std::string& folder) const {
     for (const auto& row : TopicTable) {
         if (row.FolderName == folder) {

@@ -89,9 +89,13 @@ struct CourseData {
     static constexpr int kMaxRevealEntries = 100;
 
     // Folders, each ending in '/'. Course file names are resolved against
-    // DataRoot without regard to case (DataPath).
+    // DataRoot without regard to case (DataPath). UserDataFolder is the
+    // computer account's own: the settings and the voice recording.
+    // UsersFolder holds the learners, "usr.t" and one folder each; empty, it
+    // is UserDataFolder, as it is unless a class shares one.
     std::string DataRoot;
     std::string UserDataFolder;
+    std::string UsersFolder;
 
     // ini.t
     int FontCharset = 0;
@@ -123,6 +127,10 @@ struct CourseData {
     std::string DataPath(const std::string& relative) const;
     // Full path of a file named relative to UserDataFolder.
     std::string UserPath(const std::string& relative) const;
+    // The learners' folder: UsersFolder, else UserDataFolder.
+    const std::string& LearnersFolder() const;
+    // Full path of a file named relative to the learners' folder.
+    std::string UsersPath(const std::string& relative) const;
     // The topic row whose FolderName equals the topic exactly, if any.
     const TopicRow* FindTopic(const std::string& folder) const;
 

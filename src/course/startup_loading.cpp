@@ -57,6 +57,8 @@ bool LoadCourse(CourseData& course, UserSettings& settings, const StartupOptions
     try {
         course.DataRoot = WithTrailingSlash(options.dataRoot);
         course.UserDataFolder = WithTrailingSlash(options.userDataFolder);
+        course.UsersFolder =
+            options.usersFolder.empty() ? "" : WithTrailingSlash(options.usersFolder);
         // The user folder holds only the learners' files, so a folder that
         // cannot be made is reported and the course still loads; the
         // settings then keep their defaults.

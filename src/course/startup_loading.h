@@ -10,10 +10,11 @@ namespace lumora {
 
 struct StartupOptions {
     std::string dataRoot;       // the course folder
-    std::string userDataFolder; // where ini_hdd.t, usr.t and the users live
+    std::string userDataFolder; // the account's own: ini_hdd.t
     // The checker reads only the course: it neither creates the user folder
     // nor reads or writes ini_hdd.t.
     bool userFiles = true;
+    std::string usersFolder; // usr.t and the learners; empty: userDataFolder
 };
 
 // Sets the folders and loads every table, and the settings, in start-up order. A fatal fault

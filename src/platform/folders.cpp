@@ -2,6 +2,7 @@
 
 #include "path_resolver.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <pwd.h>
@@ -54,6 +55,26 @@ std::string DefaultUserDataFolder() {
         base = home.empty() ? std::string("/tmp") : home + "/.local/share";
     }
     return WithTrailingSlash(base) + "Lumora_demo/";
+}
+
+std::vector<std::string> SystemConfigFolders() {
+    constexpr const char* kSystemDefault = "/etc/xdg/";
+    std::vector<std::string> folders;
+    const std::string list = Env("XDG_CONFIG_DIRS");
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t colon = std::min(list.find(':', start), list.size());
+        const std::string folder = Trimmed(list.substr(start, colon - start));
+        // Only absolute folders count, as the XDG rules say.
+        if (folder.starts_with('/')) {
+            folders.push_back(WithTrailingSlash(folder));
+        }
+        start = colon + 1;
+    }
+    if (std::find(folders.begin(), folders.end(), kSystemDefault) == folders.end()) {
+        folders.emplace_back(kSystemDefault);
+    }
+    return folders;
 }
 
 } // namespace lumora

@@ -5,11 +5,9 @@
 #include "path_resolver.h"
 #include "text_file.h"
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace lumora {
@@ -52,14 +50,14 @@ SingleInstanceLock::SingleInstanceLock(const std::vector<LockPlace>& places) {
         if (fd < 0) {
             continue;
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        const LockResult result = LockWholeFile(fd, false);
+        if (result == LockResult::Held) {
             fd_ = fd;
             state_ = State::Held;
             return;
         }
-        const int err = errno;
         ::close(fd);
-        if (err == EWOULDBLOCK) {
+        if (result == LockResult::Busy) {
             state_ = State::OtherCopy;
             return;
         }

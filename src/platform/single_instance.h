@@ -1,11 +1,13 @@
 #pragma once
-// One running copy per folder of learners' data. The lock is an flock on a
-// file inside that folder, so every copy that works on the folder finds it,
-// whatever its environment says (a runtime folder, a temporary folder) and
-// through whatever link it names the folder; the system drops it when the
-// process ends in any way, so a copy that crashed or was killed never blocks
-// the next start. When the folder cannot hold the lock, a file in the
-// system's temporary folder named after the folder's real path does.
+// One running copy per account's data folder, where its settings live (the
+// learners' folder, which a class may share, is not the one). The lock is a
+// record lock on a file inside that folder, so every copy that works on the
+// folder finds it, whatever its environment says (a runtime folder, a
+// temporary folder) and through whatever link it names the folder; the
+// system drops it when the process ends in any way, so a copy that crashed or
+// was killed never blocks the next start. When the folder cannot hold the
+// lock, a file in the system's temporary folder named after the folder's real
+// path does.
 #include <string>
 #include <vector>
 
@@ -35,7 +37,7 @@ class SingleInstanceLock {
     State Result() const { return state_; }
     bool Held() const { return state_ == State::Held; }
 
-    // The places for a folder of learners' data, and for the program's one.
+    // The places for an account's data folder, and for the program's one.
     static std::vector<LockPlace> PlacesFor(const std::string& userDataFolder);
     static std::vector<LockPlace> DefaultPlaces();
 
@@ -44,7 +46,7 @@ class SingleInstanceLock {
     State state_ = State::Unavailable;
 };
 
-// The lock file's name inside the folder of learners' data.
+// The lock file's name inside the account's data folder.
 inline constexpr const char* kLockFileName = "lumora.lock";
 
 // Shown when no lock could be had; the program then runs all the same.

@@ -33,10 +33,31 @@ std::string SaveFailure(int err, const std::string& path, bool hadOld) {
     return text;
 }
 
-void Fail(ReadFailure* failure, bool missing, std::string reason) {
+void Fail(ReadFailure* failure, int err, std::string reason) {
     if (failure != nullptr) {
-        failure->missing = missing;
+        failure->missing = err == ENOENT;
         failure->reason = std::move(reason);
+        failure->error = err;
+    }
+}
+
+void Fail(ReadFailure* failure, int err) {
+    Fail(failure, err, std::strerror(err));
+}
+
+// Reasons a read of a file on a share fails that pass in a moment.
+bool MayPass(int err) {
+    switch (err) {
+    case EACCES: // a lock on the server's side
+    case EAGAIN:
+    case EBUSY:
+    case EINTR:
+    case EIO:
+    case ESTALE: // the file was replaced while it was opened
+    case ETXTBSY:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -80,9 +101,11 @@ mode_t NewFileMode(const std::string& path) {
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
         return st.st_mode & 07777;
     }
+    // Under a umask that lets a group write (a class's shared folder), the
+    // other accounts of the class can replace the file too.
     const mode_t mask = ::umask(022);
     ::umask(mask);
-    return 0644 & ~mask;
+    return 0666 & ~mask;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -110,20 +133,23 @@ std::optional<std::string> ReadFileBytes(const std::string& path, ReadFailure* f
     // refused below as not a regular file.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        const int err = errno;
-        Fail(failure, err == ENOENT, std::strerror(err));
+        Fail(failure, errno);
         return std::nullopt;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         const int err = errno;
         ::close(fd);
-        Fail(failure, false, std::strerror(err));
+        Fail(failure, err);
         return std::nullopt;
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        Fail(failure, false, S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
+        if (S_ISDIR(st.st_mode)) {
+            Fail(failure, EISDIR);
+        } else {
+            Fail(failure, 0, "Not a regular file");
+        }
         return std::nullopt;
     }
     std::string bytes;
@@ -134,10 +160,29 @@ std::optional<std::string> ReadFileBytes(const std::string& path, ReadFailure* f
     const int err = errno;
     ::close(fd);
     if (!ok) {
-        Fail(failure, false, std::strerror(err));
+        Fail(failure, err);
         return std::nullopt;
     }
     return bytes;
+}
+
+std::optional<std::string> ReadFileBytesPatiently(const std::string& path, WholeCheck whole,
+                                                  ReadFailure* failure) {
+    constexpr int kTries = 6;
+    int waitMs = 10;
+    for (int attempt = 1;; ++attempt) {
+        ReadFailure failed;
+        auto bytes = ReadFileBytes(path, &failed);
+        const bool settled = bytes ? whole(*bytes) : !MayPass(failed.error);
+        if (settled || attempt == kTries) {
+            if (!bytes && failure != nullptr) {
+                *failure = std::move(failed);
+            }
+            return bytes;
+        }
+        ::usleep(static_cast<useconds_t>(waitMs) * 1000);
+        waitMs *= 2;
+    }
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -248,7 +293,7 @@ bool PathExists(const std::string& path) {
 }
 
 std::optional<std::string> CreateFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0755) != 0) {
+    if (::mkdir(path.c_str(), 0777) != 0) { // under the umask, as for files
         const int err = errno;
         if (err == EEXIST && DirectoryExists(path)) {
             return std::nullopt;

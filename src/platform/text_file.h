@@ -14,12 +14,22 @@ namespace lumora {
 struct ReadFailure {
     bool missing = false;
     std::string reason; // the system's text, e.g. "Is a directory"
+    int error = 0;      // the system's error number, 0 for a file that is not regular
 };
 
 // The whole file as bytes, or nothing when it cannot be read; then `failure`,
 // when given, tells why. Only regular files are read: anything else is
 // refused at once, so a named pipe never blocks the reader.
 std::optional<std::string> ReadFileBytes(const std::string& path, ReadFailure* failure = nullptr);
+
+// ReadFileBytes for a file that another computer may be replacing over a
+// network share: a read that fails for a reason that can pass (the file busy
+// or locked on the server, a stale handle, an input/output error) or that
+// gives bytes `whole` does not accept (a torn file) is tried again a few
+// times over about a third of a second, and the last try's result stands.
+using WholeCheck = bool (*)(std::string_view bytes);
+std::optional<std::string> ReadFileBytesPatiently(const std::string& path, WholeCheck whole,
+                                                  ReadFailure* failure = nullptr);
 
 // The lines of a Windows-1250 text file, converted to UTF-8. A line ends at
 // CR LF, at a bare LF or at a bare CR; a last line without an end counts.

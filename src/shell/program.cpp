@@ -1,7 +1,9 @@
 #include "program.h"
 
+#include "course/course_file_names.h"
 #include "course/display_check.h"
 #include "course/startup_loading.h"
+#include "course/users_folder.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
 #include "platform/scene_scale.h"
@@ -56,7 +58,8 @@ bool DisplayIsUsable(const ScenePlan& plan, const std::optional<DeviceScreen>& s
 }
 
 constexpr const char* kUsage =
-    "usage: lumora [--data COURSE_FOLDER] [--scale FACTOR] [--help] [--version]\n";
+    "usage: lumora [--data COURSE_FOLDER] [--users LEARNERS_FOLDER] [--scale FACTOR] [--help] "
+    "[--version]\n";
 
 // --help and --version end here, before anything needs a display.
 void PrintInformation(const ProgramArguments& args) {
@@ -66,6 +69,7 @@ void PrintInformation(const ProgramArguments& args) {
     if (args.help) {
         std::printf("%s"
                     "  --data DIR   take the course from DIR\n"
+                    "  --users DIR  keep the learners (usr.t and their points) in DIR\n"
                     "  --scale F    draw the 800 x 600 screens F times larger (a multiple of\n"
                     "               0.25; 1 keeps the course's pixels); without it LUMORA_SCALE,\n"
                     "               else the largest factor that fits the screen\n"
@@ -73,11 +77,37 @@ void PrintInformation(const ProgramArguments& args) {
                     "  --version    print the version and end\n"
                     "Without --data the course is taken from LUMORA_DATA, else from the\n"
                     "executable's folder when it holds a course, else from\n"
-                    "../share/lumora/course beside the executable.\n",
+                    "../share/lumora/course beside the executable.\n"
+                    "Without --users the learners are kept in LUMORA_USERS, else in the\n"
+                    "folder set by users= in lumora/lumora.conf of $XDG_CONFIG_DIRS or\n"
+                    "/etc/xdg, else in this account's data folder.\n",
                     kUsage);
     }
     const DataRootChoice root = ChooseDataRootWithRule(args.dataRoot);
     std::printf("course: %s (found by %s)\n", root.folder.c_str(), root.rule.c_str());
+    const UsersFolderChoice users = ChooseUsersFolder(args.users);
+    std::printf("learners: %s (found by %s)%s\n", users.folder.c_str(), users.rule.c_str(),
+                users.chosen && !DirectoryExists(users.folder) ? " - missing" : "");
+    if (!users.problem.empty()) {
+        std::printf("  %s\n", users.problem.c_str());
+    }
+    std::printf("settings: %s%s (this account's own)\n", DefaultUserDataFolder().c_str(),
+                kUserSettingsFile);
+}
+
+// Sets the learners' folder, saying what is wrong with its setting; false
+// when the folder chosen is not there, and the program must end.
+bool UsableUsersFolder(const std::string& option, StartupOptions& startup) {
+    const UsersFolderChoice users = ChooseUsersFolder(option);
+    if (!users.problem.empty()) {
+        ShowMessage(users.problem);
+    }
+    if (users.chosen && !DirectoryExists(users.folder)) {
+        ShowMessage(MissingUsersFolderMessage(users));
+        return false;
+    }
+    startup.usersFolder = users.folder;
+    return true;
 }
 
 } // namespace
@@ -90,6 +120,10 @@ ProgramArguments ParseProgramArguments(int argc, char** argv) {
             args.dataRoot = argv[++i];
         } else if (a.rfind("--data=", 0) == 0) {
             args.dataRoot = a.substr(7);
+        } else if (a == "--users" && i + 1 < argc) {
+            args.users = argv[++i];
+        } else if (a.rfind("--users=", 0) == 0) {
+            args.users = a.substr(8);
         } else if (a == "--scale" && i + 1 < argc) {
             args.scale = argv[++i];
         } else if (a.rfind("--scale=", 0) == 0) {
@@ -143,6 +177,9 @@ int RunProgram(int argc, char** argv) {
     StartupOptions startup;
     startup.dataRoot = ChooseDataRoot(args.dataRoot);
     startup.userDataFolder = DefaultUserDataFolder();
+    if (!UsableUsersFolder(args.users, startup)) {
+        return 0;
+    }
     auto screens = CreateScreens(startup, std::move(backdrop));
     screens->Form9->ShowModal();
     if (!screens->Form9->LoggedIn()) {

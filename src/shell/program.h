@@ -8,6 +8,7 @@ namespace lumora {
 struct ProgramArguments {
     std::string dataRoot; // --data DIR; empty: LUMORA_DATA or the executable's folder
     std::string scale;    // --scale F; empty: LUMORA_SCALE or the factor that fits the screen
+    std::string users;    // --users DIR; empty: LUMORA_USERS, the system setting or the account's
     bool ok = true;
     bool help = false;    // --help: print the usage and the course folder, then end
     bool version = false; // --version: print the version and the course folder, then end

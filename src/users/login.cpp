@@ -11,18 +11,21 @@
 namespace lumora {
 
 std::optional<std::string> LogIn(const CourseData& course, Session& session, const UserList& users,
-                                 int index) {
+                                 int index, LearnerPresence* presence) {
     const UserEntry* user = users.At(index);
     if (user == nullptr) {
         return "No user number " + std::to_string(index) + ".";
     }
     session.CurrentUserName = Trim(user->Name);
     session.CurrentUserFolder =
-        WithTrailingSlash(ResolvePath(course.UserDataFolder, std::to_string(user->Id)));
+        WithTrailingSlash(ResolvePath(course.LearnersFolder(), std::to_string(user->Id)));
     if (!DirectoryExists(session.CurrentUserFolder)) {
         if (auto error = CreateFolder(session.CurrentUserFolder)) {
             return error;
         }
+    }
+    if (presence != nullptr) {
+        *presence = MarkLearnerOpen(session);
     }
     PointsTable& points = session.points;
     const PointsLoad loaded = points.LoadPoints(session.CurrentUserFolder);
@@ -38,9 +41,27 @@ std::optional<std::string> LogIn(const CourseData& course, Session& session, con
     const bool fresh = points.Count() == 0;
     points.FillFromSteering(course);
     if (fresh || loaded.damage) {
-        return points.SavePoints(session.CurrentUserFolder);
+        return points.MergeAndSave(session.CurrentUserFolder);
     }
     return std::nullopt;
+}
+
+LearnerPresence MarkLearnerOpen(const Session& session) {
+    LearnerPresence presence;
+    presence.lock = std::make_unique<PresenceLock>(session.CurrentUserFolder + kLoginLockFile);
+    if (presence.lock->Result() != PresenceLock::State::Elsewhere) {
+        return presence;
+    }
+    const std::string& holder = presence.lock->Holder();
+    std::string where = "na innym komputerze";
+    if (holder == ComputerName() && !holder.empty()) {
+        where = "na tym komputerze (na innym koncie)";
+    } else if (!holder.empty()) {
+        where = "na komputerze „" + holder + "”";
+    }
+    presence.warning = session.CurrentUserName + " ma już otwarty kurs " + where +
+                       ". Możesz pracować dalej: punkty z obu komputerów zostaną zachowane.";
+    return presence;
 }
 
 } // namespace lumora

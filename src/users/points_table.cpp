@@ -3,6 +3,7 @@
 #include "course/course_data.h"
 #include "course/user_file_message.h"
 #include "platform/cp1250.h"
+#include "platform/file_lock.h"
 #include "platform/message_box.h"
 #include "platform/path_resolver.h"
 #include "platform/text_file.h"
@@ -173,9 +174,13 @@ PointsLoad PointsTable::LoadPoints(const std::string& userFolder) {
     gaps_.clear();
     beyond_.clear();
     const std::string path = ResolvePath(userFolder, kPointsFile);
+    // Under the lock, so that the temporary file of another copy's save is
+    // never taken for a stale one. A folder that cannot hold the lock is
+    // still read.
+    const FileLock lock(path + kPointsLockSuffix);
     RemoveStaleTemporaries(path);
     ReadFailure failure;
-    const auto bytes = ReadFileBytes(path, &failure);
+    const auto bytes = ReadPointsFile(path, &failure);
     if (!bytes) {
         if (failure.missing) {
             return {};
@@ -251,6 +256,35 @@ std::optional<std::string> PointsTable::SavePoints(const std::string& userFolder
     return WriteFileAtomic(ResolvePath(userFolder, kPointsFile), bytes);
 }
 
+std::optional<std::string> PointsTable::MergeAndSave(const std::string& userFolder) {
+    const std::string path = ResolvePath(userFolder, kPointsFile);
+    // Without the lock (a folder that cannot hold it) the merge still keeps
+    // all but a save made in the same instant, which beats losing this one.
+    const FileLock lock(path + kPointsLockSuffix);
+    // A damaged file's records count as LoadPoints reads them; its copy was
+    // kept when it was loaded.
+    if (const auto bytes = ReadPointsFile(path)) {
+        MergeRows(DecodePointsFile(*bytes, static_cast<std::size_t>(kMaxRows)));
+    }
+    return SavePoints(userFolder);
+}
+
+void PointsTable::MergeRows(const std::vector<PointsRow>& stored) {
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        if (i >= rows_.size()) {
+            rows_.push_back(stored[i]);
+            continue;
+        }
+        PointsRow& row = rows_[i];
+        // A record of another lesson at this place (a course changed in
+        // between) is not mixed with ours; ours is the course this copy runs.
+        if (row.Name == stored[i].Name && row.Number == stored[i].Number) {
+            row.Points = std::max(row.Points, stored[i].Points);
+            row.Done = row.Done || stored[i].Done;
+        }
+    }
+}
+
 bool PointsTable::Apply(const std::string& name, int number, int points) {
     // Rows hold the key cut to 30 characters, so the key is cut the same way;
     // otherwise a lesson with a longer key could never record its points.
@@ -278,8 +312,16 @@ bool PointsTable::IsDone(int index) const {
     return index >= 1 && index <= Count() && rows_[static_cast<std::size_t>(index - 1)].Done;
 }
 
+bool IsWholePointsFile(std::string_view bytes) {
+    return bytes.size() % kPointsRecordSize == 0;
+}
+
+std::optional<std::string> ReadPointsFile(const std::string& path, ReadFailure* failure) {
+    return ReadFileBytesPatiently(path, IsWholePointsFile, failure);
+}
+
 std::optional<std::int32_t> PointsFileTotal(const std::string& path) {
-    const auto bytes = ReadFileBytes(path);
+    const auto bytes = ReadPointsFile(path);
     if (!bytes) {
         return std::nullopt;
     }

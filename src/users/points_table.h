@@ -10,6 +10,7 @@
 namespace lumora {
 
 struct CourseData;
+struct ReadFailure;
 
 struct PointsRow {
     std::string Name; // the lesson's Content key, at most 30 characters
@@ -21,6 +22,8 @@ struct PointsRow {
 inline constexpr std::size_t kPointsRecordSize = 44;
 inline constexpr std::size_t kPointsNameLength = 30;
 inline constexpr const char* kPointsFile = "pkt.txt";
+// Held beside the points file while it is read and while it is saved.
+inline constexpr const char* kPointsLockSuffix = ".lock";
 inline constexpr const char* kPointsNotFoundMessage = "Dodaj punkty: Nie odnaleziono cwiczenia!";
 
 // One record as stored; the name is written in Windows-1250.
@@ -85,6 +88,14 @@ class PointsTable {
     // records than were read).
     std::optional<std::string> SavePoints(const std::string& userFolder) const;
 
+    // Saves the table as SavePoints does, after reading the file again under
+    // the lock beside it: for every record of the same lesson in the same
+    // place, the better points and the done mark of either are kept, and the
+    // records the file holds beyond the table are taken in. So a learner
+    // logged in on two computers at once never loses a result. The table
+    // becomes what was saved.
+    std::optional<std::string> MergeAndSave(const std::string& userFolder);
+
     // Keeps the better of the stored and the new points and marks done, for
     // every row of that lesson key and code. False when no row matched.
     bool Apply(const std::string& name, int number, int points);
@@ -98,10 +109,20 @@ class PointsTable {
     bool IsDone(int index) const;
 
   private:
+    void MergeRows(const std::vector<PointsRow>& stored);
+
     std::vector<PointsRow> rows_;
     std::vector<std::size_t> gaps_; // rows of all-zero records, to be filled
     std::string beyond_;            // the records after the 350th, as read
 };
+
+// Whether a points file's bytes are whole records.
+bool IsWholePointsFile(std::string_view bytes);
+
+// A points file's bytes, read as a file that another computer may be
+// replacing (ReadFileBytesPatiently): a torn file is read again before it is
+// taken as damaged.
+std::optional<std::string> ReadPointsFile(const std::string& path, ReadFailure* failure = nullptr);
 
 // The total of a points file's records, read as the program reads them;
 // nothing when it does not exist or cannot be read.

@@ -8,7 +8,7 @@ void AddPoints(Session& session, const std::string& name, int number, int points
     if (!session.points.Apply(name, number, points)) {
         ShowMessage(kPointsNotFoundMessage);
     }
-    if (auto error = session.points.SavePoints(session.CurrentUserFolder)) {
+    if (auto error = session.points.MergeAndSave(session.CurrentUserFolder)) {
         ShowMessage(*error);
     }
 }

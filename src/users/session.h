@@ -21,7 +21,7 @@ struct Session {
 };
 
 // Records the points of the lesson that was left in the learner's points:
-// Apply, the message when no row matched, and SavePoints in every case (a
+// Apply, the message when no row matched, and MergeAndSave in every case (a
 // write failure is shown too).
 void AddPoints(Session& session, const std::string& name, int number, int points);
 

@@ -73,6 +73,12 @@ int HighestNumberedEntry(const std::string& folder) {
     return highest;
 }
 
+// The program ends every line it writes; a file cut short is likely one
+// that another computer is still replacing.
+bool EndsInLineBreak(std::string_view bytes) {
+    return bytes.empty() || bytes.back() == '\n';
+}
+
 } // namespace
 
 std::vector<UserListFault> UserList::Read(const std::string& path) {
@@ -84,14 +90,18 @@ std::vector<UserListFault> UserList::Read(const std::string& path) {
 }
 
 std::vector<UserListFault> UserList::ReadUnlocked(const std::string& path) {
+    RemoveStaleTemporaries(path);
+    return ReadOnly(path);
+}
+
+std::vector<UserListFault> UserList::ReadOnly(const std::string& path) {
     entries_.clear();
     lines_.clear();
     unreadable_.reset();
     highestSeen_ = HighestNumberedEntry(ParentFolder(path));
-    RemoveStaleTemporaries(path);
     std::vector<UserListFault> faults;
     ReadFailure failure;
-    const auto bytes = ReadFileBytes(path, &failure);
+    const auto bytes = ReadFileBytesPatiently(path, EndsInLineBreak, &failure);
     if (!bytes) {
         if (!failure.missing) {
             unreadable_ = "Nie można odczytać listy uczniów z pliku usr.t: " + failure.reason + ".";
@@ -204,6 +214,14 @@ UserList::NewUser UserList::AddAndSave(const std::string& path, const std::strin
     NewUser added = now.AddNewName(typed);
     if (added.result != NameCheck::Accepted) {
         return added;
+    }
+    // The folder first: a copy that ends between the two leaves an unused
+    // folder, which only moves the next identifier on, never a learner
+    // without one.
+    const std::string folder =
+        ResolvePath(WithTrailingSlash(ParentFolder(path)), std::to_string(added.entry.Id));
+    if (auto error = CreateFolder(folder)) {
+        return {NameCheck::Failed, {}, std::move(*error)};
     }
     if (auto error = now.Write(path)) {
         return {NameCheck::Failed, {}, std::move(*error)};

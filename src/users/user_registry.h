@@ -29,6 +29,10 @@ class UserList {
     // the lock that AddAndSave takes.
     std::vector<UserListFault> Read(const std::string& path);
 
+    // Read without touching the folder (no lock, no clean-up), for a reader
+    // that must never write there while a class works in it.
+    std::vector<UserListFault> ReadOnly(const std::string& path);
+
     // Rewrites usr.t: the lines as read, then the users added since. A list
     // whose file could not be read is never written; the error says so.
     std::optional<std::string> Write(const std::string& path) const;
@@ -57,6 +61,8 @@ class UserList {
     // beside it scanned again just before the identifier is chosen, so that
     // another copy of the program that added a learner since this list was
     // read neither loses that learner nor shares an identifier with ours.
+    // The learner's folder is made under the lock too, before the file is
+    // written.
     // When the name is accepted and written the list becomes the file as
     // written; otherwise it stays as it was.
     NewUser AddAndSave(const std::string& path, const std::string& typed);

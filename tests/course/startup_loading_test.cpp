@@ -97,7 +97,7 @@ TEST(StartupLoading, AFreshHomeGetsEveryLevelOfTheUserDataFolder) {
     b.Folder().MakeFolder("home"); // and nothing under it
     const std::string folder = DefaultUserDataFolder();
     EXPECT_EQ(folder, b.Folder() / "home/.local/share/Lumora_demo/");
-    const Loaded l = LoadAsProgram({b.DataRoot(), folder, true});
+    const Loaded l = LoadAsProgram({b.DataRoot(), folder, true, {}});
     EXPECT_TRUE(l.whole);
     EXPECT_TRUE(l.faults.empty());
     EXPECT_EQ(b.Folder().ReadBytes("home/.local/share/Lumora_demo/ini_hdd.t"),
@@ -118,7 +118,7 @@ TEST(StartupLoading, UserFilesThatCannotBeMadeLeaveTheCourseLoaded) {
         b.Folder().WriteBytes(cs.blocker, "x");
         const std::string userFolder =
             cs.blocker == "home" ? b.Folder() / "home/Lumora_demo" : b.UserFolder();
-        const Loaded l = LoadAsProgram({b.DataRoot(), userFolder, true});
+        const Loaded l = LoadAsProgram({b.DataRoot(), userFolder, true, {}});
         EXPECT_TRUE(l.whole) << cs.blocker;
         ASSERT_EQ(l.faults.size(), 1u) << cs.blocker;
         EXPECT_EQ(l.faults[0].second, FaultKind::Message);
@@ -151,7 +151,7 @@ TEST(StartupLoading, AnUnreadableTableIsReportedLikeAMissingOne) {
         CourseBuilder b;
         b.Remove(cs.table);
         b.Folder().MakeFolder("course/" + cs.table);
-        const Loaded l = LoadAsProgram({b.DataRoot(), b.UserFolder(), true});
+        const Loaded l = LoadAsProgram({b.DataRoot(), b.UserFolder(), true, {}});
         EXPECT_EQ(l.whole, cs.whole) << cs.table;
         ASSERT_EQ(l.faults.size(), 1u) << cs.table;
         EXPECT_EQ(l.faults[0].first.file, cs.table);
@@ -165,7 +165,7 @@ TEST(StartupLoading, ANamedPipeInPlaceOfATableIsRefusedAtOnce) {
     CourseBuilder b;
     b.Remove("data.t");
     ASSERT_EQ(::mkfifo((b.DataRoot() + "data.t").c_str(), 0600), 0);
-    const Loaded l = LoadAsProgram({b.DataRoot(), b.UserFolder(), true});
+    const Loaded l = LoadAsProgram({b.DataRoot(), b.UserFolder(), true, {}});
     EXPECT_TRUE(l.whole);
     ASSERT_EQ(l.faults.size(), 1u);
     EXPECT_NE(l.faults[0].first.message.find("Not a regular file"), std::string::npos);
@@ -179,7 +179,7 @@ TEST(StartupLoading, TheProgramShowsFaultsWithFileAndLine) {
     auto report = LoadReport::ForProgram();
     CourseData c;
     UserSettings settings;
-    LoadCourse(c, settings, {b.DataRoot(), b.UserFolder(), true}, report);
+    LoadCourse(c, settings, {b.DataRoot(), b.UserFolder(), true, {}}, report);
     ASSERT_EQ(messages.Messages().size(), 1u);
     // The text exactly as the system gives it; where it is, as its details.
     EXPECT_EQ(messages.Messages()[0], "'x' is not a valid integer value");

@@ -11,13 +11,13 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 prefix="$stage/usr"
 course="$prefix/share/lumora/course/"
 
-for f in bin/lumora bin/lumora-check lib/lumora/liblumora_sound_backend.so \
+for f in bin/lumora bin/lumora-check bin/lumora-report lib/lumora/liblumora_sound_backend.so \
     lib/lumora/liblumora_ffmpeg_backend.so \
     share/lumora/course/ini.t share/applications/org.lumora.Lumora.desktop \
     share/metainfo/org.lumora.Lumora.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.lumora.Lumora.svg \
     share/icons/hicolor/48x48/apps/org.lumora.Lumora.png \
-    share/man/man1/lumora.1 share/man/man1/lumora-check.1; do
+    share/man/man1/lumora.1 share/man/man1/lumora-check.1 share/man/man1/lumora-report.1; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 # No executable of the build may land among the course files.
@@ -32,7 +32,23 @@ echo "$check" | tail -1
 version="$(env -u LUMORA_DATA -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/lumora" --version)"
 echo "$version"
 expected="course: $course (found by the installed course folder)"
-[ "$(echo "$version" | tail -1)" = "$expected" ] || { echo "expected: $expected"; exit 1; }
+echo "$version" | grep -qxF "$expected" || { echo "expected: $expected"; exit 1; }
+
+# The learners' folder set once for every computer, and the settings that
+# stay with the account.
+mkdir -p "$stage/etc/lumora" "$stage/klasa"
+printf '# the class\nusers=%s/klasa\n' "$stage" > "$stage/etc/lumora/lumora.conf"
+school="$(env -u LUMORA_DATA -u LUMORA_USERS -u XDG_DATA_HOME HOME="$stage/home" \
+    XDG_CONFIG_DIRS="$stage/etc" "$prefix/bin/lumora" --version)"
+echo "$school" | tail -2
+for line in "learners: $stage/klasa/ (found by the setting in $stage/etc/lumora/lumora.conf)" \
+    "settings: $stage/home/.local/share/Lumora_demo/ini_hdd.t (this account's own)"; do
+    echo "$school" | grep -qxF "$line" || { echo "expected: $line"; exit 1; }
+done
+# The installed report finds the installed course by itself.
+env -u LUMORA_DATA "$prefix/bin/lumora-report" --users "$stage/klasa" --csv "$stage/class.csv"
+[ "$(cat "$stage/class.csv")" = "$(printf 'uczeń,temat,dział,lekcja,kod,punkty,ukończona\r')" ] ||
+    { echo "the report of an empty class:"; cat "$stage/class.csv"; exit 1; }
 
 if [ -n "${2:-}" ]; then
     "$2" "$prefix/share/applications/org.lumora.Lumora.desktop"

@@ -10,7 +10,7 @@ trap 'rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null)
 deb="$(ls "$out"/lumora_*.deb)"
 list="$(dpkg-deb -c "$deb" | awk '{print $6}')"
-for f in ./usr/bin/lumora ./usr/bin/lumora-check ./usr/lib/lumora/liblumora_sound_backend.so \
+for f in ./usr/bin/lumora ./usr/bin/lumora-check ./usr/bin/lumora-report ./usr/lib/lumora/liblumora_sound_backend.so \
     ./usr/lib/lumora/liblumora_ffmpeg_backend.so \
     ./usr/share/lumora/course/ini.t ./usr/share/lumora/course/data.t \
     ./usr/share/applications/org.lumora.Lumora.desktop \

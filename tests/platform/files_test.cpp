@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace lumora {
@@ -93,6 +95,30 @@ TEST(ReadFileBytes, OnlyAFileThatDoesNotExistIsMissing) {
         EXPECT_EQ(failure.reason, c.reason) << c.name;
         EXPECT_FALSE(ReadTextLines(dir / c.name)) << c.name;
     }
+}
+
+bool EvenLength(std::string_view bytes) {
+    return bytes.size() % 2 == 0;
+}
+
+TEST(ReadFileBytesPatiently, ATornFileIsReadAgainUntilItIsWhole) {
+    test::TempFolder dir;
+    dir.WriteBytes("pkt.txt", "abc");
+    // Another computer's save lands while the reader waits.
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        WriteFileAtomic(dir / "pkt.txt", "abcd");
+    });
+    EXPECT_EQ(ReadFileBytesPatiently(dir / "pkt.txt", EvenLength), "abcd");
+    writer.join();
+    // One that stays torn is given as it is, after about a third of a second.
+    const auto start = std::chrono::steady_clock::now();
+    dir.WriteBytes("usr.t", "xyz");
+    EXPECT_EQ(ReadFileBytesPatiently(dir / "usr.t", EvenLength), "xyz");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    ReadFailure failure;
+    EXPECT_FALSE(ReadFileBytesPatiently(dir / "none", EvenLength, &failure));
+    EXPECT_TRUE(failure.missing);
 }
 
 TEST(WriteFileAtomic, ReplacesTheWholeFileAndLeavesNoTemporary) {

@@ -64,7 +64,7 @@ class ProgramScreens : public test::ScreenCourse {
 
     void Start() {
         MessageRecorder quiet; // the test course has no button strips
-        screens = CreateScreens({builder.DataRoot(), builder.UserFolder(), true}, nullptr,
+        screens = CreateScreens({builder.DataRoot(), builder.UserFolder(), true, {}}, nullptr,
                                 SoundParts{sound, recording});
     }
 

@@ -58,7 +58,7 @@ CourseData CourseBuilder::Load(bool stopAtFatal) {
     faults_.clear();
     LoadReport report([this](const LoadFault& f, FaultKind) { faults_.push_back(f); }, stopAtFatal);
     CourseData course;
-    StartupOptions options{DataRoot(), UserFolder(), true};
+    StartupOptions options{DataRoot(), UserFolder(), true, {}};
     settings_ = UserSettings{};
     LoadCourse(course, settings_, options, report);
     return course;

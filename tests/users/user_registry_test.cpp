@@ -3,8 +3,6 @@
 #include "users/user_registry.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace lumora {
 namespace {
@@ -180,39 +178,6 @@ TEST(AddingALearner, ReadsTheFileAgainSoNoLearnerIsLostOrShared) {
     EXPECT_EQ(a.AddAndSave(dir / "usr.t", "cee").result, UserList::NameCheck::Duplicate);
     EXPECT_EQ(a.Count(), 2);
     EXPECT_EQ(dir.ReadBytes("usr.t"), "1=Ann\r\n2=Bob\r\n8=Cee\r\n");
-}
-
-TEST(AddingALearner, ProcessesAddingAtOnceNeverShareAnIdentifierOrDropALine) {
-    TempFolder dir;
-    constexpr int kWriters = 4;
-    constexpr int kEach = 25;
-    std::vector<pid_t> children;
-    for (int w = 0; w < kWriters; ++w) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            UserList stale; // read once, like a copy that started earlier
-            stale.Read(dir / "usr.t");
-            for (int i = 0; i < kEach; ++i) {
-                UserList list = stale;
-                const auto r = list.AddAndSave(dir / "usr.t",
-                                               "w" + std::to_string(w) + "_" + std::to_string(i));
-                if (r.result != UserList::NameCheck::Accepted) {
-                    ::_exit(1);
-                }
-            }
-            ::_exit(0);
-        }
-        children.push_back(child);
-    }
-    for (const pid_t child : children) {
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    UserList all;
-    EXPECT_TRUE(all.Read(dir / "usr.t").empty()) << "no identifier is used twice";
-    EXPECT_EQ(all.Count(), kWriters * kEach);
 }
 
 TEST(AddingALearner, ALockThatCannotBeHadRefusesTheLearner) {

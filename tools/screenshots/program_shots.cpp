@@ -54,7 +54,7 @@ std::unique_ptr<QWidget> NewUserShot(StandaloneRun& run) {
 }
 
 std::unique_ptr<QWidget> MainMenuShot(StandaloneRun& run) {
-    const StartupOptions demo{ChooseDataRoot(""), run.course.UserDataFolder, false};
+    const StartupOptions demo{ChooseDataRoot(""), run.course.UserDataFolder, false, {}};
     auto report = LoadReport::ForProgram();
     const bool loaded = LoadCourse(run.course, run.session.settings, demo, report);
     auto menu = std::make_unique<TForm1>(run.context, loaded);

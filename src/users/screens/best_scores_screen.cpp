@@ -44,7 +44,7 @@ TTopFiveForm::TTopFiveForm(RunContext& run, const UserList& users)
 void TTopFiveForm::FormShow() {
     const CourseData& course = run_.course;
     img_tlo->LoadFromFile(course.DataPath("gfx\\topten_tlo.bmp"));
-    bestList_ = BuildBestList(users_, course.UserDataFolder);
+    bestList_ = BuildBestList(users_, course.LearnersFolder());
     SortBestList(bestList_);
     rank_ = BestListRank(bestList_, run_.session.CurrentUserName);
     run_.sound.PlaySound(course.DataPath(RankSoundName(rank_)), SoundMode::Interrupt);

@@ -31,7 +31,7 @@ TForm9::TForm9(RunContext& run, UserList& users) : Form(246, 187), run_(run), us
     B_Zamknij = MakeButton(199, 5, 31);
     B_Zamknij->OnClick = [this] { K_KoniecClick(); };
 
-    const std::string path = run_.course.UserPath("usr.t");
+    const std::string path = run_.course.UsersPath("usr.t");
     if (const auto faults = users_.Read(path); !faults.empty()) {
         ShowMessage(DescribeUserListFaults(faults, path));
     }
@@ -88,9 +88,12 @@ void TForm9::ComboBox1DblClick() {
 
 void TForm9::K_OKClick() {
     const int index = ComboBox1->ItemIndex();
-    if (auto error = LogIn(run_.course, run_.session, users_, index + 1)) {
+    if (auto error = LogIn(run_.course, run_.session, users_, index + 1, &presence_)) {
         ShowMessage(*error);
         return;
+    }
+    if (presence_.warning) {
+        ShowMessage(*presence_.warning);
     }
     loggedIn_ = true;
     Close();

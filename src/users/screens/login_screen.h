@@ -5,6 +5,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/list_box.h"
 #include "platform/ui/picture.h"
+#include "users/login.h"
 
 namespace lumora {
 
@@ -47,6 +48,7 @@ class TForm9 : public Form {
 
     RunContext& run_;
     UserList& users_;
+    LearnerPresence presence_; // held for the rest of the run
     TForm10* newUser_ = nullptr;
     bool loggedIn_ = false;
     bool endRequested_ = false;

@@ -72,7 +72,7 @@ void TForm10::ShowRefusal(const std::string& text) {
 }
 
 void TForm10::K_OKClick() {
-    const auto added = users_.AddAndSave(run_.course.UserPath("usr.t"), Edit1->Text());
+    const auto added = users_.AddAndSave(run_.course.UsersPath("usr.t"), Edit1->Text());
     switch (added.result) {
     case UserList::NameCheck::Duplicate:
         ShowRefusal(kDuplicateUserMessage);
