@@ -3,6 +3,7 @@
 // engine (run it with SDL_AUDIODRIVER=dummy for the figure without a card).
 //
 //   bench_interrupt_latency [ROUNDS]
+#include "percentile.h"
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -38,10 +39,7 @@ std::string WriteTone(const std::string& folder, const std::string& name, double
     return path;
 }
 
-double Percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(p * static_cast<double>(values.size() - 1))];
-}
+using lumora::bench::Percentile;
 
 } // namespace
 

@@ -8,6 +8,7 @@
 //
 // Without a file the sentence is generated: voiced syllables gliding in
 // pitch with pauses between them.
+#include "percentile.h"
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -95,10 +96,7 @@ std::size_t Slow(const std::vector<float>& sound, double tempo) {
     return frames;
 }
 
-double Percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(p * static_cast<double>(values.size() - 1))];
-}
+using lumora::bench::Percentile;
 
 } // namespace
 
