@@ -39,6 +39,22 @@ const LessonKind& LessonKindOf(int code) {
     return unknown;
 }
 
+std::string_view SectionName(TopicSection section) {
+    switch (section) {
+    case TopicSection::Vocabulary:
+        return "Vocabulary";
+    case TopicSection::Sentences:
+        return "Sentences";
+    case TopicSection::Story:
+        return "Story";
+    case TopicSection::Various:
+        return "Various";
+    case TopicSection::None:
+        break;
+    }
+    return {};
+}
+
 bool IsStoryCode(int code) {
     return code >= kMultipleChoiceCode && code <= kTrueFalseCode;
 }

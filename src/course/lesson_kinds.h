@@ -11,6 +11,9 @@ namespace lumora {
 
 enum class TopicSection { None, Vocabulary, Sentences, Story, Various };
 
+// The section's name in English ("Vocabulary" ...), for reports; empty for None.
+std::string_view SectionName(TopicSection section);
+
 // How a lesson is placed in the topic list.
 enum class ListPlace {
     TitleAndIcon,    // its title, then its icon at the icon offset

@@ -80,22 +80,6 @@ std::vector<TableRow> DesignTable() {
     return rows;
 }
 
-std::string SectionName(TopicSection section) {
-    switch (section) {
-    case TopicSection::Vocabulary:
-        return "Vocabulary";
-    case TopicSection::Sentences:
-        return "Sentences";
-    case TopicSection::Story:
-        return "Story";
-    case TopicSection::Various:
-        return "Various";
-    case TopicSection::None:
-        break;
-    }
-    return "None";
-}
-
 // "53", "56-59" (a hint per code, in order) or "none".
 std::string HintOf(const std::vector<int>& codes) {
     const int first = LessonKindOf(codes.front()).hint;
