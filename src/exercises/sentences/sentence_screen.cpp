@@ -152,9 +152,8 @@ void TForm2::PrepareLesson() {
     NextSentence();
 }
 
-ExerciseScore TForm2::Score() const {
-    const SentenceResult r = series_.Result();
-    return {r.points, r.correct, r.wrong, r.answered, r.items};
+LessonScore TForm2::Score() const {
+    return series_.Result();
 }
 
 void TForm2::FormClose() {
@@ -165,7 +164,7 @@ void TForm2::FormClose() {
 }
 
 void TForm2::NextSentence() {
-    const std::optional<SentenceStep> step = series_.Next();
+    const std::optional<LessonStep> step = series_.Next();
     if (!step) {
         Sounds().StopMedia();
         FinishLesson(Score());
@@ -179,9 +178,9 @@ void TForm2::NextSentence() {
     PlayCues(*step);
 }
 
-void TForm2::Answered(const SentenceStep& step) {
+void TForm2::Answered(const LessonStep& step) {
     ShowMessages(step);
-    if (step.emptyFields) {
+    if (step.emptyEntry) {
         for (EditBox* field : E_Wpis) {
             field->SetText("");
         }
@@ -191,31 +190,15 @@ void TForm2::Answered(const SentenceStep& step) {
     PlayCues(step);
 }
 
-void TForm2::ShowMessages(const SentenceStep& step) {
+void TForm2::ShowMessages(const LessonStep& step) {
     for (const LoadFault& message : step.messages) {
         LoadReport::Show(message);
     }
 }
 
-void TForm2::PlayCues(const SentenceStep& step) {
-    const CourseData& course = CurrentCourse();
-    for (SentenceCue cue : step.sounds) {
-        switch (cue) {
-        case SentenceCue::Sentence:
-            Sounds().PlaySound(series_.SentenceSound(), SoundMode::Next);
-            break;
-        case SentenceCue::Praise:
-            Sounds().PlaySound(VerdictSound(course, Settings().SoundSet, true), SoundMode::Next);
-            break;
-        case SentenceCue::Failure:
-            Sounds().PlaySound(VerdictSound(course, Settings().SoundSet, false),
-                               SoundMode::Interrupt);
-            break;
-        case SentenceCue::FailureNext:
-            Sounds().PlaySound(VerdictSound(course, Settings().SoundSet, false), SoundMode::Next);
-            break;
-        }
-    }
+void TForm2::PlayCues(const LessonStep& step) {
+    lumora::PlayCues(CurrentCourse(), Sounds(), Settings().SoundSet, step.cues,
+                     series_.SentenceSound());
 }
 
 // Each picture of the kind at its place, stretched over it or in its own

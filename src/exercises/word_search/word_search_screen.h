@@ -36,7 +36,7 @@ class TPseudo_Form : public LessonScreen {
     void CreateControls() override;
     std::optional<LoadFault> ReadLesson() override;
     void PrepareLesson() override;
-    ExerciseScore Score() const override { return {}; }
+    LessonScore Score() const override { return {}; }
     void FormShow() override;
 
   private:
