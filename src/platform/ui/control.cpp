@@ -1,5 +1,8 @@
 #include "control.h"
 
+#include "form.h"
+#include "keyboard_grid.h"
+
 #include <QMouseEvent>
 
 namespace lumora {
@@ -10,6 +13,10 @@ void SetCursor(QWidget& widget, Cursor cursor) {
 
 void SetHint(QWidget& widget, const std::string& hint) {
     widget.setToolTip(QString::fromStdString(hint));
+}
+
+void SetAccessibleName(QWidget& widget, const std::string& name) {
+    widget.setAccessibleName(QString::fromStdString(name));
 }
 
 Control::Control(QWidget* parent) : QWidget(parent) {
@@ -23,6 +30,49 @@ void Control::SetBounds(int left, int top, int width, int height) {
 void Control::Click() {
     if (OnClick) {
         OnClick();
+    }
+}
+
+bool Control::IsTabStop() const {
+    if (tabStop_ >= 0) {
+        return tabStop_ == 1;
+    }
+    return OnClick != nullptr || items_ != nullptr;
+}
+
+AccessRole Control::Role() const {
+    if (role_ != AccessRole::Automatic) {
+        return role_;
+    }
+    if (items_ != nullptr) {
+        return AccessRole::List;
+    }
+    if (IsTabStop()) {
+        return AccessRole::Button;
+    }
+    return AccessRole::Decoration;
+}
+
+bool Control::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    if (OnKey && OnKey(key, modifiers)) {
+        return true;
+    }
+    if (items_ != nullptr && items_->HandleKey(key)) {
+        return true;
+    }
+    if ((IsEnterKey(key) || key == Qt::Key_Space) && OnClick) {
+        Click();
+        return true;
+    }
+    return false;
+}
+
+void Control::FocusChanged(bool focused) {
+    if (focused && items_ != nullptr) {
+        items_->FocusEntered();
+    }
+    if (OnFocus) {
+        OnFocus(focused);
     }
 }
 
