@@ -97,6 +97,19 @@ void LessonScreen::FormClose() {
     }
 }
 
+void LessonScreen::FormKeyDown(int& key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Escape && btn_exit != nullptr && btn_exit->isVisible() &&
+        btn_exit->isEnabled()) {
+        key = 0;
+        btn_exit->Click();
+    }
+}
+
+bool LessonScreen::KeysForItems(const QWidget* box) const {
+    const QWidget* focus = focusWidget();
+    return focus == nullptr || focus == this || focus == box || focus == img_tlo;
+}
+
 void LessonScreen::btn_helpClick() {
     context_.sound.StopMedia();
     PlayHelp();

@@ -109,6 +109,12 @@ class LessonScreen : public Form {
 
     void FormShow() override;
     void FormClose() override;
+    // Escape leaves the lesson as the exit button does. A screen that reads
+    // keys of its own calls this for the keys it leaves alone.
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
+    // Whether Space and Enter are for the painted items of the box: the focus
+    // is on the box or on no control that takes them itself.
+    bool KeysForItems(const QWidget* box) const;
     // Shows the lesson's background in img_tlo when the screen is shown.
     virtual void LoadBackground();
 

@@ -168,10 +168,10 @@ void TKrzyzowkaForm::ShowInput() {
     Edit1->setFocus();
 }
 
-// While a row takes letters every key goes to the crossword, so the edit box
-// never shows a character.
+// While a row takes letters every key but Escape (which leaves) goes to the
+// crossword, so the edit box never shows a character.
 bool TKrzyzowkaForm::FormShortCut(int key, Qt::KeyboardModifiers modifiers) {
-    if (!game_ || !Edit1->isVisible()) {
+    if (!game_ || !Edit1->isVisible() || key == Qt::Key_Escape) {
         return false;
     }
     const bool plain = !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
