@@ -84,6 +84,10 @@ void TC_DefForm::CreateControls() {
         Drag->AddTarget(*label);
         lbl[At(n)] = label;
     }
+    keyDrag_ = std::make_unique<KeyDrag>(
+        *Drag, KeyDragPlaces{[this](int j) { return lbl.at(At(j)); },
+                             [this](int j) { return exercise_->board.SlotOf(j) + 1; },
+                             [this](int j, int t) { return KeyDropPoint(j, t); }});
     img_1 = new ExclamationMark(this);
     SetCursor(*img_1, Cursor::HandPoint);
 }
@@ -106,6 +110,7 @@ void TC_DefForm::ResetExercise() {
     SteeringRow& row = LayoutRow();
     exercise_.emplace(SetUpDefinitions(items_, ShuffleLabels(static_cast<int>(items_.size())), row,
                                        &WordLabelSizeAs<WordSize>, &WordTextWidth));
+    keyDrag_->Reset(exercise_->board.Count(), exercise_->board.Count());
     btn_sprawdz->show();
     img_1->hide();
     for (int n = 0; n < kMaxDefinitions; ++n) {
@@ -154,6 +159,23 @@ ExerciseScore TC_DefForm::Score() const {
 bool TC_DefForm::lbl_1StartDrag(QWidget& label) {
     const auto* word = dynamic_cast<Label*>(&label);
     return exercise_ && word != nullptr && exercise_->board.StartDrag(word->Tag - 1);
+}
+
+QPoint TC_DefForm::KeyDropPoint(int j, int target) const {
+    if (target == 0) {
+        const WordPlace home = exercise_->board.Home(j);
+        const QSize size = lbl.at(At(j))->size();
+        return {home.left + size.width() / 2, home.top + size.height() / 2};
+    }
+    return podkl.at(At(target - 1))->geometry().center();
+}
+
+void TC_DefForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (exercise_ && KeysForItems(DxRamka) && keyDrag_->Key(key, modifiers)) {
+        key = 0;
+        return;
+    }
+    ExerciseFrame::FormKeyDown(key, modifiers);
 }
 
 void TC_DefForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {

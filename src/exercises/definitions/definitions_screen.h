@@ -6,11 +6,13 @@
 // when some are wrong, puts one exclamation mark beside the first slot whose
 // hint lists the learner's answers, and moves every word into its slot.
 #include "exercises/common/exclamation_mark.h"
+#include "exercises/common/key_drag.h"
 #include "exercises/definitions/definitions_board.h"
 #include "exercises/exercise_frame.h"
 #include "platform/ui/dragging.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace lumora {
@@ -40,6 +42,9 @@ class TC_DefForm : public ExerciseFrame {
 
     // The words as they lie now; empty before the first load.
     const DefinitionsBoard* Board() const { return exercise_ ? &exercise_->board : nullptr; }
+    // The words carried by keys: the current word and, while one is carried,
+    // its target (0 the pool, i + 1 slot i).
+    const KeyCarry& Keys() const { return keyDrag_->Carry(); }
 
   protected:
     void CreateControls() override;
@@ -47,6 +52,7 @@ class TC_DefForm : public ExerciseFrame {
     void ResetExercise() override;
     ExerciseScore Score() const override;
     void CheckClick() override { btn_sprawdzClick(); }
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
     void FormShow() override;
     void FormClose() override;
     void changeEvent(QEvent* event) override;
@@ -58,10 +64,13 @@ class TC_DefForm : public ExerciseFrame {
     void lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at);
     void PlaceRows();
     void ShowWordPlaces();
+    // Where a drop of word j by keys lands: its home, or the middle of a slot.
+    QPoint KeyDropPoint(int j, int target) const;
     void RestoreHintPause();
 
     std::vector<DefinitionItem> items_;
     std::optional<DefinitionsExercise> exercise_;
+    std::unique_ptr<KeyDrag> keyDrag_;
     std::optional<int> savedHintPause_;
 };
 

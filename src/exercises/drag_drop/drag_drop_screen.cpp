@@ -8,6 +8,7 @@ namespace lumora {
 namespace {
 
 constexpr int kWordFollowShift = 9; // the dragged word stands right of the pointer
+constexpr int kKeyDropDepth = 10;   // a drop by keys points this far into a column
 
 FrameOptions DragDropFrame() {
     FrameOptions options;
@@ -63,6 +64,10 @@ void TC_DDForm::CreateControls() {
         Drag->AddTarget(*label);
         lbl[At(w)] = label;
     }
+    keyDrag_ = std::make_unique<KeyDrag>(
+        *Drag, KeyDragPlaces{[this](int w) { return lbl.at(At(w)); },
+                             [this](int w) { return board_->ColumnOf(w); },
+                             [this](int w, int t) { return KeyDropPoint(w, t); }});
 }
 
 std::optional<std::string> TC_DDForm::ReadContent(const StRecord& record) {
@@ -80,6 +85,7 @@ void TC_DDForm::ResetExercise() {
     ShuffleWords(shuffled.words);
     SteeringRow& row = LayoutRow();
     board_.emplace(SetUpBoard(shuffled, row, &WordLabelSizeAs<LabelSize>));
+    keyDrag_->Reset(board_->Count(), board_->Table().columns);
     btn_ok->show();
     for (int w = 0; w < kMaxTableWords; ++w) {
         Label* label = lbl[At(w)];
@@ -125,6 +131,24 @@ void TC_DDForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {
     const Place point = target != nullptr ? Place{at.x(), at.y()} : Place{-1000000, -1000000};
     const Place p = board_->Drop(word->Tag - 1, point);
     label.move(p.left, p.top);
+}
+
+QPoint TC_DDForm::KeyDropPoint(int w, int target) const {
+    if (target == 0) {
+        const Place home = board_->Home(w);
+        const LabelSize size = board_->Label(w);
+        return {home.left + size.width / 2, home.top + size.height / 2};
+    }
+    const Edges area = board_->Table().DropArea(target);
+    return {(area.left + area.right) / 2, area.top + kKeyDropDepth};
+}
+
+void TC_DDForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (board_ && KeysForItems(PaintBox2) && keyDrag_->Key(key, modifiers)) {
+        key = 0;
+        return;
+    }
+    ExerciseFrame::FormKeyDown(key, modifiers);
 }
 
 void TC_DDForm::PaintBox2Paint(Canvas& canvas) {

@@ -1,5 +1,6 @@
 #include "choice_screen.h"
 
+#include "exercises/common/lesson_keys.h"
 #include "exercises/common/verdict.h"
 #include "exercises/exercise_art.h"
 
@@ -52,6 +53,7 @@ std::optional<std::string> TC_MC_Form::ReadContent(const StRecord& record) {
 void TC_MC_Form::ResetExercise() {
     ShuffleAnswers(content_);
     state_ = ChoiceState(content_);
+    keys_ = ChoiceKeys(content_);
     areas_.clear();
     // A new lesson starts in the regular style, whatever the last one left.
     bold_ = false;
@@ -127,6 +129,56 @@ void TC_MC_Form::btn_okClick() {
     PlayVerdict(CurrentCourse(), Sounds(), Settings().SoundSet,
                 state_.Right() == state_.Questions());
     Repaint();
+}
+
+// The arrows step through the answers, Space or Enter chooses the current one
+// as a click does; other keys are the lesson's.
+void TC_MC_Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
+        key = 0;
+        if (keys_.Move(*step)) {
+            ScrollToCurrent();
+            Repaint();
+        }
+        return;
+    }
+    if (IsChooseKey(key) && KeysForItems(pb_tresc) && !state_.Marked() && !keys_.Empty()) {
+        key = 0;
+        keys_.Choose(state_);
+        Repaint();
+        return;
+    }
+    ExerciseFrame::FormKeyDown(key, modifiers);
+}
+
+const AnswerArea* TC_MC_Form::CurrentArea() const {
+    if (keys_.Empty()) {
+        return nullptr;
+    }
+    const ChoicePick pick = keys_.Current();
+    for (const AnswerArea& area : areas_) {
+        if (area.question == pick.question && area.option == pick.option) {
+            return &area;
+        }
+    }
+    return nullptr;
+}
+
+void TC_MC_Form::ScrollToCurrent() {
+    for (int step = 0; step <= ScrollLimit(); ++step) {
+        pb_tresc->repaint();
+        const AnswerArea* area = CurrentArea();
+        if (area == nullptr) {
+            return;
+        }
+        if (area->top < 0 && ScrollPosition() > 0) {
+            btn_upClick();
+        } else if (area->bottom > pb_tresc->height() && ScrollPosition() < ScrollLimit()) {
+            btn_dnClick();
+        } else {
+            return;
+        }
+    }
 }
 
 void TC_MC_Form::Repaint() {

@@ -1,5 +1,6 @@
 #include "sentence_screen.h"
 
+#include "exercises/common/lesson_keys.h"
 #include "exercises/common/verdict.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
@@ -176,6 +177,7 @@ void TForm2::NextSentence() {
     ShowGapFrame();
     ShowControls();
     FocusFirstField();
+    keys_ = GridCursor(static_cast<int>(KeyChoices().size()), 1);
     PlayCues(*step);
 }
 
@@ -322,6 +324,37 @@ void TForm2::MImageClick(int tag) {
     Answered(series_.Choose(tag));
 }
 
+std::vector<Control*> TForm2::KeyChoices() const {
+    std::vector<Control*> choices;
+    if (K_tak->isVisible()) {
+        choices = {K_tak, K_nie};
+    } else if (series_.PicturesShowHand()) {
+        for (TMImage* picture : MImage) {
+            if (picture->isVisible()) {
+                choices.push_back(picture);
+            }
+        }
+    }
+    return choices;
+}
+
+bool TForm2::ChoiceKey(int key, Qt::KeyboardModifiers modifiers) {
+    const std::vector<Control*> choices = KeyChoices();
+    if (choices.empty() || EntryHasFocus()) {
+        return false;
+    }
+    if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
+        keys_.Move(AlongList(*step));
+        return true;
+    }
+    if (IsChooseKey(key) && KeysForItems(nullptr) &&
+        keys_.Index() < static_cast<int>(choices.size())) {
+        choices[static_cast<std::size_t>(keys_.Index())]->Click();
+        return true;
+    }
+    return false;
+}
+
 void TForm2::K_takClick() {
     Answered(series_.Choose(1));
 }
@@ -352,8 +385,17 @@ void TForm2::K_slowniczekClick() {
 }
 
 // Enter checks the gaps or moves on, and never reaches a control; Ctrl+W
-// replays the sentence; the entry fields take no key typed with Ctrl.
+// replays the sentence; the entry fields take no key typed with Ctrl; Escape
+// leaves.
 void TForm2::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Escape) {
+        LessonScreen::FormKeyDown(key, modifiers);
+        return;
+    }
+    if (series_.OnEnter() == EnterAction::Nothing && ChoiceKey(key, modifiers)) {
+        key = 0;
+        return;
+    }
     if (IsEnterKey(key)) {
         key = 0;
         switch (series_.OnEnter()) {

@@ -1,6 +1,7 @@
 #include "true_false_screen.h"
 
 #include "exercises/common/exclamation_mark.h"
+#include "exercises/common/lesson_keys.h"
 #include "exercises/common/verdict.h"
 #include "exercises/exercise_art.h"
 #include "exercises/true_false/true_false_layout.h"
@@ -70,6 +71,7 @@ std::optional<std::string> TC_TF_Form::ReadContent(const StRecord& record) {
 void TC_TF_Form::ResetExercise() {
     ShuffleStatements(content_);
     state_ = TrueFalseState(content_);
+    keys_ = GridCursor(state_.Statements(), 2);
     firstPaint_ = true;
     for (int n = 0; n < kMaxStatements; ++n) {
         for (TMImage* box : {L[At(n)], R[At(n)]}) {
@@ -157,6 +159,22 @@ void TC_TF_Form::L_1Click(int tag) {
 void TC_TF_Form::R_1Click(int tag) {
     state_.Tick(tag - 1, false);
     ShowBoxStates();
+}
+
+// Up and Down go from statement to statement, Left and Right between its
+// "true" and "false" box; Space or Enter ticks the box as a click does.
+void TC_TF_Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
+        key = 0;
+        keys_.Move(*step);
+        return;
+    }
+    if (IsChooseKey(key) && KeysForItems(pb_tresc) && !state_.Marked() && !keys_.Empty()) {
+        key = 0;
+        (keys_.Column() == 0 ? L : R)[At(keys_.Row())]->Click();
+        return;
+    }
+    ExerciseFrame::FormKeyDown(key, modifiers);
 }
 
 void TC_TF_Form::btn_okClick() {

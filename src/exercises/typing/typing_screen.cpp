@@ -183,15 +183,42 @@ void TCW_Wpisywanie1Form::DXRamkaMouseMove(int x, int y) {
     SetCursor(*DXRamka, hit != nullptr ? Cursor::HandPoint : Cursor::Arrow);
 }
 
+// Tab or Enter in a gap moves to the next one (a gap out of view closes the
+// editor); Enter with no gap open and no button to press opens the first gap
+// in view.
 bool TCW_Wpisywanie1Form::FormShortCut(int key, Qt::KeyboardModifiers) {
-    if (!IsTabKey(key) && !IsEnterKey(key)) {
+    if ((!IsTabKey(key) && !IsEnterKey(key)) || state_.Marked()) {
         return false;
     }
-    if (state_.OpenGap() < 0 || state_.Marked()) {
+    if (state_.OpenGap() >= 0) {
+        OpenGap(state_.NextGap());
+        return true;
+    }
+    if (!IsEnterKey(key) || !KeysForItems(DXRamka)) {
         return false;
     }
-    OpenGap(state_.NextGap());
+    const auto inView = std::find_if(gaps_.begin(), gaps_.end(), [this](const GapArea& g) {
+        return g.top >= 0 && g.top <= DXRamka->height() - kBottomMargin;
+    });
+    if (inView == gaps_.end()) {
+        return false;
+    }
+    OpenGap(inView->word);
     return true;
+}
+
+// Escape in an open gap closes it as a click beside the gaps does, so Tab
+// reaches the buttons again; otherwise it leaves.
+void TCW_Wpisywanie1Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Escape && Edit1->isVisible()) {
+        key = 0;
+        Edit1->hide();
+        state_.KeepTyped(Edit1->Text());
+        setFocus();
+        Repaint();
+        return;
+    }
+    ExerciseFrame::FormKeyDown(key, modifiers);
 }
 
 void TCW_Wpisywanie1Form::CloseEditor() {

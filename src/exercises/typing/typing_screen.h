@@ -40,6 +40,7 @@ class TCW_Wpisywanie1Form : public ExerciseFrame {
     ExerciseScore Score() const override;
     void CheckClick() override { btn_sprawdzClick(); }
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers) override;
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
     // Scrolling closes the open gap first, keeping what was typed.
     void ContentScrolled() override;
 

@@ -1,6 +1,7 @@
 #include "word_search_screen.h"
 
 #include "course/course_file_names.h"
+#include "exercises/common/lesson_keys.h"
 #include "platform/message_box.h"
 #include "sound/sound_service.h"
 
@@ -68,6 +69,7 @@ std::optional<LoadFault> TPseudo_Form::ReadLesson() {
 void TPseudo_Form::PrepareLesson() {
     game_.emplace(std::move(*read_));
     read_.reset();
+    keys_ = GridCursor(game_->Rows(), game_->Columns());
     ++loads_;
     for (Shape* frame : shp) {
         frame->hide();
@@ -107,11 +109,30 @@ void TPseudo_Form::DxRamkaMouseDown(int x, int y) {
     if (!game_) {
         return;
     }
-    const std::optional<GridCell> cell = game_->CellAt(x, y);
-    if (!cell) {
-        return;
+    if (const std::optional<GridCell> cell = game_->CellAt(x, y)) {
+        SelectCell(*cell);
     }
-    const WordSearchStep step = game_->Click(*cell);
+}
+
+// The arrows move the current cell, Space selects it.
+void TPseudo_Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (game_) {
+        if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
+            key = 0;
+            keys_.Move(*step);
+            return;
+        }
+        if (IsChooseKey(key) && KeysForItems(DxRamka)) {
+            key = 0;
+            SelectCell({keys_.Row() + 1, keys_.Column() + 1});
+            return;
+        }
+    }
+    LessonScreen::FormKeyDown(key, modifiers);
+}
+
+void TPseudo_Form::SelectCell(GridCell cell) {
+    const WordSearchStep step = game_->Click(cell);
     if (!step.accepted) {
         return;
     }
