@@ -1,5 +1,8 @@
 #include "control.h"
 
+#include "form.h"
+#include "keyboard_grid.h"
+
 #include <QMouseEvent>
 
 namespace lumora {
@@ -23,6 +26,47 @@ void Control::SetBounds(int left, int top, int width, int height) {
 void Control::Click() {
     if (OnClick) {
         OnClick();
+    }
+}
+
+bool Control::IsTabStop() const {
+    if (tabStop_ >= 0) {
+        return tabStop_ == 1;
+    }
+    return OnClick != nullptr || items_ != nullptr;
+}
+
+AccessRole Control::Role() const {
+    if (role_ != AccessRole::Automatic) {
+        return role_;
+    }
+    if (items_ != nullptr) {
+        return AccessRole::List;
+    }
+    if (IsTabStop()) {
+        return AccessRole::Button;
+    }
+    return AccessRole::Decoration;
+}
+
+bool Control::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    if (OnKey && OnKey(key, modifiers)) {
+        return true;
+    }
+    if (items_ != nullptr && items_->HandleKey(key)) {
+        return true;
+    }
+    if ((IsEnterKey(key) || key == Qt::Key_Space) && OnClick) {
+        Click();
+        return true;
+    }
+    return false;
+}
+
+void Control::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (items_ != nullptr) {
+        items_->FocusEntered();
     }
 }
 

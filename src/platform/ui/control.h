@@ -9,6 +9,13 @@
 
 namespace lumora {
 
+class KeyboardGrid;
+
+// What a control is to a screen reader. Automatic: a list when it carries a
+// KeyboardGrid, a button when it is a stop of Tab, a text when it is a label
+// with a caption, else a decoration that screen readers do not list.
+enum class AccessRole { Automatic, Button, Link, Text, Picture, List, ListItem, Cell, Decoration };
+
 enum class Cursor { Arrow, HandPoint };
 
 void SetCursor(QWidget& widget, Cursor cursor);
@@ -39,6 +46,28 @@ class Control : public QWidget {
     // Performs the click, as a press and release over the control does.
     void Click();
 
+    // A stop of Tab: a control with an OnClick is one unless told otherwise,
+    // and so is one with a KeyboardGrid. Enter or Space presses it while it
+    // has the focus in the keyboard mode.
+    void SetTabStop(bool on) { tabStop_ = on ? 1 : 0; }
+    bool IsTabStop() const;
+    // Keys while the control has the keyboard focus in the keyboard mode,
+    // before the screen's own handlers (Tab, Escape and keys with Ctrl or Alt
+    // excepted); true consumes the key.
+    std::function<bool(int key, Qt::KeyboardModifiers modifiers)> OnKey;
+    // The keys of the control with the focus: OnKey, then its grid, then
+    // Enter or Space as a click. True when the key was used.
+    bool KeyPressed(int key, Qt::KeyboardModifiers modifiers);
+
+    // The painted items the arrows move through (set by KeyboardGrid).
+    KeyboardGrid* Items() const { return items_; }
+    void SetItems(KeyboardGrid* items) { items_ = items; }
+
+    // The role screen readers hear; the name is QWidget's accessibleName,
+    // else the caption, else the hint (see accessibility.h).
+    void SetAccessRole(AccessRole role) { role_ = role; }
+    virtual AccessRole Role() const;
+
   protected:
     // Whether the second press of a quick double click counts as a press
     // that clicks. Controls answer no (the double click replaces the click)
@@ -56,8 +85,12 @@ class Control : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
+    KeyboardGrid* items_ = nullptr;
+    AccessRole role_ = AccessRole::Automatic;
+    int tabStop_ = -1; // -1: by the rule above
     bool doubleClicks_ = true;
     bool clickArmed_ = false;
 };

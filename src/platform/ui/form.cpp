@@ -1,9 +1,13 @@
 #include "form.h"
 
+#include "accessibility.h"
 #include "control.h"
+#include "focus_ring.h"
 #include "fonts.h"
+#include "keyboard_navigation.h"
 #include "stage.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
@@ -11,6 +15,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace lumora {
 
@@ -23,6 +29,20 @@ Form::Form(int width, int height) : QWidget(nullptr, Qt::Window | Qt::FramelessW
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setAutoFillBackground(true);
     SetColor(kBlack);
+    WatchKeyboardMode();
+    InstallAccessibility();
+    modeWatch_ = std::make_unique<KeyboardModeWatch>([this](bool) { UpdateFocusMark(); });
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->window() == this) {
+            for (std::size_t g = 0; g < arrowGroups_.size(); ++g) {
+                const auto& group = arrowGroups_[g];
+                if (std::find(group.begin(), group.end(), now) != group.end()) {
+                    groupFocus_[g] = now;
+                }
+            }
+        }
+        UpdateFocusMark();
+    });
 }
 
 Form::~Form() {
@@ -35,6 +55,141 @@ void Form::SetColor(Rgb colour) {
     QPalette p = palette();
     p.setColor(QPalette::Window, ToQColor(colour));
     setPalette(p);
+}
+
+void Form::SetAccessibleTitle(const std::string& title) {
+    setAccessibleName(QString::fromStdString(title));
+}
+
+void Form::SetFocusColour(Rgb colour) {
+    ringColour_ = colour;
+    if (ring_ != nullptr) {
+        ring_->SetColour(colour);
+    }
+}
+
+void Form::AddArrowGroup(std::vector<QWidget*> members) {
+    arrowGroups_.push_back(std::move(members));
+    groupFocus_.push_back(nullptr);
+}
+
+const std::vector<QWidget*>* Form::GroupOf(const QWidget& widget) const {
+    for (const auto& group : arrowGroups_) {
+        if (std::find(group.begin(), group.end(), &widget) != group.end()) {
+            return &group;
+        }
+    }
+    return nullptr;
+}
+
+bool Form::IsTabStopHere(const QWidget& widget) const {
+    if (&widget == this || widget.window() != this || !widget.isVisibleTo(this) ||
+        !widget.isEnabled() || widget.property("lumora-decoration").toBool()) {
+        return false;
+    }
+    if (const auto* control = dynamic_cast<const Control*>(&widget)) {
+        return control->IsTabStop();
+    }
+    return (widget.focusPolicy() & Qt::TabFocus) != 0;
+}
+
+namespace {
+
+QRect PlaceIn(const QWidget& widget, const QWidget& form) {
+    return {widget.mapTo(&form, QPoint(0, 0)), widget.size()};
+}
+
+std::vector<QWidget*> InReadingOrder(const std::vector<QWidget*>& widgets, const QWidget& form) {
+    std::vector<QRect> places;
+    places.reserve(widgets.size());
+    for (const QWidget* w : widgets) {
+        places.push_back(PlaceIn(*w, form));
+    }
+    std::vector<QWidget*> ordered;
+    for (int i : ReadingOrder(places)) {
+        ordered.push_back(widgets[static_cast<std::size_t>(i)]);
+    }
+    return ordered;
+}
+
+} // namespace
+
+std::vector<QWidget*> Form::TabStops() const {
+    std::vector<QWidget*> stops;
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (IsTabStopHere(*child) && GroupOf(*child) == nullptr) {
+            stops.push_back(child);
+        }
+    }
+    // A group is one stop: the member focused last, else its first.
+    for (std::size_t g = 0; g < arrowGroups_.size(); ++g) {
+        std::vector<QWidget*> members;
+        for (QWidget* member : arrowGroups_[g]) {
+            if (IsTabStopHere(*member)) {
+                members.push_back(member);
+            }
+        }
+        if (members.empty()) {
+            continue;
+        }
+        QWidget* last = groupFocus_[g];
+        const bool lastShown = std::find(members.begin(), members.end(), last) != members.end();
+        stops.push_back(lastShown ? last : InReadingOrder(members, *this).front());
+    }
+    return InReadingOrder(stops, *this);
+}
+
+QWidget* Form::FocusedWidget() const {
+    QWidget* focused = focusWidget();
+    return focused != nullptr && focused != this && focused->window() == this ? focused : nullptr;
+}
+
+bool Form::MoveFocus(bool forward) {
+    const std::vector<QWidget*> stops = TabStops();
+    if (stops.empty()) {
+        return false;
+    }
+    const int count = static_cast<int>(stops.size());
+    int at = -1;
+    if (QWidget* focused = FocusedWidget()) {
+        const auto* group = GroupOf(*focused);
+        for (int i = 0; i < count; ++i) {
+            const QWidget* stop = stops[static_cast<std::size_t>(i)];
+            if (stop == focused || (group != nullptr && GroupOf(*stop) == group)) {
+                at = i;
+            }
+        }
+    }
+    const int next = at < 0 ? (forward ? 0 : count - 1) : (at + (forward ? 1 : count - 1)) % count;
+    stops[static_cast<std::size_t>(next)]->setFocus(forward ? Qt::TabFocusReason
+                                                            : Qt::BacktabFocusReason);
+    return true;
+}
+
+QRect Form::FocusMark() const {
+    return ring_ != nullptr && ring_->isVisible() ? ring_->geometry() : QRect();
+}
+
+void Form::UpdateFocusMark() {
+    QWidget* focused = KeyboardModeOn() ? QApplication::focusWidget() : nullptr;
+    if (focused == nullptr || focused == this || focused->window() != this) {
+        if (ring_ != nullptr) {
+            ring_->Mark(nullptr);
+        }
+        return;
+    }
+    if (ring_ == nullptr) {
+        ring_ = new FocusRing(*this);
+        ring_->SetColour(ringColour_);
+    }
+    const QRect target = FocusTargetRect(*focused, *this);
+    ring_->Mark(&target);
+}
+
+void FocusTargetMoved(QWidget& widget) {
+    if (auto* form = dynamic_cast<Form*>(widget.window())) {
+        form->UpdateFocusMark();
+    }
 }
 
 void Form::CentreOnScreen() {
@@ -133,21 +288,103 @@ void Form::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+namespace {
+
+constexpr Qt::KeyboardModifiers kCommandModifiers =
+    Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
+bool IsArrowKey(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+} // namespace
+
+// The order keys are offered in: the control with the focus (in the keyboard
+// mode), the screen's shortcut handler, its key handler with key preview,
+// then Tab and the arrows of a group; what is left goes to the focused control.
 bool Form::PreviewKey(QKeyEvent& event) {
     const int key = event.key();
     const auto modifiers = event.modifiers();
     if (swallowAltF4_ && key == Qt::Key_F4 && (modifiers & Qt::AltModifier)) {
         return true;
     }
+    if (FocusedControlKey(key, modifiers)) {
+        return true;
+    }
     if (FormShortCut(key, modifiers)) {
         return true;
     }
-    if (!keyPreview_) {
+    if (keyPreview_) {
+        int k = key;
+        FormKeyDown(k, modifiers);
+        if (k == 0) {
+            return true;
+        }
+    }
+    return NavigationKey(key, modifiers);
+}
+
+bool Form::FocusedControlKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (!KeyboardModeOn() || (modifiers & kCommandModifiers) || key == Qt::Key_Tab ||
+        key == Qt::Key_Backtab || key == Qt::Key_Escape) {
         return false;
     }
-    int k = key;
-    FormKeyDown(k, modifiers);
-    return k == 0;
+    QWidget* focused = FocusedWidget();
+    auto* control = dynamic_cast<Control*>(focused);
+    if (control == nullptr || !IsTabStopHere(*control)) {
+        return false;
+    }
+    return control->KeyPressed(key, modifiers);
+}
+
+bool Form::NavigationKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & kCommandModifiers) {
+        return false;
+    }
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        return MoveFocus(key == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+    }
+    if (!IsArrowKey(key)) {
+        return false;
+    }
+    if (QWidget* focused = FocusedWidget(); focused != nullptr && IsTabStopHere(*focused)) {
+        // Lists and grids take their own arrows.
+        return GroupOf(*focused) != nullptr && ArrowInGroup(*focused, key);
+    }
+    // Nothing has the focus yet: the first arrow goes into the first group.
+    for (const auto& group : arrowGroups_) {
+        std::vector<QWidget*> members;
+        for (QWidget* member : group) {
+            if (IsTabStopHere(*member)) {
+                members.push_back(member);
+            }
+        }
+        if (!members.empty()) {
+            InReadingOrder(members, *this).front()->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return MoveFocus(true);
+}
+
+bool Form::ArrowInGroup(QWidget& focused, int key) {
+    std::vector<QWidget*> members;
+    std::vector<QRect> places;
+    int from = -1;
+    for (QWidget* member : *GroupOf(focused)) {
+        if (IsTabStopHere(*member)) {
+            if (member == &focused) {
+                from = static_cast<int>(members.size());
+            }
+            members.push_back(member);
+            places.push_back(PlaceIn(*member, *this));
+        }
+    }
+    const int to = NearestInDirection(places, from, key);
+    if (to >= 0) {
+        members[static_cast<std::size_t>(to)]->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
@@ -159,11 +396,13 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
-    if (keyPreview_) {
-        return;
-    }
     int k = event->key();
-    FormKeyDown(k, event->modifiers());
+    if (!keyPreview_) {
+        FormKeyDown(k, event->modifiers());
+    }
+    if (k == Qt::Key_Escape && OnEscape && !(event->modifiers() & kCommandModifiers)) {
+        OnEscape();
+    }
 }
 
 void Form::mousePressEvent(QMouseEvent* event) {

@@ -4,13 +4,24 @@
 // caption "Lumora!". It is shown, or shown modally (the call returns when the form closes), carries
 // a Tag for its caller, and sees keys in this order: the shortcut handler, then with key preview
 // the key handler, then its controls. Painting is double-buffered by Qt's backing store.
+// By keys alone: Tab moves among its controls in reading order, Enter or Space presses the one
+// with the focus, arrows move inside lists and groups, Escape runs the screen's exit; a ring
+// marks the focus in the keyboard mode (see DESIGN.md, "Keyboard").
 #include "canvas.h"
+#include "keyboard_mode.h"
 
 #include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 class QEventLoop;
 
 namespace lumora {
+
+class FocusRing;
 
 inline constexpr const char* kApplicationTitle = "Lumora!";
 
@@ -22,6 +33,31 @@ class Form : public QWidget {
     int Tag = 0;
 
     void SetColor(Rgb colour);
+
+    // Escape runs it when neither the screen's handlers nor the control with
+    // the focus have used the key: the screen's exit, for keyboard users.
+    std::function<void()> OnEscape;
+    // What screen readers call the screen ("Logowanie", "Menu główne").
+    void SetAccessibleTitle(const std::string& title);
+    // The colour of the focus ring, in the screen's own colours (white by default).
+    void SetFocusColour(Rgb colour);
+    // Widgets the arrows move among by their places (the menu's topics); Tab
+    // stops at the group once, on the member that had the focus last.
+    void AddArrowGroup(std::vector<QWidget*> members);
+
+    // The stops of Tab, in reading order: the visible and enabled edit boxes,
+    // lists and controls that are stops (one per arrow group).
+    std::vector<QWidget*> TabStops() const;
+    // Moves the focus as Tab (forward) or Shift+Tab does; false when the form
+    // has no stop.
+    bool MoveFocus(bool forward);
+    // The widget of this form that has the keyboard focus, if any.
+    QWidget* FocusedWidget() const;
+    // Where the focus ring stands now, in the form's coordinates; empty when
+    // it is not shown.
+    QRect FocusMark() const;
+    // Puts the focus ring where the focus is (a grid moved its current item).
+    void UpdateFocusMark();
     // The form sees keys before its controls.
     void SetKeyPreview(bool on) { keyPreview_ = on; }
 
@@ -55,6 +91,11 @@ class Form : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool FocusedControlKey(int key, Qt::KeyboardModifiers modifiers);
+    bool NavigationKey(int key, Qt::KeyboardModifiers modifiers);
+    bool ArrowInGroup(QWidget& focused, int key);
+    const std::vector<QWidget*>* GroupOf(const QWidget& widget) const;
+    bool IsTabStopHere(const QWidget& widget) const;
     void CentreOnScreen();
     void TellControlsWhereThePointerIs();
     bool PreviewKey(QKeyEvent& event);
@@ -64,9 +105,17 @@ class Form : public QWidget {
     bool swallowAltF4_ = false;
     bool windowFiltered_ = false;
     bool clickArmed_ = false;
+    FocusRing* ring_ = nullptr;
+    Rgb ringColour_ = kWhite;
+    std::vector<std::vector<QWidget*>> arrowGroups_;
+    std::vector<QWidget*> groupFocus_; // per group, the member focused last
+    std::unique_ptr<KeyboardModeWatch> modeWatch_;
 };
 
 // Enter on either the main keyboard or the keypad.
 bool IsEnterKey(int key);
+
+// The form of a widget puts its focus ring where the focus is now.
+void FocusTargetMoved(QWidget& widget);
 
 } // namespace lumora

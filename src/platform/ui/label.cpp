@@ -29,6 +29,11 @@ TextSize AutoSizeOf(const FontSpec& font, const std::string& caption) {
 
 Label::Label(QWidget* parent) : Control(parent) {}
 
+AccessRole Label::Role() const {
+    const AccessRole role = Control::Role();
+    return role == AccessRole::Decoration && !caption_.empty() ? AccessRole::Text : role;
+}
+
 void Label::SetCaption(const std::string& caption) {
     caption_ = caption;
     Changed();

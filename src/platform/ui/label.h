@@ -36,6 +36,9 @@ class Label : public Control {
     // A solid background colour; nothing keeps the label transparent.
     void SetColor(std::optional<Rgb> colour);
 
+    // A label with a caption reads as a text; an empty one as what it does.
+    AccessRole Role() const override;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 

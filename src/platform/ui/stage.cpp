@@ -82,6 +82,16 @@ void Stage::ReleaseScreens() {
     }
 }
 
+std::vector<QWidget*> Stage::Screens() const {
+    std::vector<QWidget*> screens;
+    for (const QPointer<QWidget>& window : shown_) {
+        if (window != nullptr && window->isVisible()) {
+            screens.push_back(window.data());
+        }
+    }
+    return screens;
+}
+
 QPoint Stage::CentredPosition(QSize size) const {
     return {CentredOnGrid(host_.width(), size.width()),
             CentredOnGrid(host_.height(), size.height())};

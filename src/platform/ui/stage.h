@@ -40,6 +40,8 @@ class Stage : public QObject {
     // The screen in front: the last shown or brought to the front of those
     // still visible.
     QWidget* Front() const;
+    // The visible screens, in the order they were shown (the front one last).
+    std::vector<QWidget*> Screens() const;
     // Puts a visible embedded window in front of the others, with the focus.
     void BringToFront(QWidget& window);
 
