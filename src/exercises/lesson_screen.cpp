@@ -13,6 +13,12 @@ LessonScreen::LessonScreen(RunContext& context, const LessonScreenOptions& optio
       speed_(std::make_unique<ListeningSpeedControl>(*this, context.session, context.sound)) {
     SetKeyPreview(true);
     SwallowAltF4();
+    // Escape that nothing else used leaves as the exit button does.
+    OnEscape = [this] {
+        if (btn_exit != nullptr && btn_exit->isVisible() && btn_exit->isEnabled()) {
+            btn_exit->Click();
+        }
+    };
 }
 
 LessonScreen::~LessonScreen() = default;
@@ -94,14 +100,6 @@ void LessonScreen::FormClose() {
     img_tlo->Clear();
     if (OnClosed) {
         OnClosed();
-    }
-}
-
-void LessonScreen::FormKeyDown(int& key, Qt::KeyboardModifiers) {
-    if (key == Qt::Key_Escape && btn_exit != nullptr && btn_exit->isVisible() &&
-        btn_exit->isEnabled()) {
-        key = 0;
-        btn_exit->Click();
     }
 }
 

@@ -109,9 +109,6 @@ class LessonScreen : public Form {
 
     void FormShow() override;
     void FormClose() override;
-    // Escape leaves the lesson as the exit button does. A screen that reads
-    // keys of its own calls this for the keys it leaves alone.
-    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
     // Whether Space and Enter are for the painted items of the box: the focus
     // is on the box or on no control that takes them itself.
     bool KeysForItems(const QWidget* box) const;

@@ -10,6 +10,7 @@
 #include "exercises/definitions/definitions_board.h"
 #include "exercises/exercise_frame.h"
 #include "platform/ui/dragging.h"
+#include "platform/ui/keyboard_grid.h"
 
 #include <array>
 #include <memory>
@@ -65,12 +66,17 @@ class TC_DefForm : public ExerciseFrame {
     void PlaceRows();
     void ShowWordPlaces();
     // Where a drop of word j by keys lands: its home, or the middle of a slot.
+    // The carrying by keys, and the focus mark on the word or its target.
+    bool WordKey(int key, Qt::KeyboardModifiers modifiers);
+    QRect KeyMarkRect(int w) const;
+    std::string WordName(int w) const;
     QPoint KeyDropPoint(int j, int target) const;
     void RestoreHintPause();
 
     std::vector<DefinitionItem> items_;
     std::optional<DefinitionsExercise> exercise_;
     std::unique_ptr<KeyDrag> keyDrag_;
+    std::unique_ptr<KeyboardGrid> words_;
     std::optional<int> savedHintPause_;
 };
 

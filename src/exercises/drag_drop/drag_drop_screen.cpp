@@ -68,6 +68,13 @@ void TC_DDForm::CreateControls() {
         *Drag, KeyDragPlaces{[this](int w) { return lbl.at(At(w)); },
                              [this](int w) { return board_->ColumnOf(w); },
                              [this](int w, int t) { return KeyDropPoint(w, t); }});
+    PaintBox2->OnKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return WordKey(key, modifiers);
+    };
+    PaintBox2->setAccessibleName(QString::fromUtf8("Słowa do ułożenia w tabeli"));
+    words_ = std::make_unique<KeyboardGrid>(*PaintBox2);
+    words_->ItemRect = [this](int w) { return KeyMarkRect(w); };
+    words_->ItemName = [this](int w) { return WordName(w); };
 }
 
 std::optional<std::string> TC_DDForm::ReadContent(const StRecord& record) {
@@ -86,6 +93,8 @@ void TC_DDForm::ResetExercise() {
     SteeringRow& row = LayoutRow();
     board_.emplace(SetUpBoard(shuffled, row, &WordLabelSizeAs<LabelSize>));
     keyDrag_->Reset(board_->Count(), board_->Table().columns);
+    words_->SetCount(board_->Count());
+    words_->SetCurrent(board_->Count() > 0 ? 0 : -1);
     btn_ok->show();
     for (int w = 0; w < kMaxTableWords; ++w) {
         Label* label = lbl[At(w)];
@@ -133,6 +142,31 @@ void TC_DDForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {
     label.move(p.left, p.top);
 }
 
+// The ring goes round the current word, or while one is carried round the
+// column it would drop into (the word itself, back in the pool).
+QRect TC_DDForm::KeyMarkRect(int w) const {
+    const KeyCarry& carry = keyDrag_->Carry();
+    if (!board_ || w < 0 || w >= board_->Count()) {
+        return {};
+    }
+    if (carry.Carrying() && carry.Target() > 0) {
+        const Edges e = board_->Table().DropArea(carry.Target());
+        return QRect(QPoint(e.left, e.top), QPoint(e.right, e.bottom));
+    }
+    return lbl.at(At(w))->geometry().translated(-PaintBox2->pos());
+}
+
+std::string TC_DDForm::WordName(int w) const {
+    if (!board_ || w < 0 || w >= board_->Count()) {
+        return "";
+    }
+    const KeyCarry& carry = keyDrag_->Carry();
+    const int column = carry.Carrying() ? carry.Target() : board_->ColumnOf(w);
+    const std::string where =
+        column == 0 ? "w puli" : "w kolumnie " + content_.headers.at(At(column - 1));
+    return board_->Word(w).text + (carry.Carrying() ? ", niesione, " : ", ") + where;
+}
+
 QPoint TC_DDForm::KeyDropPoint(int w, int target) const {
     if (target == 0) {
         const Place home = board_->Home(w);
@@ -144,11 +178,19 @@ QPoint TC_DDForm::KeyDropPoint(int w, int target) const {
 }
 
 void TC_DDForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
-    if (board_ && KeysForItems(PaintBox2) && keyDrag_->Key(key, modifiers)) {
+    if (WordKey(key, modifiers)) {
         key = 0;
-        return;
     }
-    ExerciseFrame::FormKeyDown(key, modifiers);
+}
+
+bool TC_DDForm::WordKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (!board_ || !keyDrag_->Key(key, modifiers)) {
+        return false;
+    }
+    words_->SetCurrent(keyDrag_->Carry().Word());
+    words_->Changed();
+    PaintBox2->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void TC_DDForm::PaintBox2Paint(Canvas& canvas) {

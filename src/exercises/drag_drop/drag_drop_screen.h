@@ -8,6 +8,7 @@
 #include "exercises/drag_drop/drag_drop_board.h"
 #include "exercises/exercise_frame.h"
 #include "platform/ui/dragging.h"
+#include "platform/ui/keyboard_grid.h"
 
 #include <array>
 #include <memory>
@@ -50,11 +51,16 @@ class TC_DDForm : public ExerciseFrame {
     void ShowWordPlaces();
     // Where a drop of word w by keys lands: in the pool its home, on a column
     // the top of its drop area.
+    // The carrying by keys, and the focus mark on the word or its target.
+    bool WordKey(int key, Qt::KeyboardModifiers modifiers);
+    QRect KeyMarkRect(int w) const;
+    std::string WordName(int w) const;
     QPoint KeyDropPoint(int w, int target) const;
 
     DragDropContent content_;
     std::optional<DragDropBoard> board_;
     std::unique_ptr<KeyDrag> keyDrag_;
+    std::unique_ptr<KeyboardGrid> words_;
 };
 
 } // namespace lumora

@@ -24,8 +24,12 @@ class ChoiceKeys {
     // Up and Left step back, Down and Right on; false at either end.
     bool Move(KeyStep step);
     bool Empty() const { return answers_.empty(); }
+    int Count() const { return static_cast<int>(answers_.size()); }
+    // The answer at a place of the reading order, and the current one's place.
+    ChoicePick At(int index) const { return answers_.at(static_cast<std::size_t>(index)); }
+    int Index() const { return cursor_.Index(); }
     // The current answer; only while not Empty.
-    ChoicePick Current() const { return answers_.at(static_cast<std::size_t>(cursor_.Index())); }
+    ChoicePick Current() const { return At(cursor_.Index()); }
     // Chooses the current answer (nothing once the exercise is marked).
     void Choose(ChoiceState& state) const;
 

@@ -7,7 +7,9 @@
 #include "choice_keys.h"
 #include "choice_layout.h"
 #include "exercises/exercise_frame.h"
+#include "platform/ui/keyboard_grid.h"
 
+#include <memory>
 #include <vector>
 
 namespace lumora {
@@ -48,12 +50,16 @@ class TC_MC_Form : public ExerciseFrame {
     void Repaint();
     // Scrolls until the current answer is inside the box.
     void ScrollToCurrent();
-    const AnswerArea* CurrentArea() const;
+    const AnswerArea* AreaOf(ChoicePick pick) const;
+    // The arrows, Space and Enter on the answers; true when they took the key.
+    bool AnswerKey(int key, Qt::KeyboardModifiers modifiers);
+    std::string AnswerName(int index) const;
 
     ChoiceContent content_;
     ChoiceState state_{content_};
     std::vector<AnswerArea> areas_;
     ChoiceKeys keys_;
+    std::unique_ptr<KeyboardGrid> answers_;
     // Bold and italic as the last paint left them.
     bool bold_ = false;
     bool italic_ = false;

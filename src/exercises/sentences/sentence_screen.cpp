@@ -88,6 +88,7 @@ void TForm2::CreateControls() {
         picture->SetStretch(true);
         SetCursor(*picture, Cursor::HandPoint);
         picture->OnClick = [this, picture] { MImageClick(picture->Tag); };
+        picture->setAccessibleName(QString::fromStdString("Obrazek " + std::to_string(i + 1)));
         picture->hide();
     }
     FontSpec promptFont = SentenceFont();
@@ -343,8 +344,15 @@ bool TForm2::ChoiceKey(int key, Qt::KeyboardModifiers modifiers) {
     if (choices.empty() || EntryHasFocus()) {
         return false;
     }
+    // A choice that Tab reached is where the arrows start from.
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i]->hasFocus()) {
+            keys_.SetIndex(static_cast<int>(i));
+        }
+    }
     if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
         keys_.Move(AlongList(*step));
+        choices[static_cast<std::size_t>(keys_.Index())]->setFocus(Qt::OtherFocusReason);
         return true;
     }
     if (IsChooseKey(key) && KeysForItems(nullptr) &&
@@ -385,13 +393,9 @@ void TForm2::K_slowniczekClick() {
 }
 
 // Enter checks the gaps or moves on, and never reaches a control; Ctrl+W
-// replays the sentence; the entry fields take no key typed with Ctrl; Escape
-// leaves.
+// replays the sentence; the entry fields take no key typed with Ctrl; the
+// arrows and Space or Enter choose among the answers.
 void TForm2::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
-    if (key == Qt::Key_Escape) {
-        LessonScreen::FormKeyDown(key, modifiers);
-        return;
-    }
     if (series_.OnEnter() == EnterAction::Nothing && ChoiceKey(key, modifiers)) {
         key = 0;
         return;

@@ -2,6 +2,7 @@
 
 #include "exercises/common/exclamation_mark.h"
 #include "exercises/common/lesson_keys.h"
+#include "exercises/common/spoken_text.h"
 #include "exercises/common/verdict.h"
 #include "exercises/exercise_art.h"
 #include "exercises/true_false/true_false_layout.h"
@@ -79,6 +80,11 @@ void TC_TF_Form::ResetExercise() {
             SetCursor(*box, Cursor::HandPoint);
             box->Tag = n + 1;
             box->hide();
+        }
+        if (n < state_.Statements()) {
+            const std::string statement = SpokenText(content_.statements.at(At(n)).text);
+            L[At(n)]->setAccessibleName(QString::fromStdString("Prawda: " + statement));
+            R[At(n)]->setAccessibleName(QString::fromStdString("Fałsz: " + statement));
         }
         wyk[At(n)]->hide();
     }
@@ -164,17 +170,24 @@ void TC_TF_Form::R_1Click(int tag) {
 // Up and Down go from statement to statement, Left and Right between its
 // "true" and "false" box; Space or Enter ticks the box as a click does.
 void TC_TF_Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (keys_.Empty()) {
+        return;
+    }
+    // A box that Tab reached is where the arrows start from.
+    for (int n = 0; n < state_.Statements(); ++n) {
+        if (L[At(n)]->hasFocus() || R[At(n)]->hasFocus()) {
+            keys_.Set(n, R[At(n)]->hasFocus() ? 1 : 0);
+        }
+    }
+    TMImage* box = (keys_.Column() == 0 ? L : R)[At(keys_.Row())];
     if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
         key = 0;
         keys_.Move(*step);
-        return;
-    }
-    if (IsChooseKey(key) && KeysForItems(pb_tresc) && !state_.Marked() && !keys_.Empty()) {
+        (keys_.Column() == 0 ? L : R)[At(keys_.Row())]->setFocus(Qt::OtherFocusReason);
+    } else if (IsChooseKey(key) && KeysForItems(box) && !state_.Marked()) {
         key = 0;
-        (keys_.Column() == 0 ? L : R)[At(keys_.Row())]->Click();
-        return;
+        box->Click();
     }
-    ExerciseFrame::FormKeyDown(key, modifiers);
 }
 
 void TC_TF_Form::btn_okClick() {

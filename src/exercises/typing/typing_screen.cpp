@@ -209,16 +209,14 @@ bool TCW_Wpisywanie1Form::FormShortCut(int key, Qt::KeyboardModifiers) {
 
 // Escape in an open gap closes it as a click beside the gaps does, so Tab
 // reaches the buttons again; otherwise it leaves.
-void TCW_Wpisywanie1Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+void TCW_Wpisywanie1Form::FormKeyDown(int& key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Escape && Edit1->isVisible()) {
         key = 0;
         Edit1->hide();
         state_.KeepTyped(Edit1->Text());
         setFocus();
         Repaint();
-        return;
     }
-    ExerciseFrame::FormKeyDown(key, modifiers);
 }
 
 void TCW_Wpisywanie1Form::CloseEditor() {

@@ -7,11 +7,13 @@
 #include "exercises/common/key_cursor.h"
 #include "exercises/lesson_screen.h"
 #include "exercises/word_search/word_search.h"
+#include "platform/ui/keyboard_grid.h"
 #include "platform/ui/label.h"
 #include "platform/ui/paint_box.h"
 #include "platform/ui/shape.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace lumora {
@@ -50,10 +52,14 @@ class TPseudo_Form : public LessonScreen {
     void ShowJudgement();
     // A click, or Space, on a cell of the grid.
     void SelectCell(GridCell cell);
+    // The arrows and Space on the grid; true when they took the key.
+    bool CellKey(int key, Qt::KeyboardModifiers modifiers);
+    std::string CellName(int index) const;
 
     std::optional<WordSearchPuzzle> read_; // read by the last read, not yet shown
     std::optional<WordSearch> game_;
     GridCursor keys_;
+    std::unique_ptr<KeyboardGrid> cells_;
     int loads_ = 0; // tells a pause whether the puzzle was opened anew meanwhile
 };
 

@@ -1,8 +1,10 @@
 // The key cursors of the lessons: a grid's current cell stops at its edges,
 // a carried word chooses among the pool and the targets, and the answers of a
-// multiple choice run from one question into the next.
+// multiple choice run from one question into the next; items are read
+// without their markup.
 #include "exercises/common/key_carry.h"
 #include "exercises/common/key_cursor.h"
+#include "exercises/common/spoken_text.h"
 #include "exercises/multiple_choice/choice_keys.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +113,12 @@ TEST(ChoiceKeys, AnExerciseWithoutAnswersHasNoCurrentOne) {
     EXPECT_TRUE(keys.Empty());
     EXPECT_FALSE(keys.Move(KeyStep::Down));
     keys.Choose(state); // nothing to choose, nothing breaks
+}
+
+TEST(SpokenText, MarkupIsLeftOutAndALineBreakReadAsABlank) {
+    EXPECT_EQ(SpokenText("a <B>big</B>  cat<BR>sat\r\n"), "a big cat sat");
+    EXPECT_EQ(SpokenText("un<I>done</I>"), "undone");
+    EXPECT_EQ(SpokenText("   "), "");
 }
 
 } // namespace
