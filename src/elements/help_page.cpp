@@ -91,4 +91,15 @@ ScrollArrows HelpPage::ScrollUp() {
     return {HelpScrollLine > 0, true};
 }
 
+std::string HelpPage::ReadAloud() const {
+    std::string text;
+    for (const std::string& word : words_) {
+        if (word.empty() || MarkAt(word) == word) {
+            continue;
+        }
+        text += (text.empty() ? "" : " ") + word;
+    }
+    return text;
+}
+
 } // namespace lumora

@@ -28,6 +28,8 @@ class HelpPage {
 
     const std::vector<std::string>& HelpWords() const { return words_; }
     int HelpWordCount() const { return static_cast<int>(words_.size()); }
+    // The words without their marks, one space apart, for screen readers.
+    std::string ReadAloud() const;
 
     // One line down or up; returns the arrows to show afterwards.
     ScrollArrows ScrollDown();

@@ -3,6 +3,7 @@
 #include "button_strips.h"
 #include "course/course_data.h"
 #include "help_art.h"
+#include "platform/ui/accessibility.h"
 
 namespace lumora {
 
@@ -11,16 +12,20 @@ TInformacjaForm::TInformacjaForm(const CourseData& course)
       img_pomoc(new Picture(this)), img_glosnik(new Picture(this)), btn_up(new TFCSImage1(this)),
       btn_dn(new TFCSImage1(this)), Label1(new Label(this)), course_(course) {
     SetKeyPreview(true);
+    SetAccessibleTitle("Informacja");
     Image2->SetBounds(0, 0, 448, 225);
     Pb1->SetBounds(8, 52, 397, 163);
     Pb1->OnPaint = [this](Canvas& canvas) { Pb1Paint(canvas); };
     B_OK->SetBounds(416, 8, 25, 29);
     SetCursor(*B_OK, Cursor::HandPoint);
     B_OK->OnClick = [this] { B_OKClick(); };
+    SetAccessibleName(*B_OK, "Zamknij");
     img_pomoc->hide();
     img_glosnik->hide();
     SetUpArrow(*btn_up, 54, true, &TInformacjaForm::btn_upClick);
     SetUpArrow(*btn_dn, 182, false, &TInformacjaForm::btn_dnClick);
+    SetAccessibleName(*btn_up, "Przewiń w górę");
+    SetAccessibleName(*btn_dn, "Przewiń w dół");
     Label1->SetBounds(4, 4, 157, 39);
     SetCursor(*Label1, Cursor::HandPoint);
     Label1->OnMouseDown = [this](Qt::MouseButton, int x, int y) { Label1MouseDown(x, y); };
@@ -41,6 +46,7 @@ void TInformacjaForm::SetUpArrow(TFCSImage1& arrow, int top, bool up,
 void TInformacjaForm::FormShow() {
     dragging_ = false;
     page_.SplitHelpText(HelpText);
+    Announce(*this, page_.ReadAloud());
     btn_up->hide();
     // The inline icons are the screens' own buttons.
     img_pomoc->SetImage(InlineButtonIcon(MyImageList1(), kHelpButtonStrip, HelpIconArt()));
@@ -81,6 +87,13 @@ void TInformacjaForm::FormKeyDown(int& key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Escape || (IsEnterKey(key) && !B_OK->isHidden())) {
         key = 0;
         Close();
+    } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        // The arrows scroll as the arrow buttons do.
+        TFCSImage1& arrow = key == Qt::Key_Up ? *btn_up : *btn_dn;
+        if (!arrow.isHidden()) {
+            arrow.Click();
+        }
+        key = 0;
     }
 }
 

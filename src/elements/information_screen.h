@@ -1,7 +1,7 @@
 #pragma once
 // The information screen: a help or instruction text (HelpText) painted with
 // its marks and inline icons, scroll arrows that repeat while held, a close
-// mark, and a handle to drag the screen by.
+// mark, and a handle to drag the screen by. Up and Down scroll as the arrows do.
 #include "fcs_image.h"
 #include "help_page.h"
 #include "help_painter.h"

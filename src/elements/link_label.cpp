@@ -2,6 +2,7 @@
 
 #include "platform/message_box.h"
 #include "platform/ui/address_opener.h"
+#include "platform/ui/form.h"
 
 namespace lumora {
 
@@ -35,6 +36,15 @@ TLinkLabel::TLinkLabel(QWidget* parent) : Label(parent) {
     font.colour = {0, 0, 255};
     SetFont(font);
     SetCursor(*this, Cursor::HandPoint);
+    SetTabStop(true);
+    SetAccessRole(AccessRole::Link);
+    OnKey = [this](int key, Qt::KeyboardModifiers) {
+        if (!IsEnterKey(key) && key != Qt::Key_Space) {
+            return false;
+        }
+        Open();
+        return true;
+    };
 }
 
 void TLinkLabel::SetHyperLink(const std::string& address) {
@@ -57,7 +67,13 @@ std::string TLinkLabel::OpenFailedMessage() const {
 
 void TLinkLabel::MousePressed(Qt::MouseButton button, int x, int y) {
     Label::MousePressed(button, x, y);
-    if (button == Qt::LeftButton && !OpenAddress(Address())) {
+    if (button == Qt::LeftButton) {
+        Open();
+    }
+}
+
+void TLinkLabel::Open() {
+    if (!OpenAddress(Address())) {
         ShowMessage(OpenFailedMessage());
     }
 }

@@ -42,6 +42,8 @@ class TLinkLabel : public Label {
     // The message for a page that could not be opened: its name, and where it
     // is (a local file by its path) so that it can be opened by hand.
     std::string OpenFailedMessage() const;
+    // Opens the address, as a press does; Enter or Space does it by keys.
+    void Open();
 
   protected:
     void MousePressed(Qt::MouseButton button, int x, int y) override;

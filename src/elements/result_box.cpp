@@ -3,6 +3,7 @@
 #include "course/course_data.h"
 #include "platform/random.h"
 #include "platform/text_file.h"
+#include "platform/ui/accessibility.h"
 #include "result_comment.h"
 #include "sound/sound_service.h"
 
@@ -18,6 +19,7 @@ TWynik_Form::TWynik_Form(const CourseData& course, SoundService& sound)
     btn_exit->SetBounds(248, 8, 21, 29);
     SetCursor(*btn_exit, Cursor::HandPoint);
     btn_exit->OnClick = [this] { btn_exitClick(); };
+    SetAccessibleName(*btn_exit, "Zamknij");
     // Outside the visible box: reached only through Esc.
     btn_back->SetBounds(300, 8, 21, 29);
     SetCursor(*btn_back, Cursor::HandPoint);
@@ -77,6 +79,9 @@ std::string ResultCaption(const CourseData& course, int points, int total) {
 int TWynik_Form::ShowResult(int points, int correct, int wrong, int answered, int items,
                             int total) {
     Label1->SetCaption(ResultCaption(course_, points, total));
+    // A screen reader says the points and the total as the box opens.
+    SetAccessibleTitle("Wynik");
+    Announce(*this, AccessibleNameOf(*Label1));
     BackgroundFile = ResultBackgroundName(correct, wrong, items);
     Randomize();
     const std::string comment = ChooseResultComment(correct, wrong, answered, items);

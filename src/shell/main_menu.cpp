@@ -27,11 +27,17 @@ Label* ClickArea(QWidget* parent, int left, int top, int width, int height) {
 } // namespace
 
 TForm1::TForm1(RunContext& run, bool courseLoaded) : Form(800, 600), run_(run) {
+    SetAccessibleTitle("Menu główne");
     Img_tlo = new Picture(this);
     Img_tlo->SetBounds(0, 0, 800, 600);
     Img_tlo->SetStretch(true);
     CreateTopicPictures();
     CreateClickAreas();
+    // By keys: the arrows move among the topics, Tab on to the other buttons,
+    // and Escape asks to end as the exit does.
+    AddArrowGroup({TopicPictures.begin(), TopicPictures.end()});
+    SetKeyboardStart(TopicPictures[0]);
+    OnEscape = [this] { k_koniecClick(); };
     frames_.assign(kMenuFrames, QImage());
     if (courseLoaded) {
         SetHintsAndCursors();
@@ -48,6 +54,11 @@ void TForm1::CreateTopicPictures() {
         picture->OnClick = [this, t] { TopicClick(t); };
         picture->OnMouseEnter = [this, t] { TopicMouseEnter(t); };
         picture->OnMouseLeave = [this, t] { TopicMouseLeave(t); };
+        // A topic the keys reach lights up as under the mouse.
+        picture->OnFocus = [this, t](bool focused) {
+            focused ? TopicMouseEnter(t) : TopicMouseLeave(t);
+        };
+        SetAccessibleName(*picture, topic.folder);
         TopicPictures[static_cast<std::size_t>(t - 1)] = picture;
     }
 }
@@ -60,8 +71,10 @@ void TForm1::CreateClickAreas() {
     lbl_about = ClickArea(this, 76, 16, 233, 73);
     lbl_about->OnClick = [this] { lbl_aboutClick(); };
     SetCursor(*lbl_about, Cursor::HandPoint);
+    SetAccessibleName(*lbl_about, "O programie");
     k_koniec = ClickArea(this, 768, 4, 29, 41);
     k_koniec->OnClick = [this] { k_koniecClick(); };
+    SetAccessibleName(*k_koniec, "Koniec programu");
 
     // The artwork draws what the links stand for; the labels show no text.
     btn_www = new TLinkLabel(this);
@@ -74,6 +87,7 @@ void TForm1::CreateClickAreas() {
     for (TLinkLabel* link : {btn_www, btn_www2}) {
         link->LinkType = LinkType::ltfile;
         SetHint(*link, kLinkHint);
+        SetAccessibleName(*link, link->PageName);
     }
 }
 
@@ -86,7 +100,10 @@ void TForm1::SetHintsAndCursors() {
     for (int t = 1; t <= kMenuTopics; ++t) {
         TMImage& picture = *TopicPictures[static_cast<std::size_t>(t - 1)];
         SetCursor(picture, Cursor::HandPoint);
-        SetHint(picture, course.GetHint(MenuTopics()[static_cast<std::size_t>(t - 1)].hint));
+        const MenuTopic& topic = MenuTopics()[static_cast<std::size_t>(t - 1)];
+        SetHint(picture, course.GetHint(topic.hint));
+        // Screen readers name the topic by its hint, or its folder without one.
+        SetAccessibleName(picture, course.GetHint(topic.hint).empty() ? topic.folder : "");
     }
     SetCursor(*lbl_najlepsi, Cursor::HandPoint);
     SetHint(*lbl_najlepsi, course.GetHint(13));

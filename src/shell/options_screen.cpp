@@ -19,6 +19,20 @@ TOpcjeForm::TOpcjeForm(RunContext& run)
     Image5->SetImage(OptionsBackgroundArt());
     // The background is the screen's surface: a click on it closes the screen.
     Image5->OnClick = [this] { FormClick(); };
+    Image5->SetTabStop(false);
+    Image5->SetAccessRole(AccessRole::Decoration);
+    SetAccessibleTitle("Opcje");
+    // By keys: the arrows among the four sound sets, Space ticks one,
+    // Escape closes as OK does.
+    const std::array<Picture*, 4> boxes = Boxes();
+    const std::array<Label*, 4> names = {Label1, Label3, Label4, Label5};
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        boxes[k]->SetAccessRole(AccessRole::RadioButton);
+        SetAccessibleName(*boxes[k], names[k]->Caption());
+    }
+    AddArrowGroup({boxes.begin(), boxes.end()});
+    SetKeyboardStart(Image1);
+    OnEscape = [this] { B_OKClick(); };
     img_checked->SetImage(TickedBoxArt());
     img_normal->SetImage(EmptyBoxArt());
     img_checked->hide();
@@ -27,6 +41,7 @@ TOpcjeForm::TOpcjeForm(RunContext& run)
     B_OK->SetBitmapNormal(4);
     SetCursor(*B_OK, Cursor::HandPoint);
     B_OK->OnClick = [this] { B_OKClick(); };
+    SetAccessibleName(*B_OK, "OK");
 }
 
 Picture* TOpcjeForm::MakeBox(int top) {
@@ -49,6 +64,7 @@ Label* TOpcjeForm::MakeLabel(int left, int top, int text) {
 void TOpcjeForm::Tick(Picture& box, bool ticked) {
     box.SetImage(ticked ? img_checked->Image() : img_normal->Image());
     box.Tag = ticked ? 1 : 0;
+    box.SetAccessChecked(ticked);
 }
 
 void TOpcjeForm::FormShow() {

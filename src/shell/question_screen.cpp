@@ -1,6 +1,7 @@
 #include "question_screen.h"
 
 #include "course/course_data.h"
+#include "platform/ui/accessibility.h"
 
 namespace lumora {
 namespace {
@@ -25,11 +26,13 @@ TQuestionForm::TQuestionForm(const CourseData& course)
     SetUpButton(*B_Zamknij, 179, 5, course.GetHint(35));
     B_OK->OnClick = [this] { B_OKClick(); };
     B_Zamknij->OnClick = [this] { B_ZamknijClick(); };
+    SetAccessibleTitle("Pytanie");
 }
 
 void TQuestionForm::FormShow() {
     Tag = 0;
     Image1->LoadFromFile(course_.DataPath("gfx\\question1.bmp"));
+    Announce(*this, AccessibleNameOf(*Label1));
 }
 
 void TQuestionForm::FormClose() {

@@ -3,6 +3,7 @@
 #include "lesson_icons.h"
 
 #include "course/lesson_kinds.h"
+#include "course/main_menu_topics.h"
 #include "elements/dialogs.h"
 #include "exercises/catalogue.h"
 #include "platform/message_box.h"
@@ -43,6 +44,17 @@ TSecondForm::TSecondForm(RunContext& run, const LessonScreens& lessons)
     PaintBox1->OnPaint = [this](Canvas& canvas) { PaintBox1Paint(canvas); };
     PaintBox1->OnMouseMove = [this](int x, int y) { PaintBox1MouseMove(x, y); };
     PaintBox1->OnMouseDown = [this](Qt::MouseButton, int x, int y) { PaintBox1MouseDown(x, y); };
+    SetAccessibleName(*PaintBox1, "Ćwiczenia");
+    lessonKeys_ = std::make_unique<KeyboardGrid>(*PaintBox1);
+    lessonKeys_->ItemRect = [this](int i) { return lessonLines_[static_cast<std::size_t>(i)]; };
+    lessonKeys_->ItemName = [this](int i) {
+        return LessonName(hitAreas_[static_cast<std::size_t>(i)]);
+    };
+    lessonKeys_->OnMove = [this](int i) {
+        DescribeLesson(&hitAreas_[static_cast<std::size_t>(i)]);
+    };
+    lessonKeys_->OnActivate = [this](int i) { OpenLesson(hitAreas_[static_cast<std::size_t>(i)]); };
+    SetKeyboardStart(PaintBox1);
 
     lbl_opis = new Label(this);
     FontSpec font;
@@ -57,6 +69,7 @@ TSecondForm::TSecondForm(RunContext& run, const LessonScreens& lessons)
     btn_exit->SetBounds(770, 4, 25, 41);
     btn_exit->OnClick = [this] { btn_exitClick(); };
     SetCursor(*btn_exit, Cursor::HandPoint);
+    SetAccessibleName(*btn_exit, "Powrót do menu");
 
     btn_polecenie = new TTransparentButton(this);
     btn_polecenie->SetBounds(12, 556, 33, 33);
@@ -76,6 +89,9 @@ void TSecondForm::FormShow() {
     // The click areas are the painted list's; until this topic's list is
     // painted, a click starts nothing (not a lesson of the topic before).
     hitAreas_.clear();
+    lessonLines_.clear();
+    lessonKeys_->SetCurrent(-1);
+    lessonKeys_->SetCount(0);
     recordHits_ = true;
     lbl_opis->SetCaption("");
     lbl_opis->hide();
@@ -94,7 +110,49 @@ void TSecondForm::FormShow() {
         lbl_opis->show();
     }
     lessons_ = lumora::TopicLessons(course, topic);
+    SetAccessibleTitle(TopicName());
+    SetFocusColour(style_.listColour);
     PaintBox1->update();
+}
+
+std::string TSecondForm::TopicName() const {
+    const std::string& topic = run_.session.lesson.CurrentTopic;
+    for (const MenuTopic& entry : MenuTopics()) {
+        if (topic == entry.folder && !run_.course.GetHint(entry.hint).empty()) {
+            return "Temat: " + run_.course.GetHint(entry.hint);
+        }
+    }
+    return "Temat: " + topic;
+}
+
+std::string TSecondForm::LessonName(const TopicHitArea& area) const {
+    const SteeringRow* lesson = run_.course.Steering(area.row);
+    std::string name = lesson != nullptr ? lesson->Title : std::string();
+    const int hint = LessonKindOf(area.code).hint;
+    if (const std::string kind = hint == 0 ? std::string() : run_.course.GetHint(hint);
+        !kind.empty()) {
+        name += (name.empty() ? "" : ", ") + kind;
+    }
+    if (run_.session.points.IsDone(area.row)) {
+        name += ", zrobione";
+    }
+    return name;
+}
+
+void TSecondForm::RecordLessonLines(const TopicListLayout& layout, Canvas& canvas) {
+    lessonLines_.clear();
+    for (const TopicHitArea& area : layout.hitAreas) {
+        QRect line(area.left, area.top, area.right - area.left, area.bottom - area.top);
+        for (const auto& item : layout.items) {
+            if (item.kind == TopicListItem::Kind::Title && item.y >= area.top &&
+                item.y < area.bottom) {
+                canvas.Font.bold = item.bold;
+                line |= QRect(item.x, item.y, canvas.TextWidth(item.text),
+                              canvas.TextHeight(item.text));
+            }
+        }
+        lessonLines_.push_back(line);
+    }
 }
 
 void TSecondForm::FormClose() {
@@ -128,6 +186,8 @@ void TSecondForm::PaintBox1Paint(Canvas& canvas) {
     }
     if (recordHits_) {
         hitAreas_ = layout.hitAreas;
+        RecordLessonLines(layout, canvas);
+        lessonKeys_->SetCount(static_cast<int>(hitAreas_.size()));
         recordHits_ = false;
     }
 }
@@ -136,11 +196,16 @@ void TSecondForm::PaintBox1MouseMove(int x, int y) {
     const TopicHitArea* area = HitTest(hitAreas_, x, y);
     if (area == nullptr) {
         SetHint(*PaintBox1, "");
-        SetCursor(*PaintBox1, Cursor::Arrow);
+    }
+    SetCursor(*PaintBox1, area == nullptr ? Cursor::Arrow : Cursor::HandPoint);
+    DescribeLesson(area);
+}
+
+void TSecondForm::DescribeLesson(const TopicHitArea* area) {
+    if (area == nullptr) {
         lbl_opis->hide();
         return;
     }
-    SetCursor(*PaintBox1, Cursor::HandPoint);
     const int hint = LessonKindOf(area->code).hint;
     lbl_opis->SetCaption(hint == 0 ? std::string() : run_.course.GetHint(hint));
     lbl_opis->show();
@@ -148,15 +213,18 @@ void TSecondForm::PaintBox1MouseMove(int x, int y) {
 
 void TSecondForm::PaintBox1MouseDown(int x, int y) {
     const TopicHitArea* area = HitTest(hitAreas_, x, y);
-    if (area == nullptr) {
-        return;
+    if (area != nullptr) {
+        OpenLesson(*area);
     }
+}
+
+void TSecondForm::OpenLesson(const TopicHitArea& area) {
     // A click that opened nothing would leave the learner guessing.
-    if (lessonScreens_.OpenerOf(area->code) == nullptr) {
-        ShowMessage(LessonNotReadyMessage(run_.course, area->row, area->code));
+    if (lessonScreens_.OpenerOf(area.code) == nullptr) {
+        ShowMessage(LessonNotReadyMessage(run_.course, area.row, area.code));
         return;
     }
-    lessonScreens_.Start(run_.course, run_.session.lesson, area->row);
+    lessonScreens_.Start(run_.course, run_.session.lesson, area.row);
 }
 
 void TSecondForm::Img_tloMouseMove() {

@@ -2,14 +2,18 @@
 // The topic screen: the lessons of the chosen topic painted under their
 // section headings, with an icon per lesson that shows whether it is done;
 // pointing at an icon describes the lesson kind, clicking starts the lesson.
+// By keys the arrows move through the lessons (described as under the
+// mouse) and Enter starts the one marked.
 #include "course/topic_list_layout.h"
 #include "elements/transparent_button.h"
 #include "platform/ui/form.h"
+#include "platform/ui/keyboard_grid.h"
 #include "platform/ui/label.h"
 #include "platform/ui/paint_box.h"
 #include "platform/ui/picture.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +54,10 @@ class TSecondForm : public Form {
 
     const std::vector<int>& TopicLessons() const { return lessons_; }
     const std::vector<TopicHitArea>& HitAreas() const { return hitAreas_; }
+    // The lessons as the keys and screen readers meet them.
+    const KeyboardGrid& LessonKeys() const { return *lessonKeys_; }
+    // What a screen reader says of a lesson: its title, kind and whether done.
+    std::string LessonName(const TopicHitArea& area) const;
     const TopicListStyle& Style() const { return style_; }
 
   protected:
@@ -59,10 +67,18 @@ class TSecondForm : public Form {
     bool event(QEvent* event) override;
 
   private:
+    void DescribeLesson(const TopicHitArea* area);
+    void OpenLesson(const TopicHitArea& area);
+    // The lesson lines as painted: icon and title, for the focus ring.
+    void RecordLessonLines(const TopicListLayout& layout, Canvas& canvas);
+    std::string TopicName() const;
+
     RunContext& run_;
     const LessonScreens& lessonScreens_;
     std::vector<int> lessons_;
     std::vector<TopicHitArea> hitAreas_;
+    std::vector<QRect> lessonLines_;
+    std::unique_ptr<KeyboardGrid> lessonKeys_;
     TopicListStyle style_;
     bool recordHits_ = false;
 };

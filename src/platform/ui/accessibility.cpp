@@ -24,6 +24,10 @@ QAccessible::Role QtRole(AccessRole role) {
     switch (role) {
     case AccessRole::Button:
         return QAccessible::Button;
+    case AccessRole::RadioButton:
+        return QAccessible::RadioButton;
+    case AccessRole::CheckBox:
+        return QAccessible::CheckBox;
     case AccessRole::Link:
         return QAccessible::Link;
     case AccessRole::Text:
@@ -60,7 +64,8 @@ std::vector<QWidget*> ListedChildren(const QWidget& parent) {
             continue;
         }
         auto* child = static_cast<QWidget*>(object);
-        if (child->isWindow() || !child->isVisibleTo(&parent)) {
+        if (child->isWindow() || !child->isVisibleTo(&parent) ||
+            !parent.rect().intersects(child->geometry())) {
             continue;
         }
         if (!IsDecoration(*child) || !ListedChildren(*child).empty()) {
@@ -236,6 +241,11 @@ class ControlAccessible : public WidgetAccessible {
         QAccessible::State state = QAccessibleWidget::state();
         state.focusable = TheControl().IsTabStop();
         state.focused = widget()->hasFocus() && (Grid() == nullptr || Grid()->Current() < 0);
+        const AccessRole role = TheControl().Role();
+        if (role == AccessRole::RadioButton || role == AccessRole::CheckBox) {
+            state.checkable = true;
+            state.checked = TheControl().AccessChecked();
+        }
         return state;
     }
     QStringList actionNames() const override {

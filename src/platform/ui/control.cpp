@@ -3,6 +3,7 @@
 #include "form.h"
 #include "keyboard_grid.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 
 namespace lumora {
@@ -13,6 +14,10 @@ void SetCursor(QWidget& widget, Cursor cursor) {
 
 void SetHint(QWidget& widget, const std::string& hint) {
     widget.setToolTip(QString::fromStdString(hint));
+}
+
+void SetAccessibleName(QWidget& widget, const std::string& name) {
+    widget.setAccessibleName(QString::fromStdString(name));
 }
 
 Control::Control(QWidget* parent) : QWidget(parent) {
@@ -67,6 +72,17 @@ void Control::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (items_ != nullptr) {
         items_->FocusEntered();
+    }
+    if (OnFocus && event->reason() != Qt::ActiveWindowFocusReason) {
+        OnFocus(true);
+    }
+}
+
+void Control::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // A screen shown over this one takes the window's focus, not the control's.
+    if (OnFocus && event->reason() != Qt::ActiveWindowFocusReason) {
+        OnFocus(false);
     }
 }
 

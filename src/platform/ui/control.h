@@ -14,13 +14,28 @@ class KeyboardGrid;
 // What a control is to a screen reader. Automatic: a list when it carries a
 // KeyboardGrid, a button when it is a stop of Tab, a text when it is a label
 // with a caption, else a decoration that screen readers do not list.
-enum class AccessRole { Automatic, Button, Link, Text, Picture, List, ListItem, Cell, Decoration };
+enum class AccessRole {
+    Automatic,
+    Button,
+    RadioButton,
+    CheckBox,
+    Link,
+    Text,
+    Picture,
+    List,
+    ListItem,
+    Cell,
+    Decoration
+};
 
 enum class Cursor { Arrow, HandPoint };
 
 void SetCursor(QWidget& widget, Cursor cursor);
 // Sets the tooltip; an empty text shows none.
 void SetHint(QWidget& widget, const std::string& hint);
+// The name screen readers give a control (in Polish), where its caption and
+// hint do not say what it is.
+void SetAccessibleName(QWidget& widget, const std::string& name);
 
 class Control : public QWidget {
   public:
@@ -59,6 +74,10 @@ class Control : public QWidget {
     // Enter or Space as a click. True when the key was used.
     bool KeyPressed(int key, Qt::KeyboardModifiers modifiers);
 
+    // The control got (true) or lost the keyboard focus, not counting its
+    // window's own coming and going; a topic lights up as under the mouse.
+    std::function<void(bool focused)> OnFocus;
+
     // The painted items the arrows move through (set by KeyboardGrid).
     KeyboardGrid* Items() const { return items_; }
     void SetItems(KeyboardGrid* items) { items_ = items; }
@@ -67,6 +86,9 @@ class Control : public QWidget {
     // else the caption, else the hint (see accessibility.h).
     void SetAccessRole(AccessRole role) { role_ = role; }
     virtual AccessRole Role() const;
+    // Whether a radio button or check box reads as ticked.
+    void SetAccessChecked(bool checked) { checked_ = checked; }
+    bool AccessChecked() const { return checked_; }
 
   protected:
     // Whether the second press of a quick double click counts as a press
@@ -86,11 +108,13 @@ class Control : public QWidget {
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     KeyboardGrid* items_ = nullptr;
     AccessRole role_ = AccessRole::Automatic;
     int tabStop_ = -1; // -1: by the rule above
+    bool checked_ = false;
     bool doubleClicks_ = true;
     bool clickArmed_ = false;
 };

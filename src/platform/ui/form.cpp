@@ -83,8 +83,10 @@ const std::vector<QWidget*>* Form::GroupOf(const QWidget& widget) const {
 }
 
 bool Form::IsTabStopHere(const QWidget& widget) const {
+    // A control outside the form (reached by a key of the screen's only) is no stop.
     if (&widget == this || widget.window() != this || !widget.isVisibleTo(this) ||
-        !widget.isEnabled() || widget.property("lumora-decoration").toBool()) {
+        !widget.isEnabled() || widget.property("lumora-decoration").toBool() ||
+        !rect().intersects(QRect(widget.mapTo(this, QPoint(0, 0)), widget.size()))) {
         return false;
     }
     if (const auto* control = dynamic_cast<const Control*>(&widget)) {
@@ -257,6 +259,10 @@ void Form::showEvent(QShowEvent* event) {
         CentreOnScreen();
         FormShow();
         TellControlsWhereThePointerIs();
+        if (KeyboardModeOn() && keyboardStart_ != nullptr && FocusedWidget() == nullptr &&
+            IsTabStopHere(*keyboardStart_)) {
+            keyboardStart_->setFocus(Qt::OtherFocusReason);
+        }
     }
 }
 
@@ -351,7 +357,12 @@ bool Form::NavigationKey(int key, Qt::KeyboardModifiers modifiers) {
         // Lists and grids take their own arrows.
         return GroupOf(*focused) != nullptr && ArrowInGroup(*focused, key);
     }
-    // Nothing has the focus yet: the first arrow goes into the first group.
+    // Nothing has the focus yet: the first arrow goes to where keys start,
+    // else into the first group.
+    if (keyboardStart_ != nullptr && IsTabStopHere(*keyboardStart_)) {
+        keyboardStart_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
     for (const auto& group : arrowGroups_) {
         std::vector<QWidget*> members;
         for (QWidget* member : group) {

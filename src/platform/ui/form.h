@@ -41,6 +41,10 @@ class Form : public QWidget {
     void SetAccessibleTitle(const std::string& title);
     // The colour of the focus ring, in the screen's own colours (white by default).
     void SetFocusColour(Rgb colour);
+    // Where keys start: the widget the first arrow goes to while nothing has
+    // the focus, and that gets the focus when the form is shown in the
+    // keyboard mode (the login's list, the menu's first topic).
+    void SetKeyboardStart(QWidget* widget) { keyboardStart_ = widget; }
     // Widgets the arrows move among by their places (the menu's topics); Tab
     // stops at the group once, on the member that had the focus last.
     void AddArrowGroup(std::vector<QWidget*> members);
@@ -106,6 +110,7 @@ class Form : public QWidget {
     bool windowFiltered_ = false;
     bool clickArmed_ = false;
     FocusRing* ring_ = nullptr;
+    QWidget* keyboardStart_ = nullptr;
     Rgb ringColour_ = kWhite;
     std::vector<std::vector<QWidget*>> arrowGroups_;
     std::vector<QWidget*> groupFocus_; // per group, the member focused last

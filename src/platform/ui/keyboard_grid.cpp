@@ -100,6 +100,10 @@ void KeyboardGrid::SetCount(int count) {
     if (current_ >= count_) {
         current_ = count_ - 1;
     }
+    // Items that arrive while the host has the focus start on the first.
+    if (current_ < 0 && count_ > 0 && host_.hasFocus()) {
+        FocusEntered();
+    }
     Changed();
 }
 

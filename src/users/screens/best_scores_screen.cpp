@@ -12,11 +12,13 @@ namespace {
 constexpr int kNameLeft = 25;
 constexpr int kTotalLeft = 200;
 constexpr int kNameWidth = kTotalLeft - kNameLeft - 8;
+constexpr int kRowStep = 24;
 
 } // namespace
 
 TTopFiveForm::TTopFiveForm(RunContext& run, const UserList& users)
     : Form(800, 600), run_(run), users_(users) {
+    SetAccessibleTitle("Najlepsze wyniki");
     img_tlo = new Picture(this);
     img_tlo->SetBounds(0, 0, 800, 600);
     img_tlo->SetStretch(true);
@@ -34,11 +36,26 @@ TTopFiveForm::TTopFiveForm(RunContext& run, const UserList& users)
     PaintBox1 = new PaintBox(this);
     PaintBox1->SetBounds(475, 184, 262, 249);
     PaintBox1->OnPaint = [this](Canvas& canvas) { PaintBox1Paint(canvas); };
+    // By keys the arrows read the rows out; Escape goes back as the exit does.
+    SetAccessibleName(*PaintBox1, Label3->Caption());
+    rowKeys_ = std::make_unique<KeyboardGrid>(*PaintBox1);
+    rowKeys_->ItemRect = [this](int i) {
+        return QRect(0, kRowStep * i, PaintBox1->width(), kRowStep);
+    };
+    rowKeys_->ItemName = [this](int i) { return BestRowName(i); };
+    SetKeyboardStart(PaintBox1);
 
     btn_exit = new Label(this);
     btn_exit->SetBounds(764, 4, 33, 45);
     SetCursor(*btn_exit, Cursor::HandPoint);
     btn_exit->OnClick = [this] { btn_exitClick(); };
+    SetAccessibleName(*btn_exit, "Powrót do menu");
+    OnEscape = [this] { btn_exitClick(); };
+}
+
+std::string TTopFiveForm::BestRowName(int i) const {
+    const BestEntry& entry = bestList_[static_cast<std::size_t>(i)];
+    return std::to_string(i + 1) + ". " + entry.name + ", " + std::to_string(entry.total) + " pkt";
 }
 
 void TTopFiveForm::FormShow() {
@@ -47,6 +64,8 @@ void TTopFiveForm::FormShow() {
     bestList_ = BuildBestList(users_, course.LearnersFolder());
     SortBestList(bestList_);
     rank_ = BestListRank(bestList_, run_.session.CurrentUserName);
+    rowKeys_->SetCurrent(-1);
+    rowKeys_->SetCount(std::min<int>(kBestListPaintedRows, static_cast<int>(bestList_.size())));
     run_.sound.PlaySound(course.DataPath(RankSoundName(rank_)), SoundMode::Interrupt);
     PaintBox1->update();
 }
@@ -64,7 +83,7 @@ void TTopFiveForm::PaintBox1Paint(Canvas& canvas) {
     for (int i = 1; i <= rows; ++i) {
         const BestEntry& entry = bestList_[static_cast<std::size_t>(i - 1)];
         canvas.Font.size = i == 1 ? 14 : (i <= 3 ? 12 : 10);
-        const int y = 24 * (i - 1);
+        const int y = kRowStep * (i - 1);
         canvas.TextOut(0, y, std::to_string(i) + ".");
         canvas.TextOut(kNameLeft, y, canvas.ElidedText(entry.name, kNameWidth));
         canvas.TextOut(kTotalLeft, y, std::to_string(entry.total));

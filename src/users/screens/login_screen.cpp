@@ -13,12 +13,15 @@ namespace lumora {
 
 TForm9::TForm9(RunContext& run, UserList& users) : Form(246, 187), run_(run), users_(users) {
     SetKeyPreview(true);
+    SetAccessibleTitle("Logowanie");
     Image1 = new Picture(this);
     Image1->SetBounds(0, 0, 246, 187);
     Image1->SetAutoSize(true);
     ComboBox1 = new ListBox(this);
     ComboBox1->SetBounds(25, 25, 196, 114);
     ComboBox1->OnClick = [this] { ComboBox1Click(); };
+    SetAccessibleName(*ComboBox1, "Uczniowie");
+    SetKeyboardStart(ComboBox1);
     // A selection moved by the arrow keys counts as a click, so B_OK always
     // follows the entry that Enter would log in.
     QObject::connect(ComboBox1, &QListWidget::currentRowChanged, [this](int) { ComboBox1Click(); });

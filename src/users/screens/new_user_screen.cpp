@@ -17,6 +17,7 @@ std::string NewUserWelcomeText(const CourseData& c) {
 
 TForm10::TForm10(RunContext& run, UserList& users) : Form(280, 106), run_(run), users_(users) {
     SetKeyPreview(true);
+    SetAccessibleTitle("Nowy uczeń");
     img_tlo = new Picture(this);
     img_tlo->SetBounds(0, 0, 280, 106);
     img_tlo->SetAutoSize(true);
@@ -36,6 +37,7 @@ TForm10::TForm10(RunContext& run, UserList& users) : Form(280, 106), run_(run), 
     Edit1->SetBounds(80, 32, 169, 21);
     Edit1->SetMaxLength(UserList::kMaxNameLength);
     Edit1->OnChange = [this] { Edit1Change(); };
+    SetAccessibleName(*Edit1, Label1->Caption());
 
     B_OK = new TTransparentButton(this);
     B_OK->SetBounds(181, 69, 33, 33);
