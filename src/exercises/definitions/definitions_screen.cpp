@@ -1,5 +1,6 @@
 #include "definitions_screen.h"
 
+#include "exercises/common/lesson_keys.h"
 #include "exercises/common/spoken_text.h"
 #include "exercises/common/verdict.h"
 #include "exercises/common/word_measures.h"
@@ -94,6 +95,7 @@ void TC_DefForm::CreateControls() {
     };
     DxRamka->setAccessibleName(QString::fromUtf8("Definicje i słowa do nich"));
     words_ = std::make_unique<KeyboardGrid>(*DxRamka);
+    SetKeyboardStart(DxRamka);
     words_->ItemRect = [this](int j) { return KeyMarkRect(j); };
     words_->ItemName = [this](int j) { return WordName(j); };
     img_1 = new ExclamationMark(this);
@@ -213,7 +215,15 @@ void TC_DefForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
 }
 
 bool TC_DefForm::WordKey(int key, Qt::KeyboardModifiers modifiers) {
-    if (!exercise_ || !keyDrag_->Key(key, modifiers)) {
+    if (!exercise_) {
+        return false;
+    }
+    // The first arrow only brings the focus to the words.
+    if (!DxRamka->hasFocus() && !keyDrag_->Carry().Carrying() && ArrowStep(key, modifiers)) {
+        DxRamka->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (!keyDrag_->Key(key, modifiers)) {
         return false;
     }
     words_->SetCurrent(keyDrag_->Carry().Word());

@@ -1,6 +1,7 @@
 #include "drag_drop_screen.h"
 
 #include "exercises/common/exclamation_mark.h"
+#include "exercises/common/lesson_keys.h"
 #include "exercises/common/verdict.h"
 #include "exercises/common/word_measures.h"
 
@@ -73,6 +74,7 @@ void TC_DDForm::CreateControls() {
     };
     PaintBox2->setAccessibleName(QString::fromUtf8("Słowa do ułożenia w tabeli"));
     words_ = std::make_unique<KeyboardGrid>(*PaintBox2);
+    SetKeyboardStart(PaintBox2);
     words_->ItemRect = [this](int w) { return KeyMarkRect(w); };
     words_->ItemName = [this](int w) { return WordName(w); };
 }
@@ -184,7 +186,15 @@ void TC_DDForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
 }
 
 bool TC_DDForm::WordKey(int key, Qt::KeyboardModifiers modifiers) {
-    if (!board_ || !keyDrag_->Key(key, modifiers)) {
+    if (!board_) {
+        return false;
+    }
+    // The first arrow only brings the focus to the words.
+    if (!PaintBox2->hasFocus() && !keyDrag_->Carry().Carrying() && ArrowStep(key, modifiers)) {
+        PaintBox2->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (!keyDrag_->Key(key, modifiers)) {
         return false;
     }
     words_->SetCurrent(keyDrag_->Carry().Word());

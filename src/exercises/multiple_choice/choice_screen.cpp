@@ -40,6 +40,7 @@ void TC_MC_Form::CreateControls() {
         return AnswerKey(key, modifiers);
     };
     answers_ = std::make_unique<KeyboardGrid>(*pb_tresc);
+    SetKeyboardStart(pb_tresc);
     answers_->ItemRole = AccessRole::ListItem;
     answers_->ItemRect = [this](int i) {
         const AnswerArea* area = AreaOf(keys_.At(i));
@@ -157,7 +158,8 @@ void TC_MC_Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
 
 bool TC_MC_Form::AnswerKey(int key, Qt::KeyboardModifiers modifiers) {
     if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
-        if (keys_.Move(*step)) {
+        // The first arrow only brings the focus to the answers.
+        if (pb_tresc->hasFocus() && keys_.Move(*step)) {
             ScrollToCurrent();
             Repaint();
         }

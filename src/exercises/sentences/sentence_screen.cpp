@@ -8,6 +8,8 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
 namespace lumora {
 namespace {
 
@@ -183,6 +185,11 @@ void TForm2::NextSentence() {
 }
 
 void TForm2::Answered(const SentenceStep& step) {
+    // An answer chosen by keys hands the focus on to the button that goes on,
+    // so Enter there does not choose again.
+    const std::vector<Control*> choices = KeyChoices();
+    const bool choseByKeys =
+        std::any_of(choices.begin(), choices.end(), [](const Control* c) { return c->hasFocus(); });
     ShowMessages(step);
     if (step.emptyFields) {
         for (EditBox* field : E_Wpis) {
@@ -191,6 +198,9 @@ void TForm2::Answered(const SentenceStep& step) {
         FocusFirstField();
     }
     ShowControls();
+    if (choseByKeys && !K_ok->isHidden()) {
+        K_ok->setFocus(Qt::OtherFocusReason);
+    }
     PlayCues(step);
 }
 
@@ -327,11 +337,11 @@ void TForm2::MImageClick(int tag) {
 
 std::vector<Control*> TForm2::KeyChoices() const {
     std::vector<Control*> choices;
-    if (K_tak->isVisible()) {
+    if (!K_tak->isHidden()) {
         choices = {K_tak, K_nie};
     } else if (series_.PicturesShowHand()) {
         for (TMImage* picture : MImage) {
-            if (picture->isVisible()) {
+            if (!picture->isHidden()) {
                 choices.push_back(picture);
             }
         }

@@ -174,15 +174,20 @@ void TC_TF_Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
         return;
     }
     // A box that Tab reached is where the arrows start from.
+    bool onBox = false;
     for (int n = 0; n < state_.Statements(); ++n) {
         if (L[At(n)]->hasFocus() || R[At(n)]->hasFocus()) {
             keys_.Set(n, R[At(n)]->hasFocus() ? 1 : 0);
+            onBox = true;
         }
     }
     TMImage* box = (keys_.Column() == 0 ? L : R)[At(keys_.Row())];
     if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
         key = 0;
-        keys_.Move(*step);
+        // The first arrow only brings the focus to the boxes.
+        if (onBox) {
+            keys_.Move(*step);
+        }
         (keys_.Column() == 0 ? L : R)[At(keys_.Row())]->setFocus(Qt::OtherFocusReason);
     } else if (IsChooseKey(key) && KeysForItems(box) && !state_.Marked()) {
         key = 0;

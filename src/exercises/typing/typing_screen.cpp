@@ -1,6 +1,7 @@
 #include "typing_screen.h"
 
 #include "exercises/common/exclamation_mark.h"
+#include "exercises/common/lesson_keys.h"
 #include "exercises/common/verdict.h"
 #include "exercises/exercise_art.h"
 #include "exercises/typing/typing_file.h"
@@ -68,6 +69,13 @@ void TCW_Wpisywanie1Form::CreateControls() {
     DXRamka->OnMouseDown = [this](Qt::MouseButton, int x, int y) { DXRamkaMouseDown(x, y); };
     DXRamka->OnMouseMove = [this](int x, int y) { DXRamkaMouseMove(x, y); };
     SetContentArea(DXRamka);
+    // The text is a stop of Tab: Enter or Space there opens the first gap shown.
+    DXRamka->SetTabStop(true);
+    SetKeyboardStart(DXRamka);
+    SetAccessibleName(*DXRamka, "Tekst z lukami");
+    DXRamka->OnKey = [this](int key, Qt::KeyboardModifiers) {
+        return IsChooseKey(key) && OpenFirstGapInView();
+    };
     Edit1 = new EditBox(this);
     Edit1->SetBorder(false);
     Edit1->SetFont(EditFont());
@@ -194,7 +202,11 @@ bool TCW_Wpisywanie1Form::FormShortCut(int key, Qt::KeyboardModifiers) {
         OpenGap(state_.NextGap());
         return true;
     }
-    if (!IsEnterKey(key) || !KeysForItems(DXRamka)) {
+    return IsEnterKey(key) && KeysForItems(DXRamka) && OpenFirstGapInView();
+}
+
+bool TCW_Wpisywanie1Form::OpenFirstGapInView() {
+    if (state_.Marked()) {
         return false;
     }
     const auto inView = std::find_if(gaps_.begin(), gaps_.end(), [this](const GapArea& g) {
@@ -212,9 +224,9 @@ bool TCW_Wpisywanie1Form::FormShortCut(int key, Qt::KeyboardModifiers) {
 void TCW_Wpisywanie1Form::FormKeyDown(int& key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Escape && Edit1->isVisible()) {
         key = 0;
+        state_.CloseGap(Edit1->Text());
         Edit1->hide();
-        state_.KeepTyped(Edit1->Text());
-        setFocus();
+        DXRamka->setFocus(Qt::OtherFocusReason);
         Repaint();
     }
 }

@@ -47,6 +47,8 @@ class TCW_Wpisywanie1Form : public ExerciseFrame {
   private:
     // Closes the edit box; the open gap keeps what was typed.
     void CloseEditor();
+    // Opens the first gap that stands in view; false when none does.
+    bool OpenFirstGapInView();
     void Repaint();
     const GapArea* AreaOf(int w) const;
 

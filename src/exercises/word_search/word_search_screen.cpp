@@ -44,6 +44,7 @@ void TPseudo_Form::CreateControls() {
     };
     DxRamka->setAccessibleName(QString::fromUtf8("Litery do wyszukania słów"));
     cells_ = std::make_unique<KeyboardGrid>(*DxRamka);
+    SetKeyboardStart(DxRamka);
     cells_->ItemRole = AccessRole::Cell;
     cells_->ItemRect = [this](int i) {
         const int columns = std::max(cells_->Columns(), 1);
@@ -143,7 +144,10 @@ bool TPseudo_Form::CellKey(int key, Qt::KeyboardModifiers modifiers) {
         return false;
     }
     if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
-        keys_.Move(*step);
+        // The first arrow only brings the focus to the grid.
+        if (DxRamka->hasFocus()) {
+            keys_.Move(*step);
+        }
         cells_->SetCurrent(keys_.Index());
         DxRamka->setFocus(Qt::OtherFocusReason);
         return true;
