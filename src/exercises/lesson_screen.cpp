@@ -66,6 +66,10 @@ bool LessonScreen::Load() {
         return false;
     }
     PrepareLesson();
+    // Screen readers name the window by the lesson.
+    const SteeringRow* row = context_.course.Steering(Lesson().CurrentRow);
+    SetAccessibleTitle(row != nullptr && !row->Title.empty() ? "Ćwiczenie: " + row->Title
+                                                             : "Ćwiczenie");
     Show();
     return true;
 }

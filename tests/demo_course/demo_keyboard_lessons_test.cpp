@@ -3,6 +3,7 @@
 // the arrows and opened by Enter, played to its end, left by Escape (or by its
 // own end) through the result box, and its points found in pkt.txt. Only key
 // events are sent, no mouse event.
+#include "accessible_tree.h"
 #include "course/lesson_kinds.h"
 #include "exercises/crossword/crossword_screen.h"
 #include "exercises/definitions/definitions_screen.h"
@@ -93,10 +94,11 @@ class DemoKeyboardLessons : public WidgetTest {
 
     MessageRecorder messages;
 
+    std::unique_ptr<KeyboardRoster> roster_;
+
   private:
     std::function<void(int)> previousWait_;
     std::function<void(int)> previousPause_;
-    std::unique_ptr<KeyboardRoster> roster_;
 };
 
 TEST_F(DemoKeyboardLessons, TrueFalseByArrowsAndSpace) {
@@ -368,6 +370,28 @@ TEST_F(DemoKeyboardLessons, WordSearchByACellCursorAndSpace) {
     PressKey(screen, Qt::Key_Escape);
     EXPECT_FALSE(screen.isVisible());
     EXPECT_EQ(ResultsShown(), before);
+}
+
+// Screen readers meet one lesson of each kind as a window named by the
+// lesson, with every control and painted item named.
+TEST_F(DemoKeyboardLessons, OneLessonOfEachKindIsNamedThroughout) {
+    for (int code : {kTrueFalseCode, kMultipleChoiceCode, kDragAndDropCode, kDefinitionsCode,
+                     kTypingCode, 1, 2, 9, kCrosswordCode, kRevealCode, kWordSearchCode}) {
+        SCOPED_TRACE("code " + std::to_string(code));
+        const int row = FirstRowOf(code);
+        auto& screen = OpenFromTopic<LessonScreen>(row);
+        const auto tree = AccessibleTree(screen);
+        ASSERT_FALSE(tree.empty());
+        EXPECT_EQ(tree.front().name, "Ćwiczenie: " + roster_->Course().Steering(row)->Title);
+        EXPECT_TRUE(Unnamed(tree).empty()) << DescribeTree(tree);
+        const auto items = std::count_if(tree.begin(), tree.end(), [](const AccessibleNode& n) {
+            return n.role == QAccessible::ListItem || n.role == QAccessible::Cell ||
+                   n.role == QAccessible::Button;
+        });
+        EXPECT_GE(items, 3) << DescribeTree(tree);
+        PressKey(screen, Qt::Key_Escape);
+        EXPECT_FALSE(screen.isVisible());
+    }
 }
 
 } // namespace

@@ -117,6 +117,7 @@ void TForm2::CreateControls() {
     DXRamka2->hide();
     for (auto& field : E_Wpis) {
         field = new EditBox(this);
+        SetAccessibleName(*field, "Luka " + std::to_string(&field - E_Wpis.data() + 1));
         field->SetFont(FieldFont());
         field->SetMaxLength(kFieldMaxLength);
         field->resize(kGapFieldWidth, kFieldHeight);
