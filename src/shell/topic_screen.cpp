@@ -46,7 +46,11 @@ TSecondForm::TSecondForm(RunContext& run, const LessonScreens& lessons)
     PaintBox1->OnMouseDown = [this](Qt::MouseButton, int x, int y) { PaintBox1MouseDown(x, y); };
     SetAccessibleName(*PaintBox1, "Ćwiczenia");
     lessonKeys_ = std::make_unique<KeyboardGrid>(*PaintBox1);
-    lessonKeys_->ItemRect = [this](int i) { return lessonLines_[static_cast<std::size_t>(i)]; };
+    // A line may hold several lessons' icons: the ring marks the icon.
+    lessonKeys_->ItemRect = [this](int i) {
+        const TopicHitArea& area = hitAreas_[static_cast<std::size_t>(i)];
+        return QRect(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    };
     lessonKeys_->ItemName = [this](int i) {
         return LessonName(hitAreas_[static_cast<std::size_t>(i)]);
     };
@@ -89,7 +93,6 @@ void TSecondForm::FormShow() {
     // The click areas are the painted list's; until this topic's list is
     // painted, a click starts nothing (not a lesson of the topic before).
     hitAreas_.clear();
-    lessonLines_.clear();
     lessonKeys_->SetCurrent(-1);
     lessonKeys_->SetCount(0);
     recordHits_ = true;
@@ -139,22 +142,6 @@ std::string TSecondForm::LessonName(const TopicHitArea& area) const {
     return name;
 }
 
-void TSecondForm::RecordLessonLines(const TopicListLayout& layout, Canvas& canvas) {
-    lessonLines_.clear();
-    for (const TopicHitArea& area : layout.hitAreas) {
-        QRect line(area.left, area.top, area.right - area.left, area.bottom - area.top);
-        for (const auto& item : layout.items) {
-            if (item.kind == TopicListItem::Kind::Title && item.y >= area.top &&
-                item.y < area.bottom) {
-                canvas.Font.bold = item.bold;
-                line |= QRect(item.x, item.y, canvas.TextWidth(item.text),
-                              canvas.TextHeight(item.text));
-            }
-        }
-        lessonLines_.push_back(line);
-    }
-}
-
 void TSecondForm::FormClose() {
     Img_tlo->Clear();
 }
@@ -186,7 +173,6 @@ void TSecondForm::PaintBox1Paint(Canvas& canvas) {
     }
     if (recordHits_) {
         hitAreas_ = layout.hitAreas;
-        RecordLessonLines(layout, canvas);
         lessonKeys_->SetCount(static_cast<int>(hitAreas_.size()));
         recordHits_ = false;
     }

@@ -69,15 +69,12 @@ class TSecondForm : public Form {
   private:
     void DescribeLesson(const TopicHitArea* area);
     void OpenLesson(const TopicHitArea& area);
-    // The lesson lines as painted: icon and title, for the focus ring.
-    void RecordLessonLines(const TopicListLayout& layout, Canvas& canvas);
     std::string TopicName() const;
 
     RunContext& run_;
     const LessonScreens& lessonScreens_;
     std::vector<int> lessons_;
     std::vector<TopicHitArea> hitAreas_;
-    std::vector<QRect> lessonLines_;
     std::unique_ptr<KeyboardGrid> lessonKeys_;
     TopicListStyle style_;
     bool recordHits_ = false;

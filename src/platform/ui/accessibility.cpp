@@ -122,7 +122,7 @@ class ItemAccessible : public QAccessibleInterface, public QAccessibleActionInte
         state.selectable = true;
         const bool current = grid->Current() == index_;
         state.selected = current;
-        state.focused = current && host_->hasFocus();
+        state.focused = current && HasKeyboardFocus(*host_);
         state.disabled = grid->ItemEnabled && !grid->ItemEnabled(index_);
         return state;
     }
@@ -186,7 +186,7 @@ class WidgetAccessible : public QAccessibleWidget {
     }
     QAccessibleInterface* focusChild() const override {
         const KeyboardGrid* grid = Grid();
-        if (grid != nullptr && widget()->hasFocus() && grid->Current() >= 0) {
+        if (grid != nullptr && HasKeyboardFocus(*widget()) && grid->Current() >= 0) {
             return Item(grid->Current());
         }
         return QAccessibleWidget::focusChild();
@@ -240,7 +240,7 @@ class ControlAccessible : public WidgetAccessible {
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.focusable = TheControl().IsTabStop();
-        state.focused = widget()->hasFocus() && (Grid() == nullptr || Grid()->Current() < 0);
+        state.focused = HasKeyboardFocus(*widget()) && (Grid() == nullptr || Grid()->Current() < 0);
         const AccessRole role = TheControl().Role();
         if (role == AccessRole::RadioButton || role == AccessRole::CheckBox) {
             state.checkable = true;
@@ -248,12 +248,20 @@ class ControlAccessible : public WidgetAccessible {
         }
         return state;
     }
+    // A stop of Tab is pressed as Enter presses it (a link opens).
     QStringList actionNames() const override {
-        return TheControl().OnClick ? QStringList{pressAction()} : QStringList{};
+        return TheControl().IsTabStop() && TheControl().Items() == nullptr
+                   ? QStringList{pressAction()}
+                   : QStringList{};
     }
     void doAction(const QString& action) override {
-        if (action == pressAction()) {
+        if (action != pressAction()) {
+            return;
+        }
+        if (TheControl().OnClick) {
             TheControl().Click();
+        } else {
+            TheControl().KeyPressed(Qt::Key_Return, Qt::NoModifier);
         }
     }
 
@@ -380,6 +388,14 @@ void InstallAccessibility() {
     }
 }
 
+void RenewAccessibleInterface(QWidget& widget) {
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
+    if (made != nullptr && dynamic_cast<StageAccessible*>(made) == nullptr &&
+        dynamic_cast<WidgetAccessible*>(made) == nullptr) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
 std::string AccessibleNameOf(const QWidget& widget) {
     if (!widget.accessibleName().isEmpty()) {
         return widget.accessibleName().toStdString();
@@ -390,6 +406,15 @@ std::string AccessibleNameOf(const QWidget& widget) {
         }
     }
     return widget.toolTip().toStdString();
+}
+
+void AnnounceFocus(QWidget& widget, bool fromProgram) {
+    const auto* control = dynamic_cast<const Control*>(&widget);
+    if (!fromProgram || (control != nullptr && control->Items() != nullptr)) {
+        return; // Qt tells of widgets in an active window, a grid of its item
+    }
+    QAccessibleEvent event(&widget, QAccessible::Focus);
+    Send(event);
 }
 
 void ItemsChanged(KeyboardGrid& grid) {

@@ -18,9 +18,17 @@ class KeyboardGrid;
 // Installs the interfaces (once; later calls do nothing). Every Form calls it.
 void InstallAccessibility();
 
+// Drops the interface a widget was given before these were installed (the
+// backdrop's window is made before the stage), so the next look-up makes ours.
+void RenewAccessibleInterface(QWidget& widget);
+
 // The name a screen reader gives a widget: its accessible name, else a
 // label's caption, else its hint; "" when it has none.
 std::string AccessibleNameOf(const QWidget& widget);
+
+// The widget has the focus now: screen readers hear it (its grid's current
+// item for a grid) when Qt does not tell them itself (fromProgram).
+void AnnounceFocus(QWidget& widget, bool fromProgram);
 
 // A grid's items changed in number or names.
 void ItemsChanged(KeyboardGrid& grid);

@@ -3,7 +3,6 @@
 #include "form.h"
 #include "keyboard_grid.h"
 
-#include <QFocusEvent>
 #include <QMouseEvent>
 
 namespace lumora {
@@ -68,21 +67,12 @@ bool Control::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     return false;
 }
 
-void Control::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    if (items_ != nullptr) {
+void Control::FocusChanged(bool focused) {
+    if (focused && items_ != nullptr) {
         items_->FocusEntered();
     }
-    if (OnFocus && event->reason() != Qt::ActiveWindowFocusReason) {
-        OnFocus(true);
-    }
-}
-
-void Control::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    // A screen shown over this one takes the window's focus, not the control's.
-    if (OnFocus && event->reason() != Qt::ActiveWindowFocusReason) {
-        OnFocus(false);
+    if (OnFocus) {
+        OnFocus(focused);
     }
 }
 

@@ -77,6 +77,9 @@ class Control : public QWidget {
     // The control got (true) or lost the keyboard focus, not counting its
     // window's own coming and going; a topic lights up as under the mouse.
     std::function<void(bool focused)> OnFocus;
+    // Told by its form when the focus came or went (a screen on the stage is
+    // a child window, which Qt sends no focus events).
+    void FocusChanged(bool focused);
 
     // The painted items the arrows move through (set by KeyboardGrid).
     KeyboardGrid* Items() const { return items_; }
@@ -107,8 +110,6 @@ class Control : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     KeyboardGrid* items_ = nullptr;

@@ -32,17 +32,7 @@ Form::Form(int width, int height) : QWidget(nullptr, Qt::Window | Qt::FramelessW
     WatchKeyboardMode();
     InstallAccessibility();
     modeWatch_ = std::make_unique<KeyboardModeWatch>([this](bool) { UpdateFocusMark(); });
-    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && now->window() == this) {
-            for (std::size_t g = 0; g < arrowGroups_.size(); ++g) {
-                const auto& group = arrowGroups_[g];
-                if (std::find(group.begin(), group.end(), now) != group.end()) {
-                    groupFocus_[g] = now;
-                }
-            }
-        }
-        UpdateFocusMark();
-    });
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this] { FocusMayHaveMoved(); });
 }
 
 Form::~Form() {
@@ -165,6 +155,7 @@ bool Form::MoveFocus(bool forward) {
     const int next = at < 0 ? (forward ? 0 : count - 1) : (at + (forward ? 1 : count - 1)) % count;
     stops[static_cast<std::size_t>(next)]->setFocus(forward ? Qt::TabFocusReason
                                                             : Qt::BacktabFocusReason);
+    FocusMayHaveMoved();
     return true;
 }
 
@@ -172,9 +163,18 @@ QRect Form::FocusMark() const {
     return ring_ != nullptr && ring_->isVisible() ? ring_->geometry() : QRect();
 }
 
+bool Form::HasTheKeys() const {
+    // On the stage a screen's window is a child window, which Qt does not
+    // count as active; the screen in front has the keys there.
+    if (const Stage* stage = Stage::Current(); stage != nullptr && stage->Front() == this) {
+        return true;
+    }
+    return isActiveWindow();
+}
+
 void Form::UpdateFocusMark() {
-    QWidget* focused = KeyboardModeOn() ? QApplication::focusWidget() : nullptr;
-    if (focused == nullptr || focused == this || focused->window() != this) {
+    QWidget* focused = KeyboardModeOn() && HasTheKeys() ? FocusedWidget() : nullptr;
+    if (focused == nullptr) {
         if (ring_ != nullptr) {
             ring_->Mark(nullptr);
         }
@@ -186,6 +186,35 @@ void Form::UpdateFocusMark() {
     }
     const QRect target = FocusTargetRect(*focused, *this);
     ring_->Mark(&target);
+}
+
+void Form::FocusMayHaveMoved() {
+    QWidget* now = FocusedWidget();
+    if (now != lastFocus_) {
+        QPointer<QWidget> before = lastFocus_;
+        lastFocus_ = now;
+        if (auto* control = dynamic_cast<Control*>(before.data())) {
+            control->FocusChanged(false);
+        }
+        for (std::size_t g = 0; g < arrowGroups_.size(); ++g) {
+            const auto& group = arrowGroups_[g];
+            if (std::find(group.begin(), group.end(), now) != group.end()) {
+                groupFocus_[g] = now;
+            }
+        }
+        if (now != nullptr) {
+            AnnounceFocus(*now, !isActiveWindow());
+        }
+        if (auto* control = dynamic_cast<Control*>(now)) {
+            control->FocusChanged(true);
+        }
+    }
+    UpdateFocusMark();
+}
+
+bool HasKeyboardFocus(const QWidget& widget) {
+    const auto* form = dynamic_cast<const Form*>(widget.window());
+    return form != nullptr && form->FocusedWidget() == &widget && form->HasTheKeys();
 }
 
 void FocusTargetMoved(QWidget& widget) {
@@ -263,6 +292,7 @@ void Form::showEvent(QShowEvent* event) {
             IsTabStopHere(*keyboardStart_)) {
             keyboardStart_->setFocus(Qt::OtherFocusReason);
         }
+        FocusMayHaveMoved();
     }
 }
 
@@ -401,7 +431,9 @@ bool Form::ArrowInGroup(QWidget& focused, int key) {
 bool Form::eventFilter(QObject* watched, QEvent* event) {
     // Keys reach the window before the control that has the focus.
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
-        return PreviewKey(static_cast<QKeyEvent&>(*event));
+        const bool used = PreviewKey(static_cast<QKeyEvent&>(*event));
+        FocusMayHaveMoved();
+        return used;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -414,6 +446,7 @@ void Form::keyPressEvent(QKeyEvent* event) {
     if (k == Qt::Key_Escape && OnEscape && !(event->modifiers() & kCommandModifiers)) {
         OnEscape();
     }
+    FocusMayHaveMoved();
 }
 
 void Form::mousePressEvent(QMouseEvent* event) {

@@ -10,6 +10,7 @@
 #include "canvas.h"
 #include "keyboard_mode.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -62,6 +63,8 @@ class Form : public QWidget {
     QRect FocusMark() const;
     // Puts the focus ring where the focus is (a grid moved its current item).
     void UpdateFocusMark();
+    // Whether the keys go to this form now.
+    bool HasTheKeys() const;
     // The form sees keys before its controls.
     void SetKeyPreview(bool on) { keyPreview_ = on; }
 
@@ -100,6 +103,9 @@ class Form : public QWidget {
     bool ArrowInGroup(QWidget& focused, int key);
     const std::vector<QWidget*>* GroupOf(const QWidget& widget) const;
     bool IsTabStopHere(const QWidget& widget) const;
+    // Tells the controls, the ring and screen readers when the focus widget
+    // has changed since the last call.
+    void FocusMayHaveMoved();
     void CentreOnScreen();
     void TellControlsWhereThePointerIs();
     bool PreviewKey(QKeyEvent& event);
@@ -110,6 +116,7 @@ class Form : public QWidget {
     bool windowFiltered_ = false;
     bool clickArmed_ = false;
     FocusRing* ring_ = nullptr;
+    QPointer<QWidget> lastFocus_;
     QWidget* keyboardStart_ = nullptr;
     Rgb ringColour_ = kWhite;
     std::vector<std::vector<QWidget*>> arrowGroups_;
@@ -122,5 +129,8 @@ bool IsEnterKey(int key);
 
 // The form of a widget puts its focus ring where the focus is now.
 void FocusTargetMoved(QWidget& widget);
+// Whether keys go to the widget now: it is its form's focus widget and the
+// form has the keys.
+bool HasKeyboardFocus(const QWidget& widget);
 
 } // namespace lumora

@@ -101,7 +101,7 @@ void KeyboardGrid::SetCount(int count) {
         current_ = count_ - 1;
     }
     // Items that arrive while the host has the focus start on the first.
-    if (current_ < 0 && count_ > 0 && host_.hasFocus()) {
+    if (current_ < 0 && count_ > 0 && HasKeyboardFocus(host_)) {
         FocusEntered();
     }
     Changed();
@@ -162,7 +162,7 @@ void KeyboardGrid::FocusEntered() {
 
 void KeyboardGrid::Moved() {
     FocusTargetMoved(host_);
-    if (host_.hasFocus()) {
+    if (HasKeyboardFocus(host_)) {
         AnnounceCurrentItem(*this);
     }
 }

@@ -13,6 +13,9 @@ namespace {
 
 // The one mode of the application: it follows the learner's hands, which are
 // the same for every screen.
+// How far the pointer may seem to move without the learner moving it.
+constexpr qreal kStillPointer = 2.0;
+
 struct ModeState {
     bool on = false;
     QPoint pointerWhenOn;
@@ -37,9 +40,11 @@ class ModeFilter : public QObject {
             }
         } else if (event->type() == QEvent::MouseMove && State().on) {
             // A window shown under a still pointer may report a move to
-            // where the pointer already was; only a real move counts.
+            // where the pointer already was (rounded at a scale factor);
+            // only a real move counts.
             const auto& mouse = static_cast<const QMouseEvent&>(*event);
-            if (mouse.globalPosition().toPoint() != State().pointerWhenOn) {
+            const QPointF moved = mouse.globalPosition() - QPointF(State().pointerWhenOn);
+            if (moved.manhattanLength() > kStillPointer) {
                 SetKeyboardMode(false);
             }
         }

@@ -1,5 +1,7 @@
 #include "stage.h"
 
+#include "accessibility.h"
+
 #include "input_focus.h"
 
 #include <QCoreApplication>
@@ -34,6 +36,9 @@ bool IsKeyEvent(QEvent::Type type) {
 
 Stage::Stage(QWidget& host) : host_(host) {
     current = this;
+    // Screen readers meet the backdrop before any screen is made.
+    InstallAccessibility();
+    RenewAccessibleInterface(host_);
     host_.installEventFilter(this);
     HostWindow();
 }

@@ -1,5 +1,7 @@
 #include "ui_setup.h"
 
+#include "accessibility.h"
+
 #include "fonts.h"
 #include "form.h"
 #include "hints.h"
@@ -10,6 +12,7 @@
 namespace lumora {
 
 void SetUpUserInterface() {
+    InstallAccessibility();
     QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
     InstallFontSubstitutions();
     InstallHintStyle();
