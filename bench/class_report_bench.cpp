@@ -30,7 +30,7 @@ struct Class {
         lumora::StartupOptions options;
         options.dataRoot = lumora::ExecutableFolder();
         options.userFiles = false;
-        lumora::LoadReport report([](const lumora::LoadFault&, lumora::FaultKind) {}, false);
+        lumora::LoadReport report([](const lumora::LoadFault&) {}, false);
         lumora::UserSettings settings;
         lumora::LoadCourse(course, settings, options, report);
         std::string pattern = (fs::temp_directory_path() / "lumora-bench-XXXXXX").string();

@@ -51,7 +51,7 @@ void BM_LongLayoutList(benchmark::State& state) {
     const LongLayoutCourse course;
     const lumora::StartupOptions options{
         (course.root / "course").string(), (course.root / "user").string(), false, {}};
-    lumora::LoadReport report([](const lumora::LoadFault&, lumora::FaultKind) {}, false);
+    lumora::LoadReport report([](const lumora::LoadFault&) {}, false);
     int firstX = 0;
     for (auto _ : state) {
         lumora::CourseData data;

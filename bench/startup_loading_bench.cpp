@@ -112,7 +112,7 @@ void BM_StartupLoading(benchmark::State& state) {
     const lumora::StartupOptions options{
         (course.root / "course").string(), (course.root / "user").string(), true, {}};
     int faults = 0;
-    lumora::LoadReport report([&](const lumora::LoadFault&, lumora::FaultKind) { ++faults; }, true);
+    lumora::LoadReport report([&](const lumora::LoadFault&) { ++faults; }, true);
     std::size_t rows = 0;
     for (auto _ : state) {
         lumora::CourseData data;

@@ -65,7 +65,7 @@ CourseData ScratchCourse() {
 
 LoadReport CheckingReport() {
     return LoadReport(
-        [](const LoadFault& fault, FaultKind) {
+        [](const LoadFault& fault) {
             Require(!fault.file.empty(), "a fault names no file");
             Require(!fault.message.empty(), "a fault says nothing");
             Require(fault.line >= 0, "a fault names a negative line");

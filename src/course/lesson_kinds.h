@@ -3,11 +3,16 @@
 // of the topic screen it is listed under, how it sits in the list, the hint
 // that describes it, the label of its icon and whether it works on data rows.
 // Which screen opens a code is the exercise catalogue's business.
+#include "course/lesson_codes.h"
+
 #include <string_view>
 
 namespace lumora {
 
 enum class TopicSection { None, Vocabulary, Sentences, Story, Various };
+
+// The section's name in English ("Vocabulary" ...), for reports; empty for None.
+std::string_view SectionName(TopicSection section);
 
 // How a lesson is placed in the topic list.
 enum class ListPlace {
@@ -29,17 +34,6 @@ struct LessonKind {
     std::string_view iconLabel;  // empty: no icon
     bool selectsDataRows = true; // false: it reads St.t or its own files
 };
-
-// Lesson codes the program refers to by name.
-inline constexpr int kVocabularyCode = 30;
-inline constexpr int kMultipleChoiceCode = 35;
-inline constexpr int kDragAndDropCode = 36;
-inline constexpr int kTypingCode = 37;
-inline constexpr int kDefinitionsCode = 38;
-inline constexpr int kTrueFalseCode = 39;
-inline constexpr int kWordSearchCode = 40;
-inline constexpr int kRevealCode = 41;
-inline constexpr int kCrosswordCode = 42;
 
 // The kind of a code; a code the table does not know is listed by its title
 // alone, has no description and selects data rows.

@@ -12,9 +12,6 @@
 namespace lumora {
 namespace {
 
-constexpr int kFirstUnopenedSentenceCode = 5;
-constexpr int kLastUnopenedSentenceCode = 8;
-
 std::string Lesson(const SteeringRow& row) {
     return "lesson \"" + row.Title + "\" of " + row.TopicFolder + " (code " +
            std::to_string(row.Code) + ")";

@@ -6,11 +6,14 @@ namespace lumora {
 
 void LoadReport::Fault(const std::string& file, int line, const std::string& message,
                        FaultKind kind) {
-    const LoadFault fault{file, line, message};
+    Fault({file, line, message, kind});
+}
+
+void LoadReport::Fault(const LoadFault& fault) {
     if (sink_) {
-        sink_(fault, kind);
+        sink_(fault);
     }
-    if (kind == FaultKind::Fatal && stopAtFatal_) {
+    if (fault.kind == FaultKind::Fatal && stopAtFatal_) {
         throw LoadAborted{fault};
     }
 }
@@ -22,14 +25,22 @@ std::string LoadReport::Where(const LoadFault& fault) {
     return fault.file + ", line " + std::to_string(fault.line);
 }
 
+std::string LoadReport::Place(const LoadFault& fault) {
+    std::string place = fault.file.empty() ? std::string("(course)") : fault.file;
+    if (fault.line > 0) {
+        place += ":" + std::to_string(fault.line);
+    }
+    return place;
+}
+
 void LoadReport::Show(const LoadFault& fault) {
     ShowMessage(fault.message, Where(fault));
 }
 
 LoadReport LoadReport::ForProgram() {
     return LoadReport(
-        [](const LoadFault& fault, FaultKind kind) {
-            if (kind != FaultKind::CheckOnly && kind != FaultKind::Warning) {
+        [](const LoadFault& fault) {
+            if (fault.kind != FaultKind::CheckOnly && fault.kind != FaultKind::Warning) {
                 Show(fault);
             }
         },

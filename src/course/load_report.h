@@ -12,23 +12,28 @@
 
 namespace lumora {
 
-struct LoadFault {
-    std::string file; // course-relative name, e.g. "Steruj.t"; empty: no file
-    int line = 0;     // 1-based; 0 when the fault concerns the whole file
-    std::string message;
-};
-
-// A fault that belongs to no file.
-inline LoadFault PlainFault(std::string message) {
-    return {{}, 0, std::move(message)};
-}
-
 enum class FaultKind {
     Fatal,     // ends start-up loading in the program
     Message,   // shown, loading goes on
     CheckOnly, // the program stays silent; the checker reports it
     Warning,   // as CheckOnly, but the course still passes the check
 };
+
+// What is wrong and where: the one shape of every fault the loaders, the
+// lesson screens, the lesson checks and the checker report.
+struct LoadFault {
+    std::string file; // course-relative name, e.g. "Steruj.t"; empty: no file
+    int line = 0;     // 1-based; 0 when the fault concerns the whole file
+    std::string message;
+    // What the program does with it; a lesson check's fault concerns only
+    // the checker unless it says otherwise.
+    FaultKind kind = FaultKind::CheckOnly;
+};
+
+// A fault that belongs to no file.
+inline LoadFault PlainFault(std::string message) {
+    return {{}, 0, std::move(message)};
+}
 
 // Thrown by LoadReport::Fault for a fatal fault when loading stops at one.
 struct LoadAborted {
@@ -37,18 +42,21 @@ struct LoadAborted {
 
 class LoadReport {
   public:
-    using Sink = std::function<void(const LoadFault&, FaultKind)>;
+    using Sink = std::function<void(const LoadFault&)>;
 
     // stopAtFatal: the program's behaviour. Otherwise every fault is passed on
     // and loading continues (the checker).
     LoadReport(Sink sink, bool stopAtFatal) : sink_(std::move(sink)), stopAtFatal_(stopAtFatal) {}
 
     void Fault(const std::string& file, int line, const std::string& message, FaultKind kind);
+    void Fault(const LoadFault& fault);
 
     bool StopsAtFatal() const { return stopAtFatal_; }
 
     // Where a fault is: "file, line N", "file", or nothing.
     static std::string Where(const LoadFault& fault);
+    // The same for a course author's tools: "file:N", "file", or "(course)".
+    static std::string Place(const LoadFault& fault);
     // Shows a fault: its message exactly, and where it is as the details.
     static void Show(const LoadFault& fault);
 

@@ -1,3 +1,4 @@
+#include "course/lesson_codes.h"
 #include "course_loaders.h"
 
 namespace lumora {
@@ -71,14 +72,14 @@ SteeringRow AddedRow(const SteeringRow& before, int code, const char* title) {
 // The row itself followed by the rows its Code and Variants add.
 std::vector<SteeringRow> RowWithAddedRows(const SteeringRow& row) {
     std::vector<SteeringRow> rows{row};
-    if (row.Code == 30 && row.Variants.size() >= 1 && row.Variants[0] == '1') {
-        rows.push_back(AddedRow(rows.back(), 31, "Wybór (MC)"));
+    if (row.Code == kVocabularyCode && row.Variants.size() >= 1 && row.Variants[0] == '1') {
+        rows.push_back(AddedRow(rows.back(), kPictureChoiceCode, "Wybór (MC)"));
     }
-    if (row.Code == 30 && row.Variants.size() >= 2 && row.Variants[1] == '1') {
-        rows.push_back(AddedRow(rows.back(), 32, "Wpisywanie"));
+    if (row.Code == kVocabularyCode && row.Variants.size() >= 2 && row.Variants[1] == '1') {
+        rows.push_back(AddedRow(rows.back(), kTypingDrillCode, "Wpisywanie"));
     }
-    if (row.Code >= 1 && row.Code <= 4) {
-        rows.push_back(AddedRow(rows.back(), 9, "Uzupełnianie"));
+    if (IsPictureSentenceCode(row.Code)) {
+        rows.push_back(AddedRow(rows.back(), kGapSentenceCode, "Uzupełnianie"));
     }
     return rows;
 }

@@ -28,10 +28,15 @@ template <class Screen> std::unique_ptr<LessonScreen> Make(RunContext& context) 
 // 19 definitions, 20 true/false.
 const std::vector<ScreenEntry>& Rows() {
     static const std::vector<ScreenEntry> rows{
-        {"TForm2", 2, {1, 2, 3, 4, 9}, false, Make<TForm2>},
+        {"TForm2",
+         2,
+         {kFitsPictureCode, kTwoPicturesCode, kThreePicturesCode, kFourPicturesCode,
+          kGapSentenceCode},
+         false,
+         Make<TForm2>},
         {"TPrezentacjaForm",
          3,
-         {kVocabularyCode, kChoiceCode, kTypingDrillCode},
+         {kVocabularyCode, kPictureChoiceCode, kTypingDrillCode},
          false,
          Make<TPrezentacjaForm>},
         {"TPseudo_Form", 5, {kWordSearchCode}, false, Make<TPseudo_Form>},

@@ -3,19 +3,11 @@
 #include "course/course_file_names.h"
 #include "course/lesson_kinds.h"
 #include "course/lesson_list_check.h"
-#include "crossword/crossword_check.h"
 #include "definitions/definitions_check.h"
-#include "definitions/definitions_content.h"
 #include "drag_drop/drag_drop_check.h"
-#include "drag_drop/drag_drop_content.h"
 #include "exercise_header.h"
-#include "multiple_choice/choice_content.h"
-#include "presentation/vocabulary_check.h"
-#include "reveal/reveal_check.h"
-#include "sentences/sentence_check.h"
-#include "true_false/true_false_content.h"
-#include "typing/typing_check.h"
-#include "word_search/word_search_check.h"
+// The headers of every kind's checks, as the kinds declare them.
+#include "lesson_kind_checks/kind_check_headers.inc"
 
 #include <set>
 #include <utility>
@@ -39,20 +31,15 @@ struct KindCheck {
     ContentCheck check;
 };
 constexpr KindCheck kChecks[] = {
-    {kMultipleChoiceCode, ParseFault<ParseChoiceContent>},
-    {kDragAndDropCode, ParseFault<ParseDragDropContent>},
-    {kDefinitionsCode, ParseFault<ParseDefinitionsContent>},
-    {kTrueFalseCode, ParseFault<ParseTrueFalseContent>},
+#include "lesson_kind_checks/kind_content_checks.inc"
 };
 
-// Kinds that read files of their own check every lesson of the course at
-// once, each file once, naming the file and its line.
+// Kinds that read files of their own, and the sentence lessons, check every
+// lesson of the course at once, each file or data row once, naming the file
+// and its line; a fault says whether it only warns.
 using CourseCheck = std::vector<LoadFault> (*)(const CourseData& course);
 constexpr CourseCheck kCourseChecks[] = {
-    CheckTypingLessons,
-    CheckRevealGames,
-    CheckCrosswords,
-    CheckVocabularyLessons,
+#include "lesson_kind_checks/kind_course_checks.inc"
 };
 
 std::string LessonName(const SteeringRow& row) {
@@ -102,16 +89,14 @@ void CheckLessons(const CourseData& course, LoadReport& report) {
         }
     }
     for (const CourseCheck check : kCourseChecks) {
-        for (const LoadFault& fault : check(course)) {
-            report.Fault(fault.file, fault.line, fault.message, FaultKind::CheckOnly);
+        for (LoadFault fault : check(course)) {
+            // A lesson's fault never stops anything: unless it only warns,
+            // it concerns the checker alone.
+            if (fault.kind != FaultKind::Warning) {
+                fault.kind = FaultKind::CheckOnly;
+            }
+            report.Fault(fault);
         }
-    }
-    CheckWordSearches(course, report);
-    // The sentence lessons' faults, each at its data.t line or its lesson's;
-    // some only warn, as the lesson still runs.
-    for (const SentenceFault& fault : CheckSentenceLessons(course)) {
-        report.Fault(fault.where.file, fault.where.line, fault.where.message,
-                     fault.warning ? FaultKind::Warning : FaultKind::CheckOnly);
     }
 }
 
@@ -120,9 +105,9 @@ void CheckLessonLayouts(const CourseData& course, LoadReport& report,
     // The sorting checks read the content too; its faults are already
     // reported by CheckLessons.
     LoadReport warnings(
-        [&report](const LoadFault& f, FaultKind kind) {
-            if (kind == FaultKind::CheckOnly) {
-                report.Fault(f.file, f.line, f.message, kind);
+        [&report](const LoadFault& f) {
+            if (f.kind == FaultKind::CheckOnly) {
+                report.Fault(f);
             }
         },
         false);

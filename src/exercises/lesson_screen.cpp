@@ -130,11 +130,12 @@ void LessonScreen::btn_exitClick() {
     FinishLesson(Score());
 }
 
-void LessonScreen::FinishLesson(const ExerciseScore& score) {
+void LessonScreen::FinishLesson(const LessonScore& score) {
     Session& session = context_.session;
     AddPoints(session, session.lesson.CurrentContent, session.lesson.CurrentCode, score.points);
-    const int tag = context_.dialogs.ResultBox().ShowResult(
-        score.points, score.right, score.wrong, score.actions, score.items, session.points.Total());
+    const int tag = context_.dialogs.ResultBox().ShowResult(score.points, score.right, score.wrong,
+                                                            score.answered, score.items,
+                                                            session.points.Total());
     if (options_.stayOnResultEsc && tag == 0) {
         return;
     }

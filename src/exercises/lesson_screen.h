@@ -9,6 +9,7 @@
 #include "course/load_report.h"
 #include "elements/dialogs.h"
 #include "elements/transparent_button.h"
+#include "exercises/common/lesson_step.h"
 #include "frame_options.h"
 #include "platform/ui/form.h"
 #include "platform/ui/picture.h"
@@ -24,13 +25,16 @@ namespace lumora {
 
 class ListeningSpeedControl;
 
-// What a screen passes on when it is left.
-struct ExerciseScore {
-    int points = 0;
-    int right = 0;
-    int wrong = 0;
-    int actions = 0;
-    int items = 0;
+// One button of a screen in a row of its table: the member it is kept in,
+// where it stands, its picture strip, its hint number (0 for none) and its
+// click handler (none for buttons that handle the press themselves).
+template <class Screen> struct ButtonRow {
+    TTransparentButton* Screen::*button;
+    int left;
+    int top;
+    int strip;
+    int hint;
+    void (Screen::*click)();
 };
 
 struct LessonScreenOptions {
@@ -83,7 +87,7 @@ class LessonScreen : public Form {
     // before the screen is shown.
     virtual void PrepareLesson() = 0;
     // Points and counters when the lesson is left.
-    virtual ExerciseScore Score() const = 0;
+    virtual LessonScore Score() const = 0;
     // The help button's sound; by default the spoken instruction of the kind.
     virtual void PlayHelp();
     // What the exit button does before the points are recorded.
@@ -91,9 +95,22 @@ class LessonScreen : public Form {
 
     // Records the points with AddPoints, shows the result box and closes the
     // screen (unless the box was left with Esc and the screen stays then).
-    void FinishLesson(const ExerciseScore& score);
+    void FinishLesson(const LessonScore& score);
 
     TTransparentButton* MakeButton(int left, int top, int picture, const std::string& hint);
+    // Makes the buttons of a table, one per row.
+    template <class Screen, std::size_t N>
+    void MakeButtons(Screen& screen, const ButtonRow<Screen> (&rows)[N]) {
+        for (const ButtonRow<Screen>& row : rows) {
+            TTransparentButton* button =
+                MakeButton(row.left, row.top, row.strip,
+                           row.hint != 0 ? context_.course.GetHint(row.hint) : std::string());
+            screen.*row.button = button;
+            if (row.click != nullptr) {
+                button->OnClick = [&screen, click = row.click] { (screen.*click)(); };
+            }
+        }
+    }
 
     RunContext& Context() const { return context_; }
     const CourseData& CurrentCourse() const { return context_.course; }

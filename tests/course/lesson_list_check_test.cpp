@@ -14,8 +14,8 @@ std::vector<std::string> Check(const std::string& steering) {
     const CourseData course = b.Load();
     std::vector<std::string> found;
     LoadReport report(
-        [&found](const LoadFault& f, FaultKind kind) {
-            found.push_back((kind == FaultKind::Warning ? "warning " : "fault ") + f.file + ":" +
+        [&found](const LoadFault& f) {
+            found.push_back((f.kind == FaultKind::Warning ? "warning " : "fault ") + f.file + ":" +
                             std::to_string(f.line) + ": " + f.message);
         },
         false);

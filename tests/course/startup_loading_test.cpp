@@ -85,7 +85,7 @@ struct Loaded {
 
 Loaded LoadAsProgram(const StartupOptions& options) {
     Loaded l;
-    LoadReport report([&](const LoadFault& f, FaultKind k) { l.faults.emplace_back(f, k); }, true);
+    LoadReport report([&](const LoadFault& f) { l.faults.emplace_back(f, f.kind); }, true);
     l.whole = LoadCourse(l.course, l.settings, options, report);
     return l;
 }

@@ -15,7 +15,7 @@ const LoadedDemoCourse& DemoCourse() {
         options.dataRoot = LUMORA_DEMO_COURSE_DIR;
         options.userFiles = false;
         LoadReport report(
-            [&](const LoadFault& f, FaultKind) {
+            [&](const LoadFault& f) {
                 l.faults.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message);
             },
             false);

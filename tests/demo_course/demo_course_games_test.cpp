@@ -27,10 +27,7 @@ std::string Describe(const std::vector<LoadFault>& faults) {
 
 // Every fault and warning the word search checker reports.
 std::vector<LoadFault> WordSearchReport(const CourseData& course) {
-    std::vector<LoadFault> all;
-    LoadReport report([&all](const LoadFault& f, FaultKind) { all.push_back(f); }, false);
-    CheckWordSearches(course, report);
-    return all;
+    return CheckWordSearches(course);
 }
 
 std::vector<const SteeringRow*> Lessons(int code) {
@@ -65,7 +62,7 @@ TEST_F(DemoCourseGames, EveryCrosswordCanBeSolved) {
         ASSERT_TRUE(std::holds_alternative<Crossword>(opened)) << row->TopicFolder;
         Crossword& game = std::get<Crossword>(opened);
         EXPECT_GE(game.RowCount(), 2) << row->TopicFolder;
-        CrosswordStep step;
+        LessonStep step;
         while (!step.finished && game.InputVisible()) {
             for (char ch : game.Row(game.ActiveRow()).word) {
                 step = game.TypeLetter(static_cast<char32_t>(ch));

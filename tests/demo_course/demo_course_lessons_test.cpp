@@ -318,7 +318,7 @@ TEST(DemoCourseLessons, StoriesFindTheirRecordsMediaAndContent) {
 TEST(DemoCourseLessons, EveryLessonPassesTheCourseCheckersLessonChecks) {
     std::vector<std::string> faults;
     LoadReport report(
-        [&faults](const LoadFault& f, FaultKind) {
+        [&faults](const LoadFault& f) {
             faults.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message);
         },
         false);

@@ -13,8 +13,8 @@ namespace {
 
 template <class CheckLessons> std::vector<std::string> Faults(CheckLessons check) {
     std::vector<std::string> faults;
-    LoadReport report(
-        [&](const LoadFault& f, FaultKind) { faults.push_back(f.file + ": " + f.message); }, false);
+    LoadReport report([&](const LoadFault& f) { faults.push_back(f.file + ": " + f.message); },
+                      false);
     check(DemoCourse().course, report);
     return faults;
 }

@@ -23,14 +23,13 @@ std::string Where(const SteeringRow& row) {
 TEST(DemoSentenceLessons, PassTheCourseCheck) {
     std::vector<std::string> faults;
     for (const auto& f : CheckSentenceLessons(DemoCourse().course)) {
-        faults.push_back(f.where.file + ":" + std::to_string(f.where.line) + ": " +
-                         f.where.message);
+        faults.push_back(LoadReport::Place(f) + ": " + f.message);
     }
     EXPECT_TRUE(faults.empty()) << faults.front();
 }
 
 // Answers the current sentence right and says what was wrong with it.
-std::vector<std::string> AskRight(SentenceSeries& series, const SentenceStep& step) {
+std::vector<std::string> AskRight(SentenceSeries& series, const LessonStep& step) {
     std::vector<std::string> problems;
     for (const LoadFault& message : step.messages) {
         problems.push_back(message.message);
@@ -77,9 +76,9 @@ TEST(DemoSentenceLessons, EveryKindIsAskedToTheEndWithoutAFault) {
                     ADD_FAILURE() << Where(row) << " seed " << seed << ": " << problem;
                 }
             }
-            const SentenceResult result = series.Result();
+            const LessonScore result = series.Result();
             EXPECT_GE(result.items, 8) << Where(row);
-            EXPECT_EQ(result.correct, result.items) << Where(row);
+            EXPECT_EQ(result.right, result.items) << Where(row);
             EXPECT_EQ(result.points, 10 * result.items) << Where(row);
         }
     }

@@ -191,7 +191,7 @@ TEST_F(DemoStoryScreens, DragAndDropLessonsOpenAndCanBeDoneRightWithTheMouse) {
         screen.Close();
     });
     std::vector<std::string> faults;
-    LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
+    LoadReport report([&](const LoadFault& f) { faults.push_back(f.message); }, false);
     CheckDragDropLessons(course, report, &WordLabelSizeAs<LabelSize>);
     EXPECT_TRUE(faults.empty()) << faults.front();
 }
@@ -212,7 +212,7 @@ TEST_F(DemoStoryScreens, DefinitionsLessonsOpenAndCanBeDoneRightWithTheMouse) {
         screen.Close();
     });
     std::vector<std::string> faults;
-    LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f.message); }, false);
+    LoadReport report([&](const LoadFault& f) { faults.push_back(f.message); }, false);
     CheckDefinitionsLessons(course, report, &WordTextWidth);
     EXPECT_TRUE(faults.empty()) << faults.front();
 }

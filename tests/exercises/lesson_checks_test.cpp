@@ -26,8 +26,8 @@ class LessonChecks : public ::testing::Test {
     std::vector<std::string> Faults() {
         std::vector<std::string> out;
         LoadReport report(
-            [&out](const LoadFault& f, FaultKind kind) {
-                out.push_back((kind == FaultKind::Warning ? "warning " : "") + f.file + ":" +
+            [&out](const LoadFault& f) {
+                out.push_back((f.kind == FaultKind::Warning ? "warning " : "") + f.file + ":" +
                               std::to_string(f.line) + ": " + f.message);
             },
             false);
@@ -130,7 +130,7 @@ TEST_F(LessonChecks, LayoutWarningsOnlyForLessonsThatOpen) {
     Record(3, 8, "3#roz#help.wav#Match.#", "38#cat*an animal#");
     std::vector<std::string> out;
     LoadReport report(
-        [&out](const LoadFault& f, FaultKind) {
+        [&out](const LoadFault& f) {
             out.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message);
         },
         false);

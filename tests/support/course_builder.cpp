@@ -56,7 +56,7 @@ void CourseBuilder::Remove(const std::string& relative) const {
 
 CourseData CourseBuilder::Load(bool stopAtFatal) {
     faults_.clear();
-    LoadReport report([this](const LoadFault& f, FaultKind) { faults_.push_back(f); }, stopAtFatal);
+    LoadReport report([this](const LoadFault& f) { faults_.push_back(f); }, stopAtFatal);
     CourseData course;
     StartupOptions options{DataRoot(), UserFolder(), true, {}};
     settings_ = UserSettings{};

@@ -68,7 +68,7 @@ void ExpectReadable(const std::string& folder, bool largeUsers, bool largePoints
     CourseData course;
     course.UserDataFolder = folder;
     std::vector<LoadFault> faults;
-    LoadReport report([&](const LoadFault& f, FaultKind) { faults.push_back(f); }, false);
+    LoadReport report([&](const LoadFault& f) { faults.push_back(f); }, false);
     UserSettings settings;
     LoadUserSettings(course, settings, report);
     EXPECT_TRUE(faults.empty());

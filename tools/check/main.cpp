@@ -46,14 +46,6 @@ Arguments ParseArguments(int argc, char** argv) {
     return args;
 }
 
-std::string Where(const lumora::LoadFault& f) {
-    std::string where = f.file.empty() ? std::string("(course)") : f.file;
-    if (f.line > 0) {
-        where += ":" + std::to_string(f.line);
-    }
-    return where;
-}
-
 int CheckCourse(const Arguments& args) {
     lumora::StartupOptions options;
     options.dataRoot = lumora::ChooseDataRoot(args.dataRoot);
@@ -65,11 +57,11 @@ int CheckCourse(const Arguments& args) {
     std::vector<lumora::LoadFault> faults;
     std::vector<lumora::LoadFault> warnings;
     lumora::LoadReport collectAll(
-        [&](lumora::LoadFault f, lumora::FaultKind kind) {
-            if (kind == lumora::FaultKind::Fatal) {
+        [&](lumora::LoadFault f) {
+            if (f.kind == lumora::FaultKind::Fatal) {
                 f.message += kStopsLoading;
             }
-            (kind == lumora::FaultKind::Warning ? warnings : faults).push_back(std::move(f));
+            (f.kind == lumora::FaultKind::Warning ? warnings : faults).push_back(std::move(f));
         },
         false);
     lumora::CourseData scratch;
@@ -84,16 +76,17 @@ int CheckCourse(const Arguments& args) {
     if (args.dump) {
         // The tables as the program holds them: loading stops at the first
         // fatal fault, as it does at start-up.
-        lumora::LoadReport asProgram([](const lumora::LoadFault&, lumora::FaultKind) {}, true);
+        lumora::LoadReport asProgram([](const lumora::LoadFault&) {}, true);
         lumora::CourseData course;
         lumora::LoadCourse(course, settings, options, asProgram);
         std::fputs(lumora::CourseDumpJson(course, faults).c_str(), stdout);
     } else {
         for (const auto& f : faults) {
-            std::printf("%s: %s\n", Where(f).c_str(), f.message.c_str());
+            std::printf("%s: %s\n", lumora::LoadReport::Place(f).c_str(), f.message.c_str());
         }
         for (const auto& w : warnings) {
-            std::printf("%s: warning: %s\n", Where(w).c_str(), w.message.c_str());
+            std::printf("%s: warning: %s\n", lumora::LoadReport::Place(w).c_str(),
+                        w.message.c_str());
         }
         std::string summary = faults.empty() ? std::string("no faults")
                                              : std::to_string(faults.size()) +

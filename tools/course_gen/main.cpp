@@ -60,7 +60,7 @@ lumora::CourseData LoadConverted(const QString& folder) {
     options.userFiles = false;
     QStringList faults;
     lumora::LoadReport report(
-        [&](const lumora::LoadFault& f, lumora::FaultKind) {
+        [&](const lumora::LoadFault& f) {
             faults << QString::fromStdString(f.file + ":" + std::to_string(f.line) + ": " +
                                              f.message);
         },

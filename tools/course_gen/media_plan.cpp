@@ -153,7 +153,7 @@ class Planner {
                         topic, true);
                 Speech("sample/" + topic + "/sl/" + Slashed(row.SoundFile),
                        "en: " + Q(row.EnglishText));
-            } else if (row.KindCode >= 1 && row.KindCode <= 4) {
+            } else if (lumora::IsPictureSentenceCode(row.KindCode)) {
                 const QSize size = SentencePictureSize(row.KindCode);
                 const QString folder = "obrazki/" + topic + "/zd/";
                 Picture(folder + Slashed(row.PictureFile), size, topic, false);

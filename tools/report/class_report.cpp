@@ -15,22 +15,6 @@
 namespace lumora {
 namespace {
 
-std::string SectionName(TopicSection section) {
-    switch (section) {
-    case TopicSection::Vocabulary:
-        return "Vocabulary";
-    case TopicSection::Sentences:
-        return "Sentences";
-    case TopicSection::Story:
-        return "Story";
-    case TopicSection::Various:
-        return "Various";
-    case TopicSection::None:
-        break;
-    }
-    return {};
-}
-
 // The name a topic has on the main menu (its picture's hint), else its folder.
 std::string TopicName(const CourseData& course, const std::string& folder) {
     for (const MenuTopic& t : MenuTopics()) {
@@ -62,7 +46,7 @@ void AddLessons(ClassReport& report, const CourseData& course) {
         const std::size_t topic = TopicIndex(report, course, row.TopicFolder);
         report.topics[topic].lessons.push_back(report.lessons.size());
         report.lessons.push_back(
-            {topic, SectionName(LessonKindOf(row.Code).section), row.Title, row.Code});
+            {topic, std::string(SectionName(LessonKindOf(row.Code).section)), row.Title, row.Code});
     }
     std::erase_if(report.topics, [](const ReportTopic& t) { return t.lessons.empty(); });
     for (std::size_t t = 0; t < report.topics.size(); ++t) {

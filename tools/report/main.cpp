@@ -97,8 +97,8 @@ int main(int argc, char** argv) {
     options.userFiles = false;
     int courseFaults = 0;
     lumora::LoadReport report(
-        [&](const lumora::LoadFault& f, lumora::FaultKind kind) {
-            if (kind == lumora::FaultKind::Fatal || kind == lumora::FaultKind::Message) {
+        [&](const lumora::LoadFault& f) {
+            if (f.kind == lumora::FaultKind::Fatal || f.kind == lumora::FaultKind::Message) {
                 ++courseFaults;
                 std::fprintf(stderr, "lumora-report: %s: %s\n",
                              lumora::LoadReport::Where(f).c_str(), f.message.c_str());

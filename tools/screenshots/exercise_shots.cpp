@@ -175,17 +175,17 @@ std::unique_ptr<QWidget> SentenceShot(StandaloneRun& run, int code, bool answere
     FixRandomSeed(4);
     if (screen->Load() && answered) {
         const SentenceSeries& series = screen->Series();
-        if (code == 9) {
+        if (code == kGapSentenceCode) {
             for (std::size_t g = 0; g < screen->E_Wpis.size(); ++g) {
                 screen->E_Wpis[g]->SetText(screen->Gaps().fields[g].answer);
             }
             screen->K_sprawdzClick();
-        } else if (code == 1) {
+        } else if (code == kFitsPictureCode) {
             (series.ExpectedAnswer() == 1 ? screen->K_nie : screen->K_tak)->Click();
         } else {
             screen->MImageClick(series.ExpectedAnswer() % code + 1);
         }
-    } else if (code == 9) {
+    } else if (code == kGapSentenceCode) {
         screen->E_Wpis[0]->SetText("bred");
     }
     ReleaseRandomSeed();

@@ -2,6 +2,7 @@
 
 #include "course/course_data.h"
 #include "course/course_file_names.h"
+#include "course/lesson_codes.h"
 #include "course/startup_loading.h"
 #include "elements/button_strips.h"
 #include "exercises/sentences/picture_choice.h"
@@ -75,7 +76,7 @@ void SampleCourse::LoadTables() {
     options.userDataFolder = root_ + "user/";
     options.userFiles = false;
     // A demo course still being written may have faults; the samples fill in.
-    LoadReport report([](const LoadFault&, FaultKind) {}, false);
+    LoadReport report([](const LoadFault&) {}, false);
     LoadCourse(run_.course, run_.session.settings, options, report);
     run_.course.DataRoot = root_;
     CreateFolder(run_.course.UserDataFolder);
@@ -133,7 +134,7 @@ bool SampleCourse::MakeSentencePictures() {
     const std::string folder = std::string("obrazki/") + kSentenceTopic + "/zd/";
     bool ok = true;
     for (const SteeringRow& lesson : course.SteeringTable) {
-        if (lesson.TopicFolder != kSentenceTopic || lesson.Code < 1 || lesson.Code > 4) {
+        if (lesson.TopicFolder != kSentenceTopic || !IsPictureSentenceCode(lesson.Code)) {
             continue;
         }
         if (!lesson.Background.empty()) {

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     options.dataRoot = lumora::ChooseDataRoot(args.dataRoot);
     options.userFiles = false;
     lumora::LoadReport report(
-        [](const lumora::LoadFault& f, lumora::FaultKind) {
+        [](const lumora::LoadFault& f) {
             std::fprintf(stderr, "%s:%d: %s\n", f.file.c_str(), f.line, f.message.c_str());
         },
         true);

@@ -16,4 +16,15 @@ void PlayVerdict(const CourseData& course, SoundService& sound, int soundSet, bo
     }
 }
 
+void PlayCues(const CourseData& course, SoundService& sound, int soundSet,
+              const std::vector<Cue>& cues, const std::string& itemSound) {
+    for (const Cue& cue : cues) {
+        const std::string path =
+            cue.sound == Cue::Sound::Item
+                ? itemSound
+                : VerdictSound(course, soundSet, cue.sound == Cue::Sound::Praise);
+        sound.PlaySound(path, cue.interrupt ? SoundMode::Interrupt : SoundMode::Next);
+    }
+}
+
 } // namespace lumora

@@ -74,7 +74,7 @@ void Crossword::Activate(int k) {
     Active().typed.clear();
 }
 
-CrosswordStep Crossword::TypeLetter(char32_t ch) {
+LessonStep Crossword::TypeLetter(char32_t ch) {
     const bool letter = (ch >= U'A' && ch <= U'Z') || (ch >= U'a' && ch <= U'z');
     if (!letter || !Typing()) {
         return {};
@@ -87,20 +87,22 @@ CrosswordStep Crossword::TypeLetter(char32_t ch) {
     return Judge();
 }
 
-CrosswordStep Crossword::Judge() {
+LessonStep Crossword::Judge() {
     inputVisible_ = false;
     if (Active().typed != LowerAZ(Active().word)) {
         ++wrong_;
         Activate(active_); // a new try: the squares are erased
-        return {CrosswordSound::Failure, false};
+        return LessonStep::Playing({VerdictCue(false, false)});
     }
     Active().solved = true;
     ++solved_;
     if (AllSolved()) {
-        return {CrosswordSound::Praise, true};
+        LessonStep last = LessonStep::Playing({VerdictCue(true, true)});
+        last.finished = true;
+        return last;
     }
     Activate(UnsolvedFrom(1));
-    return {CrosswordSound::Praise, false};
+    return LessonStep::Playing({VerdictCue(true, true)});
 }
 
 void Crossword::Backspace() {
@@ -135,7 +137,7 @@ void Crossword::PreviousRow() {
     }
 }
 
-CrosswordResult Crossword::Result() const {
+LessonScore Crossword::Result() const {
     return {Points(), solved_, wrong_, solved_ + wrong_, RowCount()};
 }
 

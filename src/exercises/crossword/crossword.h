@@ -20,6 +20,7 @@
 //   exit: AddPoints with Points(), ShowResult with Result().
 #include "crossword_draw.h"
 #include "crossword_list.h"
+#include "exercises/common/lesson_step.h"
 
 #include <string>
 #include <variant>
@@ -35,22 +36,6 @@ struct CrosswordRow {
     RowGeometry squares; // the row of squares on the screen
     std::string typed;   // the letters typed so far, lower case
     bool solved = false;
-};
-
-enum class CrosswordSound { None, Praise, Failure };
-
-struct CrosswordStep {
-    CrosswordSound sound = CrosswordSound::None;
-    bool finished = false; // every row solved: leave the crossword
-};
-
-// What the result box shows, in its order.
-struct CrosswordResult {
-    int points = 0;
-    int solved = 0;
-    int wrong = 0;
-    int answered = 0;
-    int rows = 0;
 };
 
 class Crossword {
@@ -76,7 +61,7 @@ class Crossword {
     void Activate(int k);
     // A letter A..Z or a..z goes into the next square; the last one judges
     // the row. Any other character does nothing.
-    CrosswordStep TypeLetter(char32_t ch);
+    LessonStep TypeLetter(char32_t ch);
     // Takes back the last letter of the active row.
     void Backspace();
     // Moves to the next (previous) unsolved row, wrapping around.
@@ -87,13 +72,13 @@ class Crossword {
     int WrongCount() const { return wrong_; }
     bool AllSolved() const { return solved_ == RowCount(); }
     int Points() const { return 10 * solved_; }
-    CrosswordResult Result() const;
+    LessonScore Result() const;
 
   private:
     Crossword() = default;
     CrosswordRow& Active() { return rows_[static_cast<std::size_t>(active_ - 1)]; }
     bool Typing() const { return active_ > 0 && inputVisible_; }
-    CrosswordStep Judge();
+    LessonStep Judge();
     // The first unsolved row after (step 1) or before (step -1) the active one.
     int UnsolvedFrom(int step) const;
 

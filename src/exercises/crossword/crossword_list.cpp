@@ -35,7 +35,7 @@ std::variant<CrosswordList, LoadFault> ReadCrosswordList(const CourseData& cours
                                                          const std::string& topic) {
     const std::string relative = CrosswordFolder(topic) + "slowka.txt";
     std::variant<CrosswordList, LoadFault> result = LoadFault{};
-    LoadReport report([&](const LoadFault& fault, FaultKind) { result = fault; }, false);
+    LoadReport report([&](const LoadFault& fault) { result = fault; }, false);
     if (auto lines = ReadCourseLines(course, relative.c_str(), report, FileRule::Required)) {
         CrosswordList list = ParseCrosswordList(*lines);
         list.folder = CrosswordFolder(topic);

@@ -1,6 +1,7 @@
 #include "crossword_screen.h"
 
 #include "course/lesson_kinds.h"
+#include "exercises/common/verdict.h"
 #include "sound/sound_service.h"
 
 #include <QPainter>
@@ -209,15 +210,8 @@ bool TKrzyzowkaForm::FormShortCut(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TKrzyzowkaForm::TypeLetter(char32_t letter) {
-    const CrosswordStep step = game_->TypeLetter(letter);
-    const CourseData& course = CurrentCourse();
-    if (step.sound == CrosswordSound::Praise) {
-        Sounds().PlaySound(course.DataPath("wav\\" + PraiseSoundName(Settings().SoundSet)),
-                           SoundMode::Interrupt);
-    } else if (step.sound == CrosswordSound::Failure) {
-        Sounds().PlaySound(course.DataPath("wav\\" + FailureSoundName(Settings().SoundSet)),
-                           SoundMode::Next);
-    }
+    const LessonStep step = game_->TypeLetter(letter);
+    PlayCues(CurrentCourse(), Sounds(), Settings().SoundSet, step.cues);
     ShowInput();
     if (step.finished) {
         btn_exitClick();
@@ -228,12 +222,11 @@ void TKrzyzowkaForm::BeforeLeaving() {
     Sounds().StopMedia();
 }
 
-ExerciseScore TKrzyzowkaForm::Score() const {
+LessonScore TKrzyzowkaForm::Score() const {
     if (!game_) {
         return {};
     }
-    const CrosswordResult r = game_->Result();
-    return {r.points, r.solved, r.wrong, r.answered, r.rows};
+    return game_->Result();
 }
 
 } // namespace lumora

@@ -39,7 +39,7 @@ class TKrzyzowkaForm : public LessonScreen {
     void CreateControls() override;
     std::optional<LoadFault> ReadLesson() override;
     void PrepareLesson() override;
-    ExerciseScore Score() const override;
+    LessonScore Score() const override;
     void BeforeLeaving() override;
     void FormShow() override;
     void FormClose() override;

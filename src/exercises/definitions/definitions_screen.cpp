@@ -160,7 +160,7 @@ void TC_DefForm::ShowWordPlaces() {
     }
 }
 
-ExerciseScore TC_DefForm::Score() const {
+LessonScore TC_DefForm::Score() const {
     if (!exercise_) {
         return {};
     }

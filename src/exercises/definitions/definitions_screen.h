@@ -51,7 +51,7 @@ class TC_DefForm : public ExerciseFrame {
     void CreateControls() override;
     std::optional<std::string> ReadContent(const StRecord& record) override;
     void ResetExercise() override;
-    ExerciseScore Score() const override;
+    LessonScore Score() const override;
     void CheckClick() override { btn_sprawdzClick(); }
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
     void FormShow() override;

@@ -120,7 +120,7 @@ void TC_DDForm::ShowWordPlaces() {
     }
 }
 
-ExerciseScore TC_DDForm::Score() const {
+LessonScore TC_DDForm::Score() const {
     if (!board_) {
         return {};
     }

@@ -6,6 +6,7 @@
 // its font's bold and italic carry the style in and out, because an unclosed
 // bold mark stays in force into the next option and the next paint.
 #include "choice_content.h"
+#include "exercises/common/lesson_step.h"
 #include "platform/ui/canvas.h"
 
 #include <string>
@@ -16,8 +17,6 @@ namespace lumora {
 inline constexpr int kChoiceRowStep = 24;   // between rows, and one scroll step
 inline constexpr int kChoiceBreakStep = 18; // at "<BR>"
 inline constexpr int kAnswerIndent = 25;    // answers start after their mark
-
-enum class AnswerMark { Normal, Checked, Bad };
 
 struct ChoiceWord {
     int x = 0;

@@ -78,7 +78,7 @@ void TC_MC_Form::ResetExercise() {
     Repaint();
 }
 
-ExerciseScore TC_MC_Form::Score() const {
+LessonScore TC_MC_Form::Score() const {
     return {state_.Points(), state_.Right(), state_.WrongCount(), state_.Actions(),
             state_.Questions()};
 }

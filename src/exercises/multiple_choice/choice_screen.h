@@ -41,7 +41,7 @@ class TC_MC_Form : public ExerciseFrame {
     void CreateControls() override;
     std::optional<std::string> ReadContent(const StRecord& record) override;
     void ResetExercise() override;
-    ExerciseScore Score() const override;
+    LessonScore Score() const override;
     void CheckClick() override { btn_okClick(); }
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
 

@@ -1,25 +1,36 @@
 #include "presentation_screen.h"
 
 #include "course/lesson_kinds.h"
-#include "htmlview/html_print.h"
+#include "exercises/listening_speed_control.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
 #include "platform/text_helpers.h"
 #include "platform/ui/fonts.h"
 #include "presentation_art.h"
 #include "presentation_words.h"
-#include "voice_picture.h"
-#include "word_list_page.h"
 
 namespace lumora {
 namespace {
 
 constexpr int kPictureWidth = 160;
 constexpr int kPictureHeight = 190;
-constexpr int kSplitTop = 42;   // the "_up" band's height
-constexpr int kLowerBand = 508; // where the "_dn" band starts
+constexpr int kSplitTop = 42;    // the "_up" band's height
+constexpr int kLowerBand = 508;  // where the "_dn" band starts
+constexpr int kUnderPicture = 5; // the gap between a picture and its word
 const Rgb kSilver{192, 192, 192};
 const Rgb kProgressColour{40, 150, 60};
+
+using Row = ButtonRow<TPrezentacjaForm>;
+// The microphone has no click: it records while held.
+const Row kButtons[] = {
+    {&TPrezentacjaForm::btn_up, 734, 215, 12, 0, &TPrezentacjaForm::btn_upClick},
+    {&TPrezentacjaForm::btn_dn, 734, 335, 13, 0, &TPrezentacjaForm::btn_dnClick},
+    {&TPrezentacjaForm::btn_play_all, 390, 548, 22, 49, &TPrezentacjaForm::btn_play_allClick},
+    {&TPrezentacjaForm::btn_drukuj, 514, 548, 21, 17, &TPrezentacjaForm::btn_drukujClick},
+    {&TPrezentacjaForm::btn_mikrofonik, 577, 549, 9, 18, nullptr},
+    {&TPrezentacjaForm::btn_glosniczek, 639, 548, 10, 19, &TPrezentacjaForm::btn_glosniczekClick},
+    {&TPrezentacjaForm::btn_Odtworz, 710, 548, 11, 20, &TPrezentacjaForm::btn_OdtworzClick},
+};
 
 FontSpec WordFont(Rgb colour) {
     FontSpec font;
@@ -56,7 +67,10 @@ LessonScreenOptions PresentationOptions() {
 } // namespace
 
 TPrezentacjaForm::TPrezentacjaForm(RunContext& context)
-    : LessonScreen(context, PresentationOptions()) {}
+    : LessonScreen(context, PresentationOptions()), pageView_(*this, context),
+      choiceView_(*this, context), typingView_(*this, context), recorder_(*this, context) {}
+
+TPrezentacjaForm::~TPrezentacjaForm() = default;
 
 void TPrezentacjaForm::CreateControls() {
     LessonScreen::CreateControls();
@@ -74,43 +88,45 @@ void TPrezentacjaForm::CreateControls() {
     SetHint(*btn_exit, course.GetHint(15));
     btn_polecenie->move(452, 548);
     SetHint(*btn_polecenie, course.GetHint(16));
-    btn_exit->OnClick = [this] { Leave(); };
-    btn_up = MakeButton(734, 215, 12, "");
-    btn_up->OnClick = [this] { btn_upClick(); };
-    btn_dn = MakeButton(734, 335, 13, "");
-    btn_dn->OnClick = [this] { btn_dnClick(); };
-    btn_play_all = MakeButton(390, 548, 22, course.GetHint(49));
-    btn_play_all->OnClick = [this] { btn_play_allClick(); };
-    btn_drukuj = MakeButton(514, 548, 21, course.GetHint(17));
-    btn_drukuj->OnClick = [this] { btn_drukujClick(); };
+    btn_exit->OnClick = [this] { Mode().Leave(); };
+    MakeButtons(*this, kButtons);
     // Lit, not pressed, while held: its strip has no pressed frame.
-    btn_mikrofonik = MakeButton(577, 549, 9, course.GetHint(18));
     btn_mikrofonik->OnMouseDown = [this](Qt::MouseButton button, int, int) {
         if (button == Qt::LeftButton) {
             btn_mikrofonikMouseDown();
         }
     };
     btn_mikrofonik->OnMouseUp = [this](Qt::MouseButton, int, int) { btn_mikrofonikMouseUp(); };
-    btn_glosniczek = MakeButton(639, 548, 10, course.GetHint(19));
     btn_glosniczek->SetStyle(0); // never lights up
-    btn_glosniczek->OnClick = [this] { btn_glosniczekClick(); };
-    btn_Odtworz = MakeButton(710, 548, 11, course.GetHint(20));
-    btn_Odtworz->OnClick = [this] { btn_OdtworzClick(); };
-    voices_ = std::make_unique<VoicePicture>(*this, kVoicePictureArea);
+    recorder_.CreatePicture();
+    CreateRecordingLabels();
+    CreateProgress();
+    CreateSlots();
+    ed_wpis = new EditBox(this);
+    ed_wpis->resize(80, 24);
+    ed_wpis->SetMaxLength(50);
+    ed_wpis->hide();
+    lbl_nagr->raise();
 
-    // The word to record, black over a white copy one pixel down and right.
+    reveal_.SetInterval(kRevealStep);
+    reveal_.OnTimer = [this] { RevealNext(); };
+}
+
+// The word to record, black over a white copy one pixel down and right.
+void TPrezentacjaForm::CreateRecordingLabels() {
     lbl_nagr2 = new Label(this);
     lbl_nagr2->SetFont(WordFont(kWhite));
-    lbl_nagr2->SetAutoSize(true);
     lbl_nagr2->move(577, 529);
     lbl_nagr = new Label(this);
     lbl_nagr->SetFont(WordFont(kBlack));
-    lbl_nagr->SetAutoSize(true);
     lbl_nagr->move(576, 528);
     for (Label* label : {lbl_nagr, lbl_nagr2}) {
+        label->SetAutoSize(true);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
+}
 
+void TPrezentacjaForm::CreateProgress() {
     lbl_all_pkt = new Label(this);
     // Small enough to end before the instruction button beside it.
     FontSpec points = WordFont(kBlack);
@@ -127,7 +143,9 @@ void TPrezentacjaForm::CreateControls() {
     img_progress->SetBounds(234, 560, 0, 8);
     img_progress->SetPen({kProgressColour, 1});
     img_progress->SetBrush({BrushStyle::Solid, kProgressColour});
+}
 
+void TPrezentacjaForm::CreateSlots() {
     const auto places = GridPlaces();
     const QImage question = QuestionMarkArt();
     for (int i = 0; i < kSlots; ++i) {
@@ -147,17 +165,25 @@ void TPrezentacjaForm::CreateControls() {
         SetCursor(*zapyt[s], Cursor::HandPoint);
         zapyt[s]->OnClick = [this, i] { ZapytClick(i + 1); };
     }
-    ed_wpis = new EditBox(this);
-    ed_wpis->resize(80, 24);
-    ed_wpis->SetMaxLength(50);
-    ed_wpis->hide();
-    lbl_nagr->raise();
-
-    reveal_.SetInterval(kRevealStep);
-    reveal_.OnTimer = [this] { RevealNext(); };
 }
 
-TPrezentacjaForm::~TPrezentacjaForm() = default;
+PresentationMode& TPrezentacjaForm::Mode() {
+    return const_cast<PresentationMode&>(std::as_const(*this).Mode());
+}
+
+const PresentationMode& TPrezentacjaForm::Mode() const {
+    if (code_ == kPictureChoiceCode) {
+        return choiceView_;
+    }
+    if (code_ == kTypingDrillCode) {
+        return typingView_;
+    }
+    return pageView_;
+}
+
+int TPrezentacjaForm::ListeningPercent() const {
+    return ListeningSpeed().Percent();
+}
 
 // --- Opening ---------------------------------------------------------------
 
@@ -172,45 +198,22 @@ std::optional<LoadFault> TPrezentacjaForm::ReadLesson() {
 }
 
 void TPrezentacjaForm::PrepareLesson() {
-    const CourseData& course = CurrentCourse();
     Sounds().ClearSoundQueue();
     code_ = Lesson().CurrentCode;
-    recorded_ = false;
-    recordRow_ = 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{btn_up, btn_dn, btn_mikrofonik,
-                                                      btn_glosniczek, lbl_nagr, lbl_nagr2}) {
+    recorder_.Reset();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             btn_up, btn_dn, btn_mikrofonik, btn_glosniczek, lbl_nagr, lbl_nagr2, img_progress,
+             shp_progress, lbl_all_pkt, btn_Odtworz, btn_drukuj, btn_play_all, ed_wpis}) {
         w->hide();
     }
     ed_wpis->SetText("");
-    ed_wpis->hide();
     if (Lesson().SelectedCount() > kVocabularyMaxWords) {
         ShowMessage(kTooManyWordsMessage);
     }
-    rows_ = PresentationRows(Lesson().SelectedRows);
-    if (code_ == kChoiceCode) {
-        choice_ = ChoiceDrill(rows_);
-        wordOrder_ = choice_.Round();
-        lbl_all_pkt->SetCaption(course.GetText(1) + " 0");
-    } else if (code_ == kTypingDrillCode) {
-        if (static_cast<int>(rows_.size()) < TypingDrill::kWords) {
-            ShowMessage(kTooFewToTypeMessage);
-        }
-        typing_ = TypingDrill(rows_);
-        wordOrder_ = typing_.Words();
-    } else {
-        wordOrder_ = rows_;
-    }
+    wordOrder_ = Mode().Prepare(PresentationRows(Lesson().SelectedRows));
     page_ = WordPage(static_cast<int>(wordOrder_.size()), code_ == kVocabularyCode);
-    const bool choice = code_ == kChoiceCode;
-    img_progress->resize(0, img_progress->height());
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{img_progress, shp_progress, lbl_all_pkt, btn_Odtworz}) {
-        w->setVisible(choice);
-    }
     btn_help->show();
     btn_polecenie->show();
-    btn_drukuj->setVisible(code_ == kVocabularyCode);
-    btn_play_all->setVisible(code_ == kVocabularyCode);
     PlaceSlots();
     ClearSlots();
 }
@@ -218,7 +221,8 @@ void TPrezentacjaForm::PrepareLesson() {
 void TPrezentacjaForm::PlaceSlots() {
     const SteeringRow* row = CurrentCourse().Steering(Lesson().CurrentRow);
     const auto places = GridPlaces();
-    const bool pairs = code_ == kChoiceCode && row != nullptr && row->LayoutCount > 0;
+    // The choice's four pictures stand where the lesson's layout puts them.
+    const bool pairs = code_ == kPictureChoiceCode && row != nullptr && row->LayoutCount > 0;
     for (int i = 0; i < kSlots; ++i) {
         const auto s = static_cast<std::size_t>(i);
         if (pairs && i < ChoiceDrill::kRoundWords) {
@@ -257,11 +261,7 @@ void TPrezentacjaForm::FormShow() {
 void TPrezentacjaForm::StartLesson() {
     Sounds().StopMedia();
     Sounds().PlayInstruction(CurrentCourse(), code_);
-    if (code_ == kChoiceCode) {
-        btn_OdtworzClick();
-    } else if (code_ == kTypingDrillCode) {
-        ZapytClick(1);
-    }
+    Mode().Start();
 }
 
 // With a background name N.ext: for the presentation and the typing drill,
@@ -281,8 +281,8 @@ void TPrezentacjaForm::LoadBackground() {
     const std::string base = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
     const std::string ext = name.size() > 4 ? name.substr(name.size() - 4) : name;
     const auto tla = [&course](const std::string& file) { return course.DataPath("tla\\" + file); };
-    if (code_ != kChoiceCode && !FileExists(tla(base)) && FileExists(tla(base + "_up.bmp")) &&
-        FileExists(tla(base + "_dn.bmp"))) {
+    if (code_ != kPictureChoiceCode && !FileExists(tla(base)) &&
+        FileExists(tla(base + "_up.bmp")) && FileExists(tla(base + "_dn.bmp"))) {
         img_tlo->SetBounds(0, 0, 800, kSplitTop);
         img_tlo->LoadFromFile(tla(base + "_up.bmp"));
         img_tlo_dn->LoadFromFile(tla(base + "_dn.bmp"));
@@ -290,7 +290,7 @@ void TPrezentacjaForm::LoadBackground() {
         SetColor(kWhite);
         return;
     }
-    if (code_ == kChoiceCode && FileExists(tla(base + "_mc" + ext))) {
+    if (code_ == kPictureChoiceCode && FileExists(tla(base + "_mc" + ext))) {
         img_tlo->LoadFromFile(tla(base + "_mc" + ext));
         return;
     }
@@ -299,55 +299,138 @@ void TPrezentacjaForm::LoadBackground() {
     }
 }
 
+// --- The page ----------------------------------------------------------------
+
+const DataRow& TPrezentacjaForm::Row(int dataRow) const {
+    return CurrentCourse().DataTable.at(static_cast<std::size_t>(dataRow - 1));
+}
+
+int TPrezentacjaForm::RowAt(int position) const {
+    return wordOrder_.at(static_cast<std::size_t>(position - 1));
+}
+
+std::string TPrezentacjaForm::SoundOf(int dataRow) const {
+    return CurrentCourse().DataPath(WordSoundName(Lesson(), Row(dataRow)));
+}
+
+void TPrezentacjaForm::ShowPage(bool slowly) {
+    const bool interrupted = reveal_.Enabled();
+    reveal_.SetEnabled(false);
+    for (int i = 0; i < kSlots; ++i) {
+        img[static_cast<std::size_t>(i)]->hide();
+        lbl[static_cast<std::size_t>(i)]->hide();
+    }
+    const int first = page_.FirstShown();
+    const int last = page_.LastShown();
+    for (int k = first; k <= last; ++k) {
+        const auto s = static_cast<std::size_t>(k - first);
+        const DataRow& row = Row(RowAt(k));
+        const std::string picture = CurrentCourse().DataPath(WordPictureName(Lesson(), row));
+        img[s]->Clear();
+        if (FileExists(picture)) {
+            img[s]->LoadFromFile(picture);
+        } else {
+            ShowMessage(kMissingPictureMessage + picture);
+        }
+        img[s]->Tag = k;
+        lbl[s]->Tag = k;
+        if (!Mode().Solved(k)) {
+            zapyt[s]->Tag = k;
+        }
+        lbl[s]->SetCaption(row.EnglishText);
+        SetHint(*lbl[s], row.PolishText);
+        SetCursor(*img[s], Mode().PicturesClick() ? Cursor::HandPoint : Cursor::Arrow);
+        const QRect at = img[s]->geometry();
+        lbl[s]->move(at.x() + (at.width() - lbl[s]->width()) / 2, at.bottom() + 1 + kUnderPicture);
+        zapyt[s]->move(at.x() + (at.width() - zapyt[s]->width()) / 2,
+                       at.bottom() + 1 + kUnderPicture);
+    }
+    revealed_ = 0;
+    const int count = last - first + 1;
+    if (slowly && count > 1) {
+        RevealNext();
+        reveal_.SetEnabled(true);
+        return;
+    }
+    for (int slot = 1; slot <= count; ++slot) {
+        RevealSlot(slot);
+    }
+    if (interrupted) {
+        EndReveal(); // a page shown at once during the reveal ends it
+    }
+}
+
+// Each picture is followed by its 100 ms, the last one too.
+void TPrezentacjaForm::RevealNext() {
+    const int count = page_.LastShown() - page_.FirstShown() + 1;
+    if (revealed_ >= count) {
+        EndReveal();
+        return;
+    }
+    RevealSlot(++revealed_);
+}
+
+void TPrezentacjaForm::EndReveal() {
+    reveal_.SetEnabled(false);
+    if (startAfterReveal_) {
+        startAfterReveal_ = false;
+        StartLesson();
+    }
+}
+
+void TPrezentacjaForm::RevealSlot(int slot) {
+    img[static_cast<std::size_t>(slot - 1)]->show();
+    Mode().RevealSlot(slot);
+}
+
+void TPrezentacjaForm::ShowArrows() {
+    btn_up->setVisible(page_.UpShown());
+    btn_dn->setVisible(page_.DownShown());
+}
+
+void TPrezentacjaForm::btn_dnClick() {
+    page_.Down();
+    ShowPage();
+    ShowArrows();
+}
+
+void TPrezentacjaForm::btn_upClick() {
+    page_.Up();
+    ShowPage();
+    ShowArrows();
+}
+
+// --- Hearing a word ----------------------------------------------------------
+
+void TPrezentacjaForm::ImageClick(int slot) {
+    Mode().PictureClicked(img[static_cast<std::size_t>(slot - 1)]->Tag);
+}
+
+void TPrezentacjaForm::LabelClick(int slot) {
+    const Label* label = lbl[static_cast<std::size_t>(slot - 1)];
+    if (label->isVisible()) {
+        HearWord(label->Tag);
+    }
+}
+
+void TPrezentacjaForm::HearWord(int position) {
+    if (position < 1 || position > static_cast<int>(wordOrder_.size())) {
+        return;
+    }
+    const int row = RowAt(position);
+    Sounds().PlaySound(SoundOf(row), SoundMode::Interrupt);
+    recorder_.Heard(row);
+}
+
 void TPrezentacjaForm::FormClose() {
     reveal_.SetEnabled(false);
     startAfterReveal_ = false;
-    Sounds().SetPlayTag("");
+    Mode().Closed();
     Sounds().SetPlayAllStep(nullptr);
-    voices_->Hide();
+    recorder_.Hide();
     LessonScreen::FormClose();
     img_tlo_dn->Clear();
     ClearSlots();
-}
-
-// --- Printing and leaving ------------------------------------------------------
-
-std::string TPrezentacjaForm::WordListHtml() const {
-    return JoinPage(WordListPage(CurrentCourse(), Lesson(), wordOrder_));
-}
-
-void TPrezentacjaForm::btn_drukujClick() {
-    if (!Dialog().AskQuestion(CurrentCourse().GetText(7))) {
-        return;
-    }
-    PrintHtmlPage(WordListHtml(), Lesson().CurrentTopic);
-}
-
-ExerciseScore TPrezentacjaForm::Score() const {
-    if (code_ == kChoiceCode) {
-        return {choice_.Points(), choice_.Right(), choice_.Wrong(),
-                choice_.Right() + choice_.Wrong(), choice_.QuestionCount()};
-    }
-    if (code_ == kTypingDrillCode) {
-        return {typing_.Points(), typing_.Right(), typing_.Wrong(),
-                typing_.Right() + typing_.Wrong(), typing_.Count()};
-    }
-    return {};
-}
-
-void TPrezentacjaForm::FinishDrill() {
-    FinishLesson(Score());
-}
-
-// The presentation itself records the lesson as seen and closes; the drills
-// show their result.
-void TPrezentacjaForm::Leave() {
-    if (code_ != kVocabularyCode) {
-        FinishDrill();
-        return;
-    }
-    AddPoints(Context().session, Lesson().CurrentContent, code_, 0);
-    Close();
 }
 
 } // namespace lumora

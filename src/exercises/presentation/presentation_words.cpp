@@ -47,7 +47,7 @@ std::optional<std::string> RefuseVocabulary(const CourseData& course, const Less
     if (code == kTypingDrillCode && words == 0) {
         return LessonName(course, lesson) + ": the typing drill has no words in data.t.";
     }
-    if (code == kChoiceCode && words < 4) {
+    if (code == kPictureChoiceCode && words < 4) {
         return LessonName(course, lesson) + ": the picture choice needs at least 4 words, it has " +
                std::to_string(words) + ".";
     }

@@ -3,6 +3,7 @@
 // their pictures and sounds are, the messages about their number, and the
 // points a drill question earns by the try that solved it.
 #include "course/course_data.h"
+#include "course/lesson_codes.h"
 #include "course/lesson_state.h"
 
 #include <optional>
@@ -12,8 +13,6 @@
 namespace lumora {
 
 inline constexpr int kVocabularyMaxWords = 30;
-inline constexpr int kChoiceCode = 31;
-inline constexpr int kTypingDrillCode = 32;
 
 inline constexpr const char* kTooManyWordsMessage =
     "Do danego cwiczenia wybrano wiecej niz maxslowek - teraz max=30!";

@@ -45,7 +45,7 @@ void CheckWords(const CourseData& course, const SteeringRow& row, std::vector<Lo
 void CheckCounts(const CourseData& course, const SteeringRow& row, std::vector<LoadFault>& faults) {
     const int words = static_cast<int>(LessonWords(course, row).SelectedRows.size());
     std::string problem;
-    if (row.Code == kChoiceCode && words < 4) {
+    if (row.Code == kPictureChoiceCode && words < 4) {
         problem = "the picture choice needs at least 4 words, it has " + std::to_string(words);
     } else if (words > kVocabularyMaxWords) {
         problem = "only the first 30 of its " + std::to_string(words) + " words are used";

@@ -53,7 +53,7 @@ bool RevealGame::InputVisible() const {
     return phase_ == Phase::Answering || phase_ == Phase::ShowingRight;
 }
 
-RevealStep RevealGame::Answer(const std::string& text) {
+LessonStep RevealGame::Answer(const std::string& text) {
     if (!AcceptsAnswer()) {
         return {};
     }
@@ -62,11 +62,11 @@ RevealStep RevealGame::Answer(const std::string& text) {
         ++wrong_;
         word.worth = std::max(word.worth - 2, 0);
         if (++tries_ < kRevealTries) {
-            return {RevealSound::Failure, true, 0, false};
+            return LessonStep::Playing({VerdictCue(false, false)}).EmptyingEntry();
         }
         caption_ = word.english;
         phase_ = Phase::ShowingWord;
-        return {RevealSound::Failure, false, kRevealAnswerPause, false};
+        return LessonStep::Playing({VerdictCue(false, false)}).PausingFor(kRevealAnswerPause);
     }
     for (int t = 1; t <= kRevealTiles; ++t) {
         if (TileWord(t) == position_) {
@@ -79,20 +79,20 @@ RevealStep RevealGame::Answer(const std::string& text) {
     tries_ = 0;
     if (RevealedCount() < kRevealWords) {
         phase_ = Phase::ShowingRight;
-        return {RevealSound::Praise, false, kRevealAnswerPause, false};
+        return LessonStep::Playing({VerdictCue(true, false)}).PausingFor(kRevealAnswerPause);
     }
     phase_ = Phase::Uncovering;
-    return {RevealSound::Praise, false, kRevealFinalPause, false};
+    return LessonStep::Playing({VerdictCue(true, false)}).PausingFor(kRevealFinalPause);
 }
 
-RevealStep RevealGame::Continue() {
+LessonStep RevealGame::Continue() {
     switch (phase_) {
     case Phase::ShowingWord:
     case Phase::ShowingRight:
         caption_.clear();
         phase_ = Phase::Answering;
         Next();
-        return {RevealSound::None, true, 0, true};
+        return LessonStep::Playing({{Cue::Sound::Item, true}}).EmptyingEntry();
     case Phase::Uncovering:
         tileVisible_.fill(false);
         description_ = pictureDescription_;
@@ -126,7 +126,7 @@ int RevealGame::Points() const {
     return points;
 }
 
-RevealResult RevealGame::Result() const {
+LessonScore RevealGame::Result() const {
     return {Points(), right_, wrong_, right_ + wrong_, kRevealWords};
 }
 

@@ -20,6 +20,7 @@
 // File names (PicturePath, WordSound) are relative to the course folder.
 #include "course/load_report.h"
 #include "course/reveal_index.h"
+#include "exercises/common/lesson_step.h"
 #include "reveal_draw.h"
 
 #include <array>
@@ -42,23 +43,6 @@ struct RevealWord {
     std::string polish;
     int worth = kRevealStartWorth;
     bool revealed = false;
-};
-
-enum class RevealSound { None, Praise, Failure };
-
-struct RevealStep {
-    RevealSound sound = RevealSound::None;
-    bool emptyInput = false; // empty Edit1 now
-    int pauseMs = 0;         // 0: no pause; otherwise wait, then Continue()
-    bool playWord = false;   // play WordSound() (Interrupt)
-};
-
-struct RevealResult {
-    int points = 0;
-    int right = 0;
-    int wrong = 0;
-    int answered = 0;
-    int words = kRevealWords;
 };
 
 class RevealGame {
@@ -94,9 +78,9 @@ class RevealGame {
     const std::string& PicturePath() const { return picture_; }
 
     // Judges the answer: trimmed, then compared exactly with the English word.
-    RevealStep Answer(const std::string& text);
+    LessonStep Answer(const std::string& text);
     // Ends a pause that Answer asked for.
-    RevealStep Continue();
+    LessonStep Continue();
     // Goes on to the next word not yet found, wrapping from 14 to 1.
     void Next();
 
@@ -105,7 +89,7 @@ class RevealGame {
     int RevealedCount() const;
     // The worth of every word found: 6, 4, 2 or 0 by the misses before.
     int Points() const;
-    RevealResult Result() const;
+    LessonScore Result() const;
 
   private:
     RevealGame() = default;

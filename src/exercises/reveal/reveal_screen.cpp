@@ -1,5 +1,6 @@
 #include "reveal_screen.h"
 
+#include "exercises/common/verdict.h"
 #include "platform/ui/screen_pause.h"
 #include "sound/sound_service.h"
 
@@ -145,15 +146,6 @@ void TOdkrywanieForm::PlayWord(SoundMode mode) {
     }
 }
 
-void TOdkrywanieForm::Play(RevealSound sound) {
-    if (sound == RevealSound::None) {
-        return;
-    }
-    const std::string name = sound == RevealSound::Praise ? PraiseSoundName(Settings().SoundSet)
-                                                          : FailureSoundName(Settings().SoundSet);
-    Sounds().PlaySound(CurrentCourse().DataPath("wav\\" + name), SoundMode::Next);
-}
-
 void TOdkrywanieForm::btn_powtorzClick() {
     PlayWord(SoundMode::Interrupt);
 }
@@ -169,23 +161,21 @@ void TOdkrywanieForm::Edit1Enter() {
     if (!game_ || !game_->AcceptsAnswer()) {
         return;
     }
-    RevealStep step = game_->Answer(Edit1->Text());
-    Play(step.sound);
-    while (step.pauseMs > 0) {
-        if (step.emptyInput) {
+    LessonStep step = game_->Answer(Edit1->Text());
+    for (;;) {
+        if (step.emptyEntry) {
             Edit1->SetText("");
+        }
+        PlayCues(CurrentCourse(), Sounds(), Settings().SoundSet, step.cues,
+                 CurrentCourse().DataPath(game_->WordSound()));
+        if (step.pauseMs == 0) {
+            break;
         }
         ShowState();
         repaint();
         // Nothing the learner does reaches the game while it pauses.
         PauseScreens(step.pauseMs);
         step = game_->Continue();
-    }
-    if (step.emptyInput) {
-        Edit1->SetText("");
-    }
-    if (step.playWord) {
-        PlayWord(SoundMode::Interrupt);
     }
     ShowState();
     if (Edit1->isVisible()) {
@@ -215,12 +205,11 @@ void TOdkrywanieForm::BeforeLeaving() {
     Sounds().StopMedia();
 }
 
-ExerciseScore TOdkrywanieForm::Score() const {
+LessonScore TOdkrywanieForm::Score() const {
     if (!game_) {
         return {};
     }
-    const RevealResult r = game_->Result();
-    return {r.points, r.right, r.wrong, r.answered, r.words};
+    return game_->Result();
 }
 
 } // namespace lumora

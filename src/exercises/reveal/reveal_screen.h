@@ -39,7 +39,7 @@ class TOdkrywanieForm : public LessonScreen {
     void CreateControls() override;
     std::optional<LoadFault> ReadLesson() override;
     void PrepareLesson() override;
-    ExerciseScore Score() const override;
+    LessonScore Score() const override;
     void BeforeLeaving() override;
     void FormShow() override;
     void FormClose() override;
@@ -47,7 +47,6 @@ class TOdkrywanieForm : public LessonScreen {
 
   private:
     void PlayWord(SoundMode mode);
-    void Play(RevealSound sound);
     // Shows the tiles, labels, edit box and buttons as the game stands.
     void ShowState();
 

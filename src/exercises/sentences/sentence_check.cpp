@@ -1,6 +1,7 @@
 #include "sentence_check.h"
 
 #include "course/course_file_names.h"
+#include "course/lesson_codes.h"
 #include "picture_choice.h"
 #include "picture_places.h"
 #include "platform/text_helpers.h"
@@ -29,19 +30,20 @@ class FaultList {
             warning);
     }
 
-    std::vector<SentenceFault> Take() { return std::move(faults_); }
+    std::vector<LoadFault> Take() { return std::move(faults_); }
 
   private:
     void Add(LoadFault fault, bool warning) {
         const std::string key = fault.file + ":" + std::to_string(fault.line) + fault.message;
         if (seen_.insert(key).second) {
-            faults_.push_back({std::move(fault), warning});
+            fault.kind = warning ? FaultKind::Warning : FaultKind::CheckOnly;
+            faults_.push_back(std::move(fault));
         }
     }
 
     std::vector<int> lines_;
     std::set<std::string> seen_;
-    std::vector<SentenceFault> faults_;
+    std::vector<LoadFault> faults_;
 };
 
 std::vector<int> LessonRows(const CourseData& course, const SteeringRow& lesson) {
@@ -129,7 +131,7 @@ std::vector<int> DataRowLines(const CourseData& course) {
     return numbers;
 }
 
-std::vector<SentenceFault> CheckSentenceLessons(const CourseData& course) {
+std::vector<LoadFault> CheckSentenceLessons(const CourseData& course) {
     FaultList faults(course);
     for (const SteeringRow& lesson : course.SteeringTable) {
         if (!SentenceSeries::RunsCode(lesson.Code)) {
@@ -141,7 +143,7 @@ std::vector<SentenceFault> CheckSentenceLessons(const CourseData& course) {
                             false);
             continue;
         }
-        if (lesson.Code == 9) {
+        if (lesson.Code == kGapSentenceCode) {
             CheckGaps(course, lesson, rows, faults);
             continue;
         }
@@ -151,7 +153,7 @@ std::vector<SentenceFault> CheckSentenceLessons(const CourseData& course) {
                                 std::string(kNoPicturePlaces) + "\"",
                             true);
         }
-        if (lesson.Code == 1) {
+        if (lesson.Code == kFitsPictureCode) {
             CheckYesNo(course, rows, faults);
         } else {
             CheckChoice(course, lesson, rows, faults);

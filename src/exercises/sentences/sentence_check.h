@@ -9,17 +9,12 @@
 
 namespace lumora {
 
-struct SentenceFault {
-    LoadFault where;
-    // The lesson runs, but not as the author meant (a warning).
-    bool warning = false;
-};
-
 // The line of data.t each DataTable row was read from (0 for rows the
 // course did not read from a file).
 std::vector<int> DataRowLines(const CourseData& course);
 
-// Checks every sentence lesson of the steering table, each data row once.
-std::vector<SentenceFault> CheckSentenceLessons(const CourseData& course);
+// Checks every sentence lesson of the steering table, each data row once. A
+// lesson that runs, but not as the author meant, is a warning.
+std::vector<LoadFault> CheckSentenceLessons(const CourseData& course);
 
 } // namespace lumora

@@ -157,9 +157,8 @@ void TForm2::PrepareLesson() {
     NextSentence();
 }
 
-ExerciseScore TForm2::Score() const {
-    const SentenceResult r = series_.Result();
-    return {r.points, r.correct, r.wrong, r.answered, r.items};
+LessonScore TForm2::Score() const {
+    return series_.Result();
 }
 
 void TForm2::FormClose() {
@@ -170,7 +169,7 @@ void TForm2::FormClose() {
 }
 
 void TForm2::NextSentence() {
-    const std::optional<SentenceStep> step = series_.Next();
+    const std::optional<LessonStep> step = series_.Next();
     if (!step) {
         Sounds().StopMedia();
         FinishLesson(Score());
@@ -185,14 +184,14 @@ void TForm2::NextSentence() {
     PlayCues(*step);
 }
 
-void TForm2::Answered(const SentenceStep& step) {
+void TForm2::Answered(const LessonStep& step) {
     // An answer chosen by keys hands the focus on to the button that goes on,
     // so Enter there does not choose again.
     const std::vector<Control*> choices = KeyChoices();
     const bool choseByKeys =
         std::any_of(choices.begin(), choices.end(), [](const Control* c) { return c->hasFocus(); });
     ShowMessages(step);
-    if (step.emptyFields) {
+    if (step.emptyEntry) {
         for (EditBox* field : E_Wpis) {
             field->SetText("");
         }
@@ -205,31 +204,15 @@ void TForm2::Answered(const SentenceStep& step) {
     PlayCues(step);
 }
 
-void TForm2::ShowMessages(const SentenceStep& step) {
+void TForm2::ShowMessages(const LessonStep& step) {
     for (const LoadFault& message : step.messages) {
         LoadReport::Show(message);
     }
 }
 
-void TForm2::PlayCues(const SentenceStep& step) {
-    const CourseData& course = CurrentCourse();
-    for (SentenceCue cue : step.sounds) {
-        switch (cue) {
-        case SentenceCue::Sentence:
-            Sounds().PlaySound(series_.SentenceSound(), SoundMode::Next);
-            break;
-        case SentenceCue::Praise:
-            Sounds().PlaySound(VerdictSound(course, Settings().SoundSet, true), SoundMode::Next);
-            break;
-        case SentenceCue::Failure:
-            Sounds().PlaySound(VerdictSound(course, Settings().SoundSet, false),
-                               SoundMode::Interrupt);
-            break;
-        case SentenceCue::FailureNext:
-            Sounds().PlaySound(VerdictSound(course, Settings().SoundSet, false), SoundMode::Next);
-            break;
-        }
-    }
+void TForm2::PlayCues(const LessonStep& step) {
+    lumora::PlayCues(CurrentCourse(), Sounds(), Settings().SoundSet, step.cues,
+                     series_.SentenceSound());
 }
 
 // Each picture of the kind at its place, stretched over it or in its own

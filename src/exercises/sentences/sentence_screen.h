@@ -66,16 +66,16 @@ class TForm2 : public LessonScreen {
     void CreateControls() override;
     std::optional<LoadFault> ReadLesson() override;
     void PrepareLesson() override;
-    ExerciseScore Score() const override;
+    LessonScore Score() const override;
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
     // Releases the pictures with the background.
     void FormClose() override;
 
   private:
     void NextSentence();
-    void Answered(const SentenceStep& step);
-    void ShowMessages(const SentenceStep& step);
-    void PlayCues(const SentenceStep& step);
+    void Answered(const LessonStep& step);
+    void ShowMessages(const LessonStep& step);
+    void PlayCues(const LessonStep& step);
     void ShowPictures();
     void ShowGapFrame();
     void ShowControls();

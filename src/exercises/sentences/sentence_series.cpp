@@ -27,7 +27,7 @@ SentenceSeries::SentenceSeries(const CourseData& course, LessonState& lesson)
     : course_(course), lesson_(lesson) {}
 
 bool SentenceSeries::RunsCode(int code) {
-    return (code >= 1 && code <= 4) || code == 9;
+    return IsSentenceCode(code);
 }
 
 std::optional<std::string> SentenceSeries::Start() {
@@ -54,7 +54,7 @@ std::optional<std::string> SentenceSeries::Start() {
     return std::nullopt;
 }
 
-std::optional<SentenceStep> SentenceSeries::Next() {
+std::optional<LessonStep> SentenceSeries::Next() {
     seriesLength_ = std::min(seriesLength_, lesson_.SelectedCount());
     tries_ = 0;
     ++asked_;
@@ -65,7 +65,7 @@ std::optional<SentenceStep> SentenceSeries::Next() {
     const auto position = static_cast<std::size_t>(asked_ - 1);
     dataRow_ = lesson_.SelectedRows[position];
     sentencePoints_ = kSentencePoints;
-    SentenceStep step;
+    LessonStep step;
     controls_ = SentenceControls{};
     BuildPlaces(step);
     memory_.NewRound();
@@ -73,24 +73,24 @@ std::optional<SentenceStep> SentenceSeries::Next() {
     answering_ = true;
     explanation_ = Row().Field14;
     lesson_.SelectedDone[position] = 1;
-    if (code_ == 1) {
+    if (code_ == kFitsPictureCode) {
         BuildYesNo();
-    } else if (code_ == 9) {
+    } else if (code_ == kGapSentenceCode) {
         BuildGaps(step);
     } else {
         BuildChoice(step);
     }
-    step.sounds.push_back(SentenceCue::Sentence);
+    step.cues.push_back(kSentenceCue);
     return step;
 }
 
-void SentenceSeries::BuildPlaces(SentenceStep& step) {
+void SentenceSeries::BuildPlaces(LessonStep& step) {
     places_.clear();
     pictures_.clear();
     gapTokens_.clear();
     gapAnswers_ = {};
     solution_.clear();
-    if (code_ == 9) {
+    if (code_ == kGapSentenceCode) {
         const GapFramePlace frame = PlaceGapFrame(Lesson());
         gapFrame_ = frame.rect;
         if (frame.message) {
@@ -120,7 +120,7 @@ void SentenceSeries::BuildYesNo() {
     pictures_ = {SentencePicturePath(course_, lesson_, Row().PictureFile)};
 }
 
-void SentenceSeries::BuildChoice(SentenceStep& step) {
+void SentenceSeries::BuildChoice(LessonStep& step) {
     controls_.prompt = kChoosePicturePrompt;
     const int n = PictureCount(code_);
     expected_ = Random(n) + 1;
@@ -133,7 +133,7 @@ void SentenceSeries::BuildChoice(SentenceStep& step) {
     }
 }
 
-void SentenceSeries::BuildGaps(SentenceStep& step) {
+void SentenceSeries::BuildGaps(LessonStep& step) {
     controls_.prompt = kFillGapPrompt;
     sound_ = SoundPath(Row().SoundFile);
     GapSentence sentence = PrepareGapSentence(Row().EnglishText);
@@ -158,29 +158,29 @@ void SentenceSeries::BuildGaps(SentenceStep& step) {
     controls_.gapFrame = true;
 }
 
-SentenceStep SentenceSeries::Choose(int answer) {
-    if (!answering_ || code_ < 1 || code_ > 4) {
+LessonStep SentenceSeries::Choose(int answer) {
+    if (!answering_ || !IsPictureSentenceCode(code_)) {
         return {};
     }
     if (answer == expected_) {
         return Right();
     }
-    SentenceStep step = Wrong();
+    LessonStep step = Wrong();
     if (!answering_) {
         controls_.yesNo = false;
         controls_.prompt = kWrongAgainPrompt;
-        step.sounds.push_back(SentenceCue::FailureNext);
+        step.cues.push_back(kFailureNextCue);
     }
     return step;
 }
 
-SentenceStep SentenceSeries::Check(const std::array<std::string, 3>& entries) {
-    if (!answering_ || code_ != 9) {
+LessonStep SentenceSeries::Check(const std::array<std::string, 3>& entries) {
+    if (!answering_ || code_ != kGapSentenceCode) {
         return {};
     }
-    SentenceStep step = GapsRight(gapAnswers_, entries) ? Right() : Wrong();
+    LessonStep step = GapsRight(gapAnswers_, entries) ? Right() : Wrong();
     if (answering_) {
-        step.emptyFields = true;
+        step.emptyEntry = true;
         return step;
     }
     controls_.gapFrame = false;
@@ -189,7 +189,7 @@ SentenceStep SentenceSeries::Check(const std::array<std::string, 3>& entries) {
     return step;
 }
 
-SentenceStep SentenceSeries::Right() {
+LessonStep SentenceSeries::Right() {
     answering_ = false;
     ++correct_;
     controls_.yesNo = false;
@@ -198,24 +198,24 @@ SentenceStep SentenceSeries::Right() {
     controls_.prompt = kRightPrompt;
     total_ += sentencePoints_;
     controls_.progress = ProgressAfter(asked_);
-    return {{}, {SentenceCue::Praise}, false};
+    return LessonStep::Playing({kPraiseCue});
 }
 
-SentenceStep SentenceSeries::Wrong() {
+LessonStep SentenceSeries::Wrong() {
     ++wrong_;
     if (tries_ == 0) {
         tries_ = 1;
         controls_.prompt = kWrongPrompt;
         // Yes/no and a choice of two are too easy to guess for a second try
         // to earn anything.
-        sentencePoints_ = code_ <= 2 ? 0 : RoundEven(sentencePoints_ / 2.0);
-        return {{}, {SentenceCue::Failure}, false};
+        sentencePoints_ = code_ <= kTwoPicturesCode ? 0 : RoundEven(sentencePoints_ / 2.0);
+        return LessonStep::Playing({kFailureCue});
     }
     sentencePoints_ = 0;
     answering_ = false;
     controls_.ok = true;
     controls_.check = false;
-    return {{}, {SentenceCue::Failure}, false};
+    return LessonStep::Playing({kFailureCue});
 }
 
 EnterAction SentenceSeries::OnEnter() const {
@@ -232,7 +232,7 @@ int SentenceSeries::ProgressAfter(int sentences) const {
     return RoundEven(static_cast<double>(sentences) / seriesLength_ * kProgressWidth);
 }
 
-SentenceResult SentenceSeries::Result() const {
+LessonScore SentenceSeries::Result() const {
     // After the last sentence the count has gone one past the series.
     return {total_, correct_, wrong_, std::min(asked_, seriesLength_), seriesLength_};
 }

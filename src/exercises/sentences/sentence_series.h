@@ -7,8 +7,10 @@
 // the returned step (messages, then sounds) and shows the controls as
 // Controls() says.
 #include "course/course_data.h"
+#include "course/lesson_codes.h"
 #include "course/lesson_state.h"
 #include "course/load_report.h"
+#include "exercises/common/lesson_step.h"
 #include "gap_layout.h"
 #include "picture_choice.h"
 #include "picture_places.h"
@@ -27,18 +29,10 @@ inline constexpr const char* kWrongPrompt = "Zle";
 inline constexpr const char* kWrongAgainPrompt = "zle";
 
 // The sounds a step asks for, in order.
-enum class SentenceCue {
-    Sentence,    // the sentence sound, queued behind what plays
-    Praise,      // a praise sound, queued
-    Failure,     // a failure sound, interrupting what plays
-    FailureNext, // a further failure sound, queued
-};
-
-struct SentenceStep {
-    std::vector<LoadFault> messages; // shown first, one by one
-    std::vector<SentenceCue> sounds;
-    bool emptyFields = false; // the entry fields are emptied
-};
+inline constexpr Cue kSentenceCue{Cue::Sound::Item, false};       // the sentence, queued
+inline constexpr Cue kPraiseCue{Cue::Sound::Praise, false};       // a praise, queued
+inline constexpr Cue kFailureCue{Cue::Sound::Failure, true};      // a failure, interrupting
+inline constexpr Cue kFailureNextCue{Cue::Sound::Failure, false}; // a further failure, queued
 
 // Which controls show, and what they say.
 struct SentenceControls {
@@ -55,14 +49,6 @@ struct SentenceControls {
 // What Enter does: check the gaps while that can be done, else move on while
 // that can be done; it is never passed to a control.
 enum class EnterAction { Check, Next, Nothing };
-
-struct SentenceResult {
-    int points = 0;
-    int correct = 0;
-    int wrong = 0;
-    int answered = 0;
-    int items = 0;
-};
 
 class SentenceSeries {
   public:
@@ -83,15 +69,15 @@ class SentenceSeries {
 
     // Moves to the next sentence and builds it. Nothing when the series is
     // over: the screen then closes.
-    std::optional<SentenceStep> Next();
+    std::optional<LessonStep> Next();
 
     // The learner's answer: 1 yes, 2 no, or a picture's slot 1..n. Ignored
     // unless a yes/no or picture sentence is being answered.
-    SentenceStep Choose(int answer);
+    LessonStep Choose(int answer);
 
     // The texts of the three entry fields checked against the gaps. Ignored
     // unless a gap sentence is being answered.
-    SentenceStep Check(const std::array<std::string, 3>& entries);
+    LessonStep Check(const std::array<std::string, 3>& entries);
 
     EnterAction OnEnter() const;
 
@@ -117,7 +103,9 @@ class SentenceSeries {
     // invite the click.
     const std::vector<PicturePlace>& PicturePlacesNow() const { return places_; }
     const std::vector<std::string>& PictureFiles() const { return pictures_; }
-    bool PicturesShowHand() const { return code_ >= 2 && code_ <= 4; }
+    bool PicturesShowHand() const {
+        return IsPictureSentenceCode(code_) && code_ != kFitsPictureCode;
+    }
     const PictureMemory& Pictures() const { return memory_; }
 
     // Gap filling: the frame, the tokens to lay out with LayOutGaps, the
@@ -129,19 +117,19 @@ class SentenceSeries {
 
     // What leaving the lesson records and shows: the points, the right and
     // wrong answers, the sentences begun and the series length.
-    SentenceResult Result() const;
+    LessonScore Result() const;
 
   private:
     const DataRow& Row() const;
     const SteeringRow& Lesson() const;
     std::string SoundPath(const std::string& file) const;
     std::string LessonName() const;
-    void BuildPlaces(SentenceStep& step);
+    void BuildPlaces(LessonStep& step);
     void BuildYesNo();
-    void BuildChoice(SentenceStep& step);
-    void BuildGaps(SentenceStep& step);
-    SentenceStep Right();
-    SentenceStep Wrong();
+    void BuildChoice(LessonStep& step);
+    void BuildGaps(LessonStep& step);
+    LessonStep Right();
+    LessonStep Wrong();
     int ProgressAfter(int sentences) const;
 
     const CourseData& course_;

@@ -91,18 +91,18 @@ void TC_TF_Form::ResetExercise() {
     pb_tresc->update();
 }
 
-ExerciseScore TC_TF_Form::Score() const {
+LessonScore TC_TF_Form::Score() const {
     return {state_.Points(), state_.Right(), state_.WrongCount(), state_.Actions(),
             state_.Statements()};
 }
 
-const QImage& TC_TF_Form::BoxImage(BoxMark mark) const {
+const QImage& TC_TF_Form::BoxImage(AnswerMark mark) const {
     switch (mark) {
-    case BoxMark::Bad:
+    case AnswerMark::Bad:
         return img_bad->Image();
-    case BoxMark::Checked:
+    case AnswerMark::Checked:
         return img_checked->Image();
-    case BoxMark::Normal:
+    case AnswerMark::Normal:
         break;
     }
     return img_normal->Image();

@@ -47,12 +47,12 @@ class TC_TF_Form : public ExerciseFrame {
     void CreateControls() override;
     std::optional<std::string> ReadContent(const StRecord& record) override;
     void ResetExercise() override;
-    ExerciseScore Score() const override;
+    LessonScore Score() const override;
     void CheckClick() override { btn_okClick(); }
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
 
   private:
-    const QImage& BoxImage(BoxMark mark) const;
+    const QImage& BoxImage(AnswerMark mark) const;
     void ShowBoxStates();
     void PlaceBoxes(int trueCentre, int falseCentre, const std::vector<int>& tops);
 

@@ -18,8 +18,8 @@ void TrueFalseState::Tick(int n, bool sayTrue) {
     Item& item = items_[static_cast<std::size_t>(n)];
     item.tickedTrue = sayTrue;
     item.tickedFalse = !sayTrue;
-    item.trueBox = sayTrue ? BoxMark::Checked : BoxMark::Normal;
-    item.falseBox = sayTrue ? BoxMark::Normal : BoxMark::Checked;
+    item.trueBox = sayTrue ? AnswerMark::Checked : AnswerMark::Normal;
+    item.falseBox = sayTrue ? AnswerMark::Normal : AnswerMark::Checked;
 }
 
 void TrueFalseState::MarkItem(Item& item) {
@@ -29,10 +29,10 @@ void TrueFalseState::MarkItem(Item& item) {
         ++right_;
         return;
     }
-    BoxMark& rightBox = item.truth ? item.trueBox : item.falseBox;
-    BoxMark& otherBox = item.truth ? item.falseBox : item.trueBox;
-    rightBox = BoxMark::Checked;
-    otherBox = ticked ? BoxMark::Bad : BoxMark::Normal;
+    AnswerMark& rightBox = item.truth ? item.trueBox : item.falseBox;
+    AnswerMark& otherBox = item.truth ? item.falseBox : item.trueBox;
+    rightBox = AnswerMark::Checked;
+    otherBox = ticked ? AnswerMark::Bad : AnswerMark::Normal;
 }
 
 void TrueFalseState::Mark() {

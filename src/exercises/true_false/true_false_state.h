@@ -3,13 +3,12 @@
 // ticked per statement, and after marking each statement shown with its right
 // box ticked, a wrong tick crossed, and an exclamation mark where nothing was
 // ticked.
+#include "exercises/common/lesson_step.h"
 #include "true_false_content.h"
 
 #include <vector>
 
 namespace lumora {
-
-enum class BoxMark { Normal, Checked, Bad };
 
 class TrueFalseState {
   public:
@@ -20,8 +19,8 @@ class TrueFalseState {
     void Tick(int n, bool sayTrue);
     void Mark();
 
-    BoxMark TrueBox(int n) const { return At(n).trueBox; }
-    BoxMark FalseBox(int n) const { return At(n).falseBox; }
+    AnswerMark TrueBox(int n) const { return At(n).trueBox; }
+    AnswerMark FalseBox(int n) const { return At(n).falseBox; }
     // Whether statement n was left without a tick (known once marked).
     bool Exclaimed(int n) const { return At(n).exclaimed; }
     bool Marked() const { return marked_; }
@@ -37,8 +36,8 @@ class TrueFalseState {
         bool truth = false;
         bool tickedTrue = false;
         bool tickedFalse = false;
-        BoxMark trueBox = BoxMark::Normal;
-        BoxMark falseBox = BoxMark::Normal;
+        AnswerMark trueBox = AnswerMark::Normal;
+        AnswerMark falseBox = AnswerMark::Normal;
         bool exclaimed = false;
     };
     const Item& At(int n) const { return items_.at(static_cast<std::size_t>(n)); }

@@ -107,7 +107,7 @@ void TCW_Wpisywanie1Form::ResetExercise() {
     Repaint();
 }
 
-ExerciseScore TCW_Wpisywanie1Form::Score() const {
+LessonScore TCW_Wpisywanie1Form::Score() const {
     return {state_.Points(), state_.RightCount(), state_.WrongCount(), state_.Actions(),
             state_.Gaps()};
 }

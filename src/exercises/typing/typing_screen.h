@@ -37,7 +37,7 @@ class TCW_Wpisywanie1Form : public ExerciseFrame {
     void CreateControls() override;
     std::optional<std::string> ReadContent(const StRecord& record) override;
     void ResetExercise() override;
-    ExerciseScore Score() const override;
+    LessonScore Score() const override;
     void CheckClick() override { btn_sprawdzClick(); }
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers) override;
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;

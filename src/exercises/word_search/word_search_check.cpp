@@ -40,7 +40,8 @@ bool GridHides(const WordSearchPuzzle& puzzle, const std::string& word) {
     return false;
 }
 
-void CheckWordSearches(const CourseData& course, LoadReport& report) {
+std::vector<LoadFault> CheckWordSearches(const CourseData& course) {
+    std::vector<LoadFault> faults;
     std::set<std::string> contents;
     for (const auto& row : course.SteeringTable) {
         if (row.Code != kWordSearchCode || !contents.insert(row.Content).second) {
@@ -48,22 +49,22 @@ void CheckWordSearches(const CourseData& course, LoadReport& report) {
         }
         const auto read = ReadWordSearch(course, row.Content);
         if (const auto* fault = std::get_if<LoadFault>(&read)) {
-            report.Fault(fault->file, fault->line, fault->message, FaultKind::CheckOnly);
+            faults.push_back(*fault);
             continue;
         }
         const auto& puzzle = std::get<WordSearchPuzzle>(read);
         for (const LoadFault& gap : puzzle.shortLines) {
-            report.Fault(gap.file, gap.line, gap.message + " The missing letters stay empty.",
-                         FaultKind::Warning);
+            faults.push_back({gap.file, gap.line, gap.message + " The missing letters stay empty.",
+                              FaultKind::Warning});
         }
         for (const auto& word : puzzle.words) {
             if (!GridHides(puzzle, word)) {
-                report.Fault(ToSlashes(WordSearchFile(row.Content)), puzzle.headerLine,
-                             "The grid does not hide the word \"" + word + "\".",
-                             FaultKind::CheckOnly);
+                faults.push_back({ToSlashes(WordSearchFile(row.Content)), puzzle.headerLine,
+                                  "The grid does not hide the word \"" + word + "\"."});
             }
         }
     }
+    return faults;
 }
 
 } // namespace lumora

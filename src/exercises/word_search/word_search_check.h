@@ -15,6 +15,6 @@ namespace lumora {
 // a column, letter case aside.
 bool GridHides(const WordSearchPuzzle& puzzle, const std::string& word);
 
-void CheckWordSearches(const CourseData& course, LoadReport& report);
+std::vector<LoadFault> CheckWordSearches(const CourseData& course);
 
 } // namespace lumora

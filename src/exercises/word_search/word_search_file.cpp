@@ -118,7 +118,7 @@ std::variant<WordSearchPuzzle, LoadFault> ReadWordSearch(const CourseData& cours
                                                          const std::string& content) {
     const std::string relative = WordSearchFile(content);
     std::variant<WordSearchPuzzle, LoadFault> result = LoadFault{};
-    LoadReport report([&](const LoadFault& fault, FaultKind) { result = fault; }, false);
+    LoadReport report([&](const LoadFault& fault) { result = fault; }, false);
     if (auto lines = ReadCourseLines(course, relative.c_str(), report, FileRule::Required)) {
         result = ParseWordSearch(*lines, ToSlashes(relative));
     }

@@ -42,7 +42,7 @@ class TPseudo_Form : public LessonScreen {
     void CreateControls() override;
     std::optional<LoadFault> ReadLesson() override;
     void PrepareLesson() override;
-    ExerciseScore Score() const override { return {}; }
+    LessonScore Score() const override { return {}; }
     void FormShow() override;
     void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
 

@@ -32,8 +32,8 @@ int RowOf(const Crossword& c, const std::string& word) {
     return 0;
 }
 
-CrosswordStep Type(Crossword& c, const std::string& letters) {
-    CrosswordStep last;
+LessonStep Type(Crossword& c, const std::string& letters) {
+    LessonStep last;
     for (char ch : letters) {
         last = c.TypeLetter(static_cast<char32_t>(ch));
     }
@@ -61,8 +61,8 @@ TEST_F(CrosswordPlay, OpensWithTheFirstRowActiveAndEmpty) {
 
 TEST_F(CrosswordPlay, LettersFillSquaresAndMoveTheInput) {
     const int left = c.InputLeft();
-    EXPECT_EQ(c.TypeLetter(U'X').sound, CrosswordSound::None);
-    EXPECT_EQ(c.TypeLetter(U'y').sound, CrosswordSound::None);
+    EXPECT_EQ(c.TypeLetter(U'X').Judged(), Verdict::None);
+    EXPECT_EQ(c.TypeLetter(U'y').Judged(), Verdict::None);
     EXPECT_EQ(c.Row(1).typed, "xy");
     EXPECT_EQ(c.TypedCount(), 2);
     EXPECT_EQ(c.InputLeft(), left + 42);
@@ -83,8 +83,8 @@ TEST_F(CrosswordPlay, LettersFillSquaresAndMoveTheInput) {
 TEST_F(CrosswordPlay, ARightWordInAnyCaseIsSolvedAndTheNextUnsolvedRowFollows) {
     c.Activate(RowOf(c, "Horse"));
     const int horse = c.ActiveRow();
-    const CrosswordStep step = Type(c, "hOrSe");
-    EXPECT_EQ(step.sound, CrosswordSound::Praise);
+    const LessonStep step = Type(c, "hOrSe");
+    EXPECT_EQ(step.Judged(), Verdict::Right);
     EXPECT_FALSE(step.finished);
     EXPECT_TRUE(c.Row(horse).solved);
     EXPECT_EQ(c.SolvedCount(), 1);
@@ -100,7 +100,7 @@ TEST_F(CrosswordPlay, AWrongCompletionErasesTheRowAndCounts) {
     c.Activate(RowOf(c, "bird"));
     const int row = c.ActiveRow();
     const int left = c.InputLeft();
-    EXPECT_EQ(Type(c, "bard").sound, CrosswordSound::Failure);
+    EXPECT_EQ(Type(c, "bard").Judged(), Verdict::Wrong);
     EXPECT_EQ(c.WrongCount(), 1);
     EXPECT_EQ(c.ActiveRow(), row);
     EXPECT_EQ(c.Row(row).typed, "");
@@ -109,7 +109,7 @@ TEST_F(CrosswordPlay, AWrongCompletionErasesTheRowAndCounts) {
     EXPECT_TRUE(c.InputVisible());
     Type(c, "bxrd");
     EXPECT_EQ(c.WrongCount(), 2);
-    EXPECT_EQ(Type(c, "bird").sound, CrosswordSound::Praise);
+    EXPECT_EQ(Type(c, "bird").Judged(), Verdict::Right);
 }
 
 TEST_F(CrosswordPlay, ActivatingErasesWhatWasTypedInTheActiveRow) {
@@ -142,29 +142,29 @@ TEST_F(CrosswordPlay, RowKeysWrapOverTheUnsolvedRows) {
 TEST_F(CrosswordPlay, SolvingTheLastRowFinishesWithTenPointsARow) {
     c.Activate(1);
     Type(c, "zzzz" + std::string(c.Row(1).word.size() - 4, 'z'));
-    CrosswordStep step;
+    LessonStep step;
     for (int k = 1; k <= 4; ++k) {
         c.Activate(k);
         step = Type(c, c.Row(k).word);
     }
     EXPECT_TRUE(step.finished);
-    EXPECT_EQ(step.sound, CrosswordSound::Praise);
+    EXPECT_EQ(step.Judged(), Verdict::Right);
     EXPECT_TRUE(c.AllSolved());
     EXPECT_FALSE(c.InputVisible());
     c.NextRow(); // nothing left to move to
     EXPECT_FALSE(c.InputVisible());
-    const CrosswordResult r = c.Result();
+    const LessonScore r = c.Result();
     EXPECT_EQ(r.points, 40);
-    EXPECT_EQ(r.solved, 4);
+    EXPECT_EQ(r.right, 4);
     EXPECT_EQ(r.wrong, 1);
     EXPECT_EQ(r.answered, 5);
-    EXPECT_EQ(r.rows, 4);
+    EXPECT_EQ(r.items, 4);
 }
 
 TEST(CrosswordOpen, AListWithOneWordGivesOneRow) {
     Crossword c = Make({"cat", "bird", "hippopotamuss"}, 4);
     ASSERT_EQ(c.RowCount(), 1);
-    const CrosswordStep step = Type(c, "BIRD");
+    const LessonStep step = Type(c, "BIRD");
     EXPECT_TRUE(step.finished);
     EXPECT_EQ(c.Points(), 10);
 }

@@ -61,7 +61,7 @@ struct Finding {
 
 std::vector<Finding> Check(const CourseData& course, const StyledMeasure& measure = {}) {
     std::vector<Finding> found;
-    LoadReport report([&](const LoadFault& f, FaultKind k) { found.push_back({f, k}); }, false);
+    LoadReport report([&](const LoadFault& f) { found.push_back({f, f.kind}); }, false);
     CheckDefinitionsLessons(course, report, measure);
     return found;
 }

@@ -99,7 +99,7 @@ struct Finding {
 
 std::vector<Finding> Check(const CourseData& course, const LabelMeasure& measure = {}) {
     std::vector<Finding> found;
-    LoadReport report([&](const LoadFault& f, FaultKind k) { found.push_back({f, k}); }, false);
+    LoadReport report([&](const LoadFault& f) { found.push_back({f, f.kind}); }, false);
     CheckDragDropLessons(course, report, measure);
     return found;
 }

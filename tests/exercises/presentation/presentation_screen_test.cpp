@@ -392,7 +392,7 @@ TEST_F(PresentationTest, TypingEightFirstTryAnswersGivesEighty) {
         }
     }
     EXPECT_EQ(caption, "text 15 80");
-    const ExerciseScore expected{80, 8, 0, 8, 8};
+    const LessonScore expected{80, 8, 0, 8, 8};
     EXPECT_EQ(screen.Typing().Points(), expected.points);
     EXPECT_EQ(screen.Typing().Right(), expected.right);
     EXPECT_EQ(screen.Typing().Wrong(), expected.wrong);

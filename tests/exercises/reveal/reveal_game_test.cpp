@@ -90,8 +90,8 @@ TEST(RevealPlay, AnswersAreTrimmedAndComparedExactly) {
     };
     for (const auto& c : cases) {
         RevealGame g = Game();
-        const RevealStep step = g.Answer(c.answer);
-        EXPECT_EQ(step.sound, c.right ? RevealSound::Praise : RevealSound::Failure) << c.answer;
+        const LessonStep step = g.Answer(c.answer);
+        EXPECT_EQ(step.Judged(), c.right ? Verdict::Right : Verdict::Wrong) << c.answer;
         EXPECT_EQ(g.RightCount(), c.right ? 1 : 0) << c.answer;
         EXPECT_EQ(g.WrongCount(), c.right ? 0 : 1) << c.answer;
     }
@@ -103,17 +103,17 @@ TEST(RevealPlay, ARightAnswerUncoversItsTileAndShowsTheTranslation) {
     for (int t = 1; t <= kRevealTiles; ++t) {
         tile = g.TileWord(t) == 1 ? t : tile;
     }
-    const RevealStep step = g.Answer("word1");
+    const LessonStep step = g.Answer("word1");
     EXPECT_EQ(step.pauseMs, 1500);
-    EXPECT_FALSE(step.emptyInput);
+    EXPECT_FALSE(step.emptyEntry);
     EXPECT_FALSE(g.TileVisible(tile));
     EXPECT_EQ(g.Caption(), "słowo1");
     EXPECT_TRUE(g.InputVisible());
     EXPECT_FALSE(g.AcceptsAnswer()); // no answers during the pause
-    EXPECT_EQ(g.Answer("word2").sound, RevealSound::None);
-    const RevealStep after = g.Continue();
-    EXPECT_TRUE(after.playWord);
-    EXPECT_TRUE(after.emptyInput);
+    EXPECT_EQ(g.Answer("word2").Judged(), Verdict::None);
+    const LessonStep after = g.Continue();
+    EXPECT_EQ(after.cues, (std::vector<Cue>{{Cue::Sound::Item, true}}));
+    EXPECT_TRUE(after.emptyEntry);
     EXPECT_EQ(g.Position(), 2);
     EXPECT_EQ(g.WordSound(), "sample\\dom\\sl\\w2.wav");
     EXPECT_EQ(g.Caption(), "");
@@ -122,8 +122,8 @@ TEST(RevealPlay, ARightAnswerUncoversItsTileAndShowsTheTranslation) {
 
 TEST(RevealPlay, WorthDropsByTwoPerMissAndThreeMissesShowTheWord) {
     RevealGame g = Game();
-    RevealStep step = g.Answer("x");
-    EXPECT_TRUE(step.emptyInput);
+    LessonStep step = g.Answer("x");
+    EXPECT_TRUE(step.emptyEntry);
     EXPECT_EQ(step.pauseMs, 0);
     EXPECT_EQ(g.Word(1).worth, 4);
     g.Answer("y");
@@ -171,7 +171,7 @@ TEST(RevealPlay, NextGoesToTheLowestUnrevealedWordAfterFourteen) {
 
 TEST(RevealPlay, TheLastWordUncoversThePicture) {
     RevealGame g = Game();
-    RevealStep step;
+    LessonStep step;
     for (int w = 1; w <= 14; ++w) {
         step = g.Answer("word" + std::to_string(w));
         if (w < 14) {
@@ -193,13 +193,13 @@ TEST(RevealPlay, TheLastWordUncoversThePicture) {
     }
     EXPECT_FALSE(g.ButtonsVisible());
     EXPECT_FALSE(g.CaptionVisible());
-    EXPECT_EQ(g.Answer("word1").sound, RevealSound::None);
-    const RevealResult r = g.Result();
+    EXPECT_EQ(g.Answer("word1").Judged(), Verdict::None);
+    const LessonScore r = g.Result();
     EXPECT_EQ(r.points, 84);
     EXPECT_EQ(r.right, 14);
     EXPECT_EQ(r.wrong, 0);
     EXPECT_EQ(r.answered, 14);
-    EXPECT_EQ(r.words, 14);
+    EXPECT_EQ(r.items, 14);
 }
 
 class RevealCourse : public testing::Test {

@@ -7,11 +7,11 @@
 namespace lumora {
 namespace {
 
-std::vector<std::string> Described(const std::vector<SentenceFault>& faults) {
+std::vector<std::string> Described(const std::vector<LoadFault>& faults) {
     std::vector<std::string> out;
     for (const auto& f : faults) {
-        out.push_back(f.where.file + ":" + std::to_string(f.where.line) + ": " + f.where.message +
-                      (f.warning ? " (warning)" : ""));
+        out.push_back(f.file + ":" + std::to_string(f.line) + ": " + f.message +
+                      (f.kind == FaultKind::Warning ? " (warning)" : ""));
     }
     return out;
 }

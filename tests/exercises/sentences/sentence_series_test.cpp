@@ -9,7 +9,7 @@
 namespace lumora {
 namespace {
 
-using Cues = std::vector<SentenceCue>;
+using Cues = std::vector<Cue>;
 
 struct Running {
     CourseData course;
@@ -22,10 +22,10 @@ struct Running {
         FixRandomSeed(seed);
         EXPECT_FALSE(series.Start());
     }
-    SentenceStep Next() {
+    LessonStep Next() {
         auto step = series.Next();
         EXPECT_TRUE(step);
-        return step ? *step : SentenceStep{};
+        return step ? *step : LessonStep{};
     }
     // The right answer of a gap sentence: the word of its row.
     std::array<std::string, 3> RightEntries() const {
@@ -41,10 +41,10 @@ TEST(SentenceSeries, AsksFourteenAtMostAndEndsAfterTheLast) {
             r.series.Choose(r.series.ExpectedAnswer());
         }
         EXPECT_FALSE(r.series.Next()) << rows;
-        const SentenceResult result = r.series.Result();
+        const LessonScore result = r.series.Result();
         EXPECT_EQ(result.items, asked);
         EXPECT_EQ(result.answered, asked);
-        EXPECT_EQ(result.correct, asked);
+        EXPECT_EQ(result.right, asked);
         EXPECT_EQ(result.points, 10 * asked);
     }
 }
@@ -69,8 +69,8 @@ TEST(SentenceSeries, YesNoDrawsTheFittingOrTheOtherSentence) {
     Running r(1, 9, 77);
     std::vector<int> expected;
     for (int i = 0; i < 9; ++i) {
-        const SentenceStep step = r.Next();
-        EXPECT_EQ(step.sounds, Cues{SentenceCue::Sentence});
+        const LessonStep step = r.Next();
+        EXPECT_EQ(step.cues, Cues{kSentenceCue});
         const std::string n = std::to_string(r.series.CurrentDataRow());
         expected.push_back(r.series.ExpectedAnswer());
         if (r.series.ExpectedAnswer() == 1) {
@@ -92,7 +92,7 @@ TEST(SentenceSeries, PictureChoicePutsTheSentencesPictureInTheRightSlot) {
     Running r(3, 9, 5);
     std::vector<int> expected;
     for (int i = 0; i < 9; ++i) {
-        const SentenceStep step = r.Next();
+        const LessonStep step = r.Next();
         EXPECT_TRUE(step.messages.empty());
         EXPECT_EQ(r.series.Controls().prompt, kChoosePicturePrompt);
         const std::string n = std::to_string(r.series.CurrentDataRow());
@@ -115,29 +115,15 @@ TEST(SentenceSeries, PointsAndControlsAfterEachAnswer) {
         std::string prompt;
     };
     const Case cases[] = {
-        {"code 3: wrong then right halves",
-         3,
-         {false, true},
-         5,
-         1,
-         1,
-         {SentenceCue::Praise},
-         kRightPrompt},
-        {"code 4: wrong then right halves",
-         4,
-         {false, true},
-         5,
-         1,
-         1,
-         {SentenceCue::Praise},
-         kRightPrompt},
+        {"code 3: wrong then right halves", 3, {false, true}, 5, 1, 1, {kPraiseCue}, kRightPrompt},
+        {"code 4: wrong then right halves", 4, {false, true}, 5, 1, 1, {kPraiseCue}, kRightPrompt},
         {"code 2: wrong first leaves nothing",
          2,
          {false, true},
          0,
          1,
          1,
-         {SentenceCue::Praise},
+         {kPraiseCue},
          kRightPrompt},
         {"code 1: wrong first leaves nothing",
          1,
@@ -145,30 +131,23 @@ TEST(SentenceSeries, PointsAndControlsAfterEachAnswer) {
          0,
          1,
          1,
-         {SentenceCue::Praise},
+         {kPraiseCue},
          kRightPrompt},
-        {"code 3: right at once", 3, {true}, 10, 1, 0, {SentenceCue::Praise}, kRightPrompt},
+        {"code 3: right at once", 3, {true}, 10, 1, 0, {kPraiseCue}, kRightPrompt},
         {"code 3: wrong twice ends the sentence",
          3,
          {false, false},
          0,
          0,
          2,
-         {SentenceCue::Failure, SentenceCue::FailureNext},
+         {kFailureCue, kFailureNextCue},
          kWrongAgainPrompt},
-        {"code 2: one wrong, still answering",
-         2,
-         {false},
-         0,
-         0,
-         1,
-         {SentenceCue::Failure},
-         kWrongPrompt},
+        {"code 2: one wrong, still answering", 2, {false}, 0, 0, 1, {kFailureCue}, kWrongPrompt},
     };
     for (const auto& c : cases) {
         Running r(c.code, 4);
         r.Next();
-        SentenceStep step;
+        LessonStep step;
         for (bool right : c.rightAnswers) {
             const int expected = r.series.ExpectedAnswer();
             step = r.series.Choose(right ? expected : expected % 2 + 1);
@@ -176,7 +155,7 @@ TEST(SentenceSeries, PointsAndControlsAfterEachAnswer) {
         EXPECT_EQ(r.series.TotalPoints(), c.points) << c.name;
         EXPECT_EQ(r.series.CorrectCount(), c.correct) << c.name;
         EXPECT_EQ(r.series.WrongCount(), c.wrong) << c.name;
-        EXPECT_EQ(step.sounds, c.lastSounds) << c.name;
+        EXPECT_EQ(step.cues, c.lastSounds) << c.name;
         EXPECT_EQ(r.series.Controls().prompt, c.prompt) << c.name;
         const bool answered = c.correct + c.wrong == 2 || c.rightAnswers.back();
         EXPECT_EQ(r.series.Answering(), !answered) << c.name;
@@ -215,20 +194,20 @@ TEST(SentenceSeries, GapFillingChecksTheFieldsWithASecondTry) {
     };
     for (const auto& c : cases) {
         Running r(9, 3);
-        const SentenceStep first = r.Next();
+        const LessonStep first = r.Next();
         EXPECT_TRUE(first.messages.empty()) << c.name;
         EXPECT_EQ(r.series.Controls().prompt, kFillGapPrompt);
         EXPECT_TRUE(r.series.Controls().check && r.series.Controls().gapFrame);
         const std::string n = std::to_string(r.series.CurrentDataRow());
         EXPECT_EQ(r.series.GapAnswersNow()[0], "w" + n);
         EXPECT_EQ(r.series.Solution(), "Sentence w" + n + ".");
-        SentenceStep step;
+        LessonStep step;
         for (bool right : c.rightChecks) {
             step = r.series.Check(right ? r.RightEntries() : std::array<std::string, 3>{"W" + n});
         }
         EXPECT_EQ(r.series.TotalPoints(), c.points) << c.name;
         EXPECT_EQ(r.series.WrongCount(), c.wrong) << c.name;
-        EXPECT_EQ(step.emptyFields, c.emptied) << c.name;
+        EXPECT_EQ(step.emptyEntry, c.emptied) << c.name;
         const SentenceControls& k = r.series.Controls();
         EXPECT_EQ(k.solution, c.answered) << c.name;
         EXPECT_EQ(k.explanation, c.answered) << c.name;
@@ -278,7 +257,7 @@ TEST(SentenceSeries, ResultCountsTheSentencesBegunWhenLeftEarly) {
     r.Next();
     r.series.Choose(r.series.ExpectedAnswer());
     r.Next();
-    const SentenceResult result = r.series.Result();
+    const LessonScore result = r.series.Result();
     EXPECT_EQ(result.answered, 2);
     EXPECT_EQ(result.items, 14);
     EXPECT_EQ(result.points, 10);

@@ -101,13 +101,13 @@ TEST(TrueFalseState, TicksMoveBetweenTheBoxesUntilMarked) {
     state.Tick(0, true);
     state.Tick(0, false);
     state.Tick(0, false); // the ticked box stays ticked
-    EXPECT_EQ(state.TrueBox(0), BoxMark::Normal);
-    EXPECT_EQ(state.FalseBox(0), BoxMark::Checked);
+    EXPECT_EQ(state.TrueBox(0), AnswerMark::Normal);
+    EXPECT_EQ(state.FalseBox(0), AnswerMark::Checked);
     EXPECT_EQ(state.Actions(), 3);
     state.Mark();
     state.Tick(1, true);
     EXPECT_EQ(state.Actions(), 3);
-    EXPECT_EQ(state.FalseBox(1), BoxMark::Checked); // the right box of the unanswered one
+    EXPECT_EQ(state.FalseBox(1), AnswerMark::Checked); // the right box of the unanswered one
 }
 
 TEST(TrueFalseState, MarkingTicksTheRightBoxCrossesWrongTicksAndFlagsTheUnanswered) {
@@ -119,14 +119,14 @@ TEST(TrueFalseState, MarkingTicksTheRightBoxCrossesWrongTicksAndFlagsTheUnanswer
     state.Tick(2, true);
     state.Mark();
     struct Expect {
-        BoxMark trueBox, falseBox;
+        AnswerMark trueBox, falseBox;
         bool exclaimed;
     };
-    const std::vector<Expect> expected{{BoxMark::Checked, BoxMark::Normal, false},
-                                       {BoxMark::Checked, BoxMark::Bad, false},
-                                       {BoxMark::Bad, BoxMark::Checked, false},
-                                       {BoxMark::Checked, BoxMark::Normal, true},
-                                       {BoxMark::Normal, BoxMark::Checked, true}};
+    const std::vector<Expect> expected{{AnswerMark::Checked, AnswerMark::Normal, false},
+                                       {AnswerMark::Checked, AnswerMark::Bad, false},
+                                       {AnswerMark::Bad, AnswerMark::Checked, false},
+                                       {AnswerMark::Checked, AnswerMark::Normal, true},
+                                       {AnswerMark::Normal, AnswerMark::Checked, true}};
     for (int n = 0; n < 5; ++n) {
         const Expect& e = expected[static_cast<std::size_t>(n)];
         EXPECT_EQ(state.TrueBox(n), e.trueBox) << n;

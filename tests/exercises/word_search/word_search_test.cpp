@@ -233,13 +233,10 @@ TEST(WordSearchCheck, NamesFilesThatDoNotReadAndWordsNotHidden) {
     b.Write("Pseudo/short.txt", "1=3=2=1=abc=\nabc\nxy\n*\n");
     const CourseData course = b.Load();
     std::vector<std::string> faults;
-    LoadReport report(
-        [&faults](const LoadFault& f, FaultKind kind) {
-            faults.push_back((kind == FaultKind::Warning ? "warning " : "") + f.file + ":" +
-                             std::to_string(f.line) + ": " + f.message);
-        },
-        false);
-    CheckWordSearches(course, report);
+    for (const LoadFault& f : CheckWordSearches(course)) {
+        faults.push_back((f.kind == FaultKind::Warning ? "warning " : "") + f.file + ":" +
+                         std::to_string(f.line) + ": " + f.message);
+    }
     ASSERT_EQ(faults.size(), 4u);
     // kPuzzle's "tac" is not hidden either: it reads backwards.
     EXPECT_EQ(faults[0], "Pseudo/good.txt:1: The grid does not hide the word \"tac\".");
