@@ -9,6 +9,7 @@
 #include "exercises/definitions/definitions_screen.h"
 #include "exercises/drag_drop/drag_drop_screen.h"
 #include "exercises/multiple_choice/choice_screen.h"
+#include "exercises/presentation/presentation_screen.h"
 #include "exercises/reveal/reveal_screen.h"
 #include "exercises/sentences/sentence_screen.h"
 #include "exercises/true_false/true_false_screen.h"
@@ -372,11 +373,75 @@ TEST_F(DemoKeyboardLessons, WordSearchByACellCursorAndSpace) {
     EXPECT_EQ(ResultsShown(), before);
 }
 
+// Moves the focus by the arrows, the way the target lies, until it is there.
+void ArrowTo(QWidget& form, const QWidget* target) {
+    for (int n = 0; n < 30 && QApplication::focusWidget() != target; ++n) {
+        const QWidget* now = QApplication::focusWidget();
+        ASSERT_NE(now, nullptr);
+        const QPoint d = target->geometry().center() - now->geometry().center();
+        PressKey(form, std::abs(d.x()) > std::abs(d.y())
+                           ? (d.x() > 0 ? Qt::Key_Right : Qt::Key_Left)
+                           : (d.y() > 0 ? Qt::Key_Down : Qt::Key_Up));
+    }
+    ASSERT_EQ(QApplication::focusWidget(), target);
+}
+
+TEST_F(DemoKeyboardLessons, VocabularyPageWordsByArrows) {
+    const int row = FirstRowOf(kVocabularyCode);
+    auto& screen = OpenFromTopic<TPrezentacjaForm>(row);
+    QTest::qWait(10 * TPrezentacjaForm::kRevealStep); // the words come one by one
+    PressKey(screen, Qt::Key_Down);
+    ASSERT_TRUE(std::find(screen.lbl.begin(), screen.lbl.end(), Focused()) != screen.lbl.end());
+    ArrowTo(screen, screen.lbl[1]);
+    EXPECT_FALSE(screen.FocusMark().isEmpty());
+    PressKey(screen, Qt::Key_Escape);
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_TRUE(Record(row).Done);
+}
+
+TEST_F(DemoKeyboardLessons, VocabularyPictureChoiceByTabArrowsAndSpace) {
+    const int row = FirstRowOf(31);
+    auto& screen = OpenFromTopic<TPrezentacjaForm>(row);
+    QTest::qWait(10 * TPrezentacjaForm::kRevealStep);
+    const int questions = screen.Choice().QuestionCount();
+    for (int n = 0; n < 40 && screen.isVisible() && !screen.Choice().Finished(); ++n) {
+        const QWidget* right =
+            screen.img.at(static_cast<std::size_t>(screen.Choice().CorrectSlot() - 1));
+        if (std::find(screen.img.begin(), screen.img.end(), Focused()) == screen.img.end()) {
+            PressUntil(screen, Qt::Key_Tab, [&] {
+                return std::find(screen.img.begin(), screen.img.end(), Focused()) !=
+                       screen.img.end();
+            });
+        }
+        ArrowTo(screen, right);
+        PressKey(screen, Qt::Key_Space);
+    }
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(Record(row).Points, 10 * questions);
+}
+
+TEST_F(DemoKeyboardLessons, VocabularyTypingDrillByTypingAndEnter) {
+    const int row = FirstRowOf(32);
+    auto& screen = OpenFromTopic<TPrezentacjaForm>(row);
+    QTest::qWait(10 * TPrezentacjaForm::kRevealStep);
+    const int count = screen.Typing().Count();
+    for (int p = 1; p <= count && screen.isVisible(); ++p) {
+        const int word = screen.WordOrder().at(static_cast<std::size_t>(p - 1));
+        ASSERT_EQ(Focused(), screen.ed_wpis);
+        Type(screen,
+             roster_->Course().DataTable.at(static_cast<std::size_t>(word - 1)).EnglishText);
+        PressKey(screen, Qt::Key_Return);
+    }
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(Record(row).Points, 80);
+}
+
 // Screen readers meet one lesson of each kind as a window named by the
 // lesson, with every control and painted item named.
 TEST_F(DemoKeyboardLessons, OneLessonOfEachKindIsNamedThroughout) {
-    for (int code : {kTrueFalseCode, kMultipleChoiceCode, kDragAndDropCode, kDefinitionsCode,
-                     kTypingCode, 1, 2, 9, kCrosswordCode, kRevealCode, kWordSearchCode}) {
+    for (int code :
+         {kTrueFalseCode, kMultipleChoiceCode, kDragAndDropCode, kDefinitionsCode, kTypingCode, 1,
+          2, 9, kCrosswordCode, kRevealCode, kWordSearchCode, kVocabularyCode, 31, 32}) {
         SCOPED_TRACE("code " + std::to_string(code));
         const int row = FirstRowOf(code);
         auto& screen = OpenFromTopic<LessonScreen>(row);
