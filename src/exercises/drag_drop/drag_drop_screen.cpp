@@ -9,7 +9,6 @@ namespace lumora {
 namespace {
 
 constexpr int kWordFollowShift = 9; // the dragged word stands right of the pointer
-constexpr int kKeyDropDepth = 10;   // a drop by keys points this far into a column
 
 FrameOptions DragDropFrame() {
     FrameOptions options;
@@ -176,7 +175,7 @@ QPoint TC_DDForm::KeyDropPoint(int w, int target) const {
         return {home.left + size.width / 2, home.top + size.height / 2};
     }
     const Edges area = board_->Table().DropArea(target);
-    return {(area.left + area.right) / 2, area.top + kKeyDropDepth};
+    return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
 void TC_DDForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
