@@ -4,11 +4,13 @@
 #include "fake_media_player.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/timer.h"
 #include "qt_test_app.h"
 #include "sound/sound_service.h"
 #include "temp_folder.h"
 
+#include <QAccessible>
 #include <QImage>
 
 #include <filesystem>
@@ -163,6 +165,21 @@ TEST_F(ResultBox, ShowResultFillsSpeaksAndWaits) {
     ASSERT_EQ(player.plays.size(), 1u);
     const std::string played = player.plays[0];
     EXPECT_EQ(played.substr(0, dir.Path().size() + 13), dir / "polecenia/q2_");
+}
+
+TEST_F(ResultBox, AScreenReaderHearsThePointsAndTheTotalAsTheBoxOpens) {
+    std::vector<std::string> heard;
+    const auto previous = ListenToAnnouncements([&heard](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::DescriptionChanged) {
+            heard.push_back(
+                event.accessibleInterface()->text(QAccessible::Name).toStdString() + ": " +
+                event.accessibleInterface()->text(QAccessible::Description).toStdString());
+        }
+    });
+    test::WhenIdle([&] { clock.Advance(TWynik_Form::kCloseAfter); });
+    box.ShowResult(8, 8, 2, 10, 8, 40);
+    ListenToAnnouncements(previous);
+    EXPECT_EQ(heard, std::vector<std::string>{"Wynik: Punkty: 8 Razem: 40"});
 }
 
 TEST_F(ResultBox, PictureFollowsTheScoreAndFallsBackToThePlainOne) {

@@ -1,3 +1,4 @@
+#include "platform/ui/keyboard_mode.h"
 #include "screen_course.h"
 #include "shell/options_screen.h"
 #include "shell/sound_set_choice.h"
@@ -41,6 +42,22 @@ TEST_F(OptionsScreen, BoxesActAsOneRadioGroupAndTheChoiceIsSaved) {
     EXPECT_FALSE(screen.isVisible());
     EXPECT_EQ(session.settings.SoundSet, 2);
     EXPECT_EQ(SettingsFile(), "anim_menu=0\r\nsample=2\r\nautoplay=0\r\n");
+}
+
+TEST_F(OptionsScreen, ArrowsMoveAmongTheSetsSpaceTicksAndEscapeSaves) {
+    session.settings.SoundSet = 1;
+    SetKeyboardMode(true); // shown from a menu worked by keys
+    test::ShowAndWait(screen);
+    screen.activateWindow();
+    test::PressKey(screen, Qt::Key_Down);
+    test::PressKey(screen, Qt::Key_Down);
+    test::PressKey(screen, Qt::Key_Space);
+    EXPECT_EQ(Ticks(), (std::vector<int>{0, 0, 1, 0}));
+    EXPECT_TRUE(screen.Image3->AccessChecked()) << "a screen reader hears it ticked";
+    test::PressKey(screen, Qt::Key_Escape);
+    SetKeyboardMode(false);
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(session.settings.SoundSet, 3);
 }
 
 TEST_F(OptionsScreen, UnknownSetTicksNothingAndIsWrittenBack) {
