@@ -54,8 +54,10 @@ void ExerciseFrame::CreateContentControls() {
     };
     btn_up = arrow(true);
     btn_up->OnClick = [this] { btn_upClick(); };
+    SetAccessibleName(*btn_up, "Przewiń w górę");
     btn_dn = arrow(false);
     btn_dn->OnClick = [this] { btn_dnClick(); };
+    SetAccessibleName(*btn_dn, "Przewiń w dół");
     pb_polecenie = new PaintBox(this);
     pb_polecenie->SetBounds(20, 100, 637, 40);
     pb_polecenie->OnPaint = [this](Canvas& canvas) {

@@ -13,6 +13,12 @@ LessonScreen::LessonScreen(RunContext& context, const LessonScreenOptions& optio
       speed_(std::make_unique<ListeningSpeedControl>(*this, context.session, context.sound)) {
     SetKeyPreview(true);
     SwallowAltF4();
+    // Escape that nothing else used leaves as the exit button does.
+    OnEscape = [this] {
+        if (btn_exit != nullptr && btn_exit->isVisible() && btn_exit->isEnabled()) {
+            btn_exit->Click();
+        }
+    };
 }
 
 LessonScreen::~LessonScreen() = default;
@@ -60,6 +66,10 @@ bool LessonScreen::Load() {
         return false;
     }
     PrepareLesson();
+    // Screen readers name the window by the lesson.
+    const SteeringRow* row = context_.course.Steering(Lesson().CurrentRow);
+    SetAccessibleTitle(row != nullptr && !row->Title.empty() ? "Ćwiczenie: " + row->Title
+                                                             : "Ćwiczenie");
     Show();
     return true;
 }
@@ -95,6 +105,11 @@ void LessonScreen::FormClose() {
     if (OnClosed) {
         OnClosed();
     }
+}
+
+bool LessonScreen::KeysForItems(const QWidget* box) const {
+    const QWidget* focus = focusWidget();
+    return focus == nullptr || focus == this || focus == box || focus == img_tlo;
 }
 
 void LessonScreen::btn_helpClick() {

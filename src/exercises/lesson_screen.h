@@ -126,6 +126,9 @@ class LessonScreen : public Form {
 
     void FormShow() override;
     void FormClose() override;
+    // Whether Space and Enter are for the painted items of the box: the focus
+    // is on the box or on no control that takes them itself.
+    bool KeysForItems(const QWidget* box) const;
     // Shows the lesson's background in img_tlo when the screen is shown.
     virtual void LoadBackground();
 

@@ -79,6 +79,7 @@ void TKrzyzowkaForm::CreateControls() {
         kr[static_cast<std::size_t>(k - 1)] = row;
     }
     Edit1 = new EditBox(this);
+    SetAccessibleName(*Edit1, "Litery wiersza");
     Edit1->SetBorder(false);
     Edit1->resize(20, 19);
     Edit1->hide();
@@ -154,9 +155,26 @@ void TKrzyzowkaForm::kr_1Click(int tag) {
     }
 }
 
+// What a screen reader says of row k: its number, length, the letters typed
+// and whether it is solved.
+std::string TKrzyzowkaForm::RowName(int k) const {
+    const CrosswordRow& row = game_->Row(k);
+    std::string name = "Wiersz " + std::to_string(k) + ", liter " + std::to_string(row.word.size());
+    if (row.solved) {
+        name += ", rozwiązany: " + row.word;
+    } else if (!row.typed.empty()) {
+        name += ", wpisane: " + row.typed;
+    }
+    return name;
+}
+
 void TKrzyzowkaForm::ShowInput() {
-    for (PaintBox* row : kr) {
+    for (int k = 1; k <= kFrames; ++k) {
+        PaintBox* row = kr[static_cast<std::size_t>(k - 1)];
         row->update();
+        if (game_ && k <= game_->RowCount()) {
+            SetAccessibleName(*row, RowName(k));
+        }
     }
     Edit1->SetText("");
     if (!game_ || !game_->InputVisible()) {
@@ -169,10 +187,10 @@ void TKrzyzowkaForm::ShowInput() {
     Edit1->setFocus();
 }
 
-// While a row takes letters every key goes to the crossword, so the edit box
-// never shows a character.
+// While a row takes letters every key but Escape (which leaves) goes to the
+// crossword, so the edit box never shows a character.
 bool TKrzyzowkaForm::FormShortCut(int key, Qt::KeyboardModifiers modifiers) {
-    if (!game_ || !Edit1->isVisible()) {
+    if (!game_ || !Edit1->isVisible() || key == Qt::Key_Escape) {
         return false;
     }
     const bool plain = !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));

@@ -29,6 +29,7 @@ class TKrzyzowkaForm : public LessonScreen {
     EditBox* Edit1;
 
     void kr_1Click(int tag);
+    std::string RowName(int k) const;
     void krPaint(int tag, Canvas& canvas);
 
     // The crossword now shown; nothing before the first opening.

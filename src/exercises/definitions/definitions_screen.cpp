@@ -1,5 +1,7 @@
 #include "definitions_screen.h"
 
+#include "exercises/common/lesson_keys.h"
+#include "exercises/common/spoken_text.h"
 #include "exercises/common/verdict.h"
 #include "exercises/common/word_measures.h"
 #include "platform/ui/hints.h"
@@ -84,6 +86,18 @@ void TC_DefForm::CreateControls() {
         Drag->AddTarget(*label);
         lbl[At(n)] = label;
     }
+    keyDrag_ = std::make_unique<KeyDrag>(
+        *Drag, KeyDragPlaces{[this](int j) { return lbl.at(At(j)); },
+                             [this](int j) { return exercise_->board.SlotOf(j) + 1; },
+                             [this](int j, int t) { return KeyDropPoint(j, t); }});
+    DxRamka->OnKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return WordKey(key, modifiers);
+    };
+    DxRamka->setAccessibleName(QString::fromUtf8("Definicje i słowa do nich"));
+    words_ = std::make_unique<KeyboardGrid>(*DxRamka);
+    SetKeyboardStart(DxRamka);
+    words_->ItemRect = [this](int j) { return KeyMarkRect(j); };
+    words_->ItemName = [this](int j) { return WordName(j); };
     img_1 = new ExclamationMark(this);
     SetCursor(*img_1, Cursor::HandPoint);
 }
@@ -106,6 +120,9 @@ void TC_DefForm::ResetExercise() {
     SteeringRow& row = LayoutRow();
     exercise_.emplace(SetUpDefinitions(items_, ShuffleLabels(static_cast<int>(items_.size())), row,
                                        &WordLabelSizeAs<WordSize>, &WordTextWidth));
+    keyDrag_->Reset(exercise_->board.Count(), exercise_->board.Count());
+    words_->SetCount(exercise_->board.Count());
+    words_->SetCurrent(exercise_->board.Count() > 0 ? 0 : -1);
     btn_sprawdz->show();
     img_1->hide();
     for (int n = 0; n < kMaxDefinitions; ++n) {
@@ -154,6 +171,65 @@ LessonScore TC_DefForm::Score() const {
 bool TC_DefForm::lbl_1StartDrag(QWidget& label) {
     const auto* word = dynamic_cast<Label*>(&label);
     return exercise_ && word != nullptr && exercise_->board.StartDrag(word->Tag - 1);
+}
+
+// The ring goes round the current word, or while one is carried round the
+// slot it would drop into (the word itself, back in the pool).
+QRect TC_DefForm::KeyMarkRect(int j) const {
+    const KeyCarry& carry = keyDrag_->Carry();
+    if (!exercise_ || j < 0 || j >= exercise_->board.Count()) {
+        return {};
+    }
+    const QWidget* marked = carry.Carrying() && carry.Target() > 0
+                                ? podkl.at(At(carry.Target() - 1))
+                                : static_cast<const QWidget*>(lbl.at(At(j)));
+    return marked->geometry().translated(-DxRamka->pos());
+}
+
+std::string TC_DefForm::WordName(int j) const {
+    if (!exercise_ || j < 0 || j >= exercise_->board.Count()) {
+        return "";
+    }
+    const KeyCarry& carry = keyDrag_->Carry();
+    const int slot = carry.Carrying() ? carry.Target() - 1 : exercise_->board.SlotOf(j);
+    const std::string where = slot < 0 ? "w puli"
+                                       : "przy definicji " + std::to_string(slot + 1) + ": " +
+                                             SpokenText(items_.at(At(slot)).definition);
+    return items_.at(At(exercise_->board.ItemOf(j))).word +
+           (carry.Carrying() ? ", niesione, " : ", ") + where;
+}
+
+QPoint TC_DefForm::KeyDropPoint(int j, int target) const {
+    if (target == 0) {
+        const WordPlace home = exercise_->board.Home(j);
+        const QSize size = lbl.at(At(j))->size();
+        return {home.left + size.width() / 2, home.top + size.height() / 2};
+    }
+    return podkl.at(At(target - 1))->geometry().center();
+}
+
+void TC_DefForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (WordKey(key, modifiers)) {
+        key = 0;
+    }
+}
+
+bool TC_DefForm::WordKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (!exercise_) {
+        return false;
+    }
+    // The first arrow only brings the focus to the words.
+    if (!DxRamka->hasFocus() && !keyDrag_->Carry().Carrying() && ArrowStep(key, modifiers)) {
+        DxRamka->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (!keyDrag_->Key(key, modifiers)) {
+        return false;
+    }
+    words_->SetCurrent(keyDrag_->Carry().Word());
+    words_->Changed();
+    DxRamka->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void TC_DefForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {

@@ -6,11 +6,14 @@
 // when some are wrong, puts one exclamation mark beside the first slot whose
 // hint lists the learner's answers, and moves every word into its slot.
 #include "exercises/common/exclamation_mark.h"
+#include "exercises/common/key_drag.h"
 #include "exercises/definitions/definitions_board.h"
 #include "exercises/exercise_frame.h"
 #include "platform/ui/dragging.h"
+#include "platform/ui/keyboard_grid.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace lumora {
@@ -40,6 +43,9 @@ class TC_DefForm : public ExerciseFrame {
 
     // The words as they lie now; empty before the first load.
     const DefinitionsBoard* Board() const { return exercise_ ? &exercise_->board : nullptr; }
+    // The words carried by keys: the current word and, while one is carried,
+    // its target (0 the pool, i + 1 slot i).
+    const KeyCarry& Keys() const { return keyDrag_->Carry(); }
 
   protected:
     void CreateControls() override;
@@ -47,6 +53,7 @@ class TC_DefForm : public ExerciseFrame {
     void ResetExercise() override;
     LessonScore Score() const override;
     void CheckClick() override { btn_sprawdzClick(); }
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
     void FormShow() override;
     void FormClose() override;
     void changeEvent(QEvent* event) override;
@@ -58,10 +65,18 @@ class TC_DefForm : public ExerciseFrame {
     void lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at);
     void PlaceRows();
     void ShowWordPlaces();
+    // Where a drop of word j by keys lands: its home, or the middle of a slot.
+    // The carrying by keys, and the focus mark on the word or its target.
+    bool WordKey(int key, Qt::KeyboardModifiers modifiers);
+    QRect KeyMarkRect(int w) const;
+    std::string WordName(int w) const;
+    QPoint KeyDropPoint(int j, int target) const;
     void RestoreHintPause();
 
     std::vector<DefinitionItem> items_;
     std::optional<DefinitionsExercise> exercise_;
+    std::unique_ptr<KeyDrag> keyDrag_;
+    std::unique_ptr<KeyboardGrid> words_;
     std::optional<int> savedHintPause_;
 };
 

@@ -1,6 +1,7 @@
 #include "drag_drop_screen.h"
 
 #include "exercises/common/exclamation_mark.h"
+#include "exercises/common/lesson_keys.h"
 #include "exercises/common/verdict.h"
 #include "exercises/common/word_measures.h"
 
@@ -63,6 +64,18 @@ void TC_DDForm::CreateControls() {
         Drag->AddTarget(*label);
         lbl[At(w)] = label;
     }
+    keyDrag_ = std::make_unique<KeyDrag>(
+        *Drag, KeyDragPlaces{[this](int w) { return lbl.at(At(w)); },
+                             [this](int w) { return board_->ColumnOf(w); },
+                             [this](int w, int t) { return KeyDropPoint(w, t); }});
+    PaintBox2->OnKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return WordKey(key, modifiers);
+    };
+    PaintBox2->setAccessibleName(QString::fromUtf8("Słowa do ułożenia w tabeli"));
+    words_ = std::make_unique<KeyboardGrid>(*PaintBox2);
+    SetKeyboardStart(PaintBox2);
+    words_->ItemRect = [this](int w) { return KeyMarkRect(w); };
+    words_->ItemName = [this](int w) { return WordName(w); };
 }
 
 std::optional<std::string> TC_DDForm::ReadContent(const StRecord& record) {
@@ -80,6 +93,9 @@ void TC_DDForm::ResetExercise() {
     ShuffleWords(shuffled.words);
     SteeringRow& row = LayoutRow();
     board_.emplace(SetUpBoard(shuffled, row, &WordLabelSizeAs<LabelSize>));
+    keyDrag_->Reset(board_->Count(), board_->Table().columns);
+    words_->SetCount(board_->Count());
+    words_->SetCurrent(board_->Count() > 0 ? 0 : -1);
     btn_ok->show();
     for (int w = 0; w < kMaxTableWords; ++w) {
         Label* label = lbl[At(w)];
@@ -125,6 +141,65 @@ void TC_DDForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {
     const Place point = target != nullptr ? Place{at.x(), at.y()} : Place{-1000000, -1000000};
     const Place p = board_->Drop(word->Tag - 1, point);
     label.move(p.left, p.top);
+}
+
+// The ring goes round the current word, or while one is carried round the
+// column it would drop into (the word itself, back in the pool).
+QRect TC_DDForm::KeyMarkRect(int w) const {
+    const KeyCarry& carry = keyDrag_->Carry();
+    if (!board_ || w < 0 || w >= board_->Count()) {
+        return {};
+    }
+    if (carry.Carrying() && carry.Target() > 0) {
+        const Edges e = board_->Table().DropArea(carry.Target());
+        return QRect(QPoint(e.left, e.top), QPoint(e.right, e.bottom));
+    }
+    return lbl.at(At(w))->geometry().translated(-PaintBox2->pos());
+}
+
+std::string TC_DDForm::WordName(int w) const {
+    if (!board_ || w < 0 || w >= board_->Count()) {
+        return "";
+    }
+    const KeyCarry& carry = keyDrag_->Carry();
+    const int column = carry.Carrying() ? carry.Target() : board_->ColumnOf(w);
+    const std::string where =
+        column == 0 ? "w puli" : "w kolumnie " + content_.headers.at(At(column - 1));
+    return board_->Word(w).text + (carry.Carrying() ? ", niesione, " : ", ") + where;
+}
+
+QPoint TC_DDForm::KeyDropPoint(int w, int target) const {
+    if (target == 0) {
+        const Place home = board_->Home(w);
+        const LabelSize size = board_->Label(w);
+        return {home.left + size.width / 2, home.top + size.height / 2};
+    }
+    const Edges area = board_->Table().DropArea(target);
+    return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+}
+
+void TC_DDForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (WordKey(key, modifiers)) {
+        key = 0;
+    }
+}
+
+bool TC_DDForm::WordKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (!board_) {
+        return false;
+    }
+    // The first arrow only brings the focus to the words.
+    if (!PaintBox2->hasFocus() && !keyDrag_->Carry().Carrying() && ArrowStep(key, modifiers)) {
+        PaintBox2->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (!keyDrag_->Key(key, modifiers)) {
+        return false;
+    }
+    words_->SetCurrent(keyDrag_->Carry().Word());
+    words_->Changed();
+    PaintBox2->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void TC_DDForm::PaintBox2Paint(Canvas& canvas) {

@@ -1,5 +1,7 @@
 #include "choice_screen.h"
 
+#include "exercises/common/lesson_keys.h"
+#include "exercises/common/spoken_text.h"
 #include "exercises/common/verdict.h"
 #include "exercises/exercise_art.h"
 
@@ -34,6 +36,20 @@ void TC_MC_Form::CreateControls() {
     pb_tresc->OnMouseDown = [this](Qt::MouseButton, int x, int y) { pb_trescMouseDown(x, y); };
     pb_tresc->OnMouseMove = [this](int x, int y) { pb_trescMouseMove(x, y); };
     SetContentArea(pb_tresc);
+    pb_tresc->OnKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return AnswerKey(key, modifiers);
+    };
+    answers_ = std::make_unique<KeyboardGrid>(*pb_tresc);
+    SetKeyboardStart(pb_tresc);
+    answers_->ItemRole = AccessRole::ListItem;
+    answers_->ItemRect = [this](int i) {
+        const AnswerArea* area = AreaOf(keys_.At(i));
+        return area != nullptr
+                   ? QRect(QPoint(area->left, area->top), QPoint(area->right, area->bottom))
+                   : QRect();
+    };
+    answers_->ItemName = [this](int i) { return AnswerName(i); };
+    pb_tresc->setAccessibleName(QString::fromUtf8("Pytania i odpowiedzi"));
     btn_ok = CheckButton;
     img_normal = MarkPicture(this, UncheckedMarkArt());
     img_checked = MarkPicture(this, CheckedMarkArt());
@@ -52,6 +68,9 @@ std::optional<std::string> TC_MC_Form::ReadContent(const StRecord& record) {
 void TC_MC_Form::ResetExercise() {
     ShuffleAnswers(content_);
     state_ = ChoiceState(content_);
+    keys_ = ChoiceKeys(content_);
+    answers_->SetCount(keys_.Count());
+    answers_->SetCurrent(keys_.Empty() ? -1 : 0);
     areas_.clear();
     // A new lesson starts in the regular style, whatever the last one left.
     bold_ = false;
@@ -127,6 +146,72 @@ void TC_MC_Form::btn_okClick() {
     PlayVerdict(CurrentCourse(), Sounds(), Settings().SoundSet,
                 state_.Right() == state_.Questions());
     Repaint();
+}
+
+// The arrows step through the answers, Space or Enter chooses the current one
+// as a click does; other keys are the lesson's.
+void TC_MC_Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (AnswerKey(key, modifiers)) {
+        key = 0;
+    }
+}
+
+bool TC_MC_Form::AnswerKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
+        // The first arrow only brings the focus to the answers.
+        if (pb_tresc->hasFocus() && keys_.Move(*step)) {
+            ScrollToCurrent();
+            Repaint();
+        }
+        answers_->SetCurrent(keys_.Index());
+        pb_tresc->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (IsChooseKey(key) && KeysForItems(pb_tresc) && !state_.Marked() && !keys_.Empty()) {
+        keys_.Choose(state_);
+        answers_->Changed();
+        Repaint();
+        return true;
+    }
+    return false;
+}
+
+std::string TC_MC_Form::AnswerName(int index) const {
+    const ChoicePick pick = keys_.At(index);
+    std::string name = SpokenText(content_.questions.at(static_cast<std::size_t>(pick.question))
+                                      .options.at(static_cast<std::size_t>(pick.option)));
+    if (state_.Wrong(pick.question, pick.option)) {
+        name += ", źle";
+    } else if (state_.Selected(pick.question, pick.option)) {
+        name += ", zaznaczona";
+    }
+    return name;
+}
+
+const AnswerArea* TC_MC_Form::AreaOf(ChoicePick pick) const {
+    for (const AnswerArea& area : areas_) {
+        if (area.question == pick.question && area.option == pick.option) {
+            return &area;
+        }
+    }
+    return nullptr;
+}
+
+void TC_MC_Form::ScrollToCurrent() {
+    for (int step = 0; step <= ScrollLimit(); ++step) {
+        pb_tresc->repaint();
+        const AnswerArea* area = AreaOf(keys_.Current());
+        if (area == nullptr) {
+            return;
+        }
+        if (area->top < 0 && ScrollPosition() > 0) {
+            btn_upClick();
+        } else if (area->bottom > pb_tresc->height() && ScrollPosition() < ScrollLimit()) {
+            btn_dnClick();
+        } else {
+            return;
+        }
+    }
 }
 
 void TC_MC_Form::Repaint() {

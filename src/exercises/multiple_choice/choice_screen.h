@@ -4,9 +4,12 @@
 // and presses the check button: wrong choices are crossed, right answers
 // ticked, and a praise or failure sound plays over the paused recording.
 #include "choice_content.h"
+#include "choice_keys.h"
 #include "choice_layout.h"
 #include "exercises/exercise_frame.h"
+#include "platform/ui/keyboard_grid.h"
 
+#include <memory>
 #include <vector>
 
 namespace lumora {
@@ -31,6 +34,8 @@ class TC_MC_Form : public ExerciseFrame {
     const ChoiceState& State() const { return state_; }
     // The answers' click areas as last painted.
     const std::vector<AnswerArea>& AnswerAreas() const { return areas_; }
+    // The answer the arrows have made current; Space or Enter chooses it.
+    const ChoiceKeys& Keys() const { return keys_; }
 
   protected:
     void CreateControls() override;
@@ -38,14 +43,23 @@ class TC_MC_Form : public ExerciseFrame {
     void ResetExercise() override;
     LessonScore Score() const override;
     void CheckClick() override { btn_okClick(); }
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
 
   private:
     const QImage& MarkImage(AnswerMark mark) const;
     void Repaint();
+    // Scrolls until the current answer is inside the box.
+    void ScrollToCurrent();
+    const AnswerArea* AreaOf(ChoicePick pick) const;
+    // The arrows, Space and Enter on the answers; true when they took the key.
+    bool AnswerKey(int key, Qt::KeyboardModifiers modifiers);
+    std::string AnswerName(int index) const;
 
     ChoiceContent content_;
     ChoiceState state_{content_};
     std::vector<AnswerArea> areas_;
+    ChoiceKeys keys_;
+    std::unique_ptr<KeyboardGrid> answers_;
     // Bold and italic as the last paint left them.
     bool bold_ = false;
     bool italic_ = false;

@@ -76,6 +76,8 @@ void TPrezentacjaForm::CreateControls() {
     LessonScreen::CreateControls();
     const CourseData& course = CurrentCourse();
     img_tlo->OnClick = [this] { img_tloClick(); };
+    // A click beside everything; no control for keys.
+    img_tlo->SetTabStop(false);
     img_tlo_dn = new Picture(this);
     img_tlo_dn->SetBounds(0, kLowerBand, 800, 600 - kLowerBand);
     img_tlo_dn->SetStretch(true);
@@ -90,6 +92,8 @@ void TPrezentacjaForm::CreateControls() {
     SetHint(*btn_polecenie, course.GetHint(16));
     btn_exit->OnClick = [this] { Mode().Leave(); };
     MakeButtons(*this, kButtons);
+    SetAccessibleName(*btn_up, "Przewiń w górę");
+    SetAccessibleName(*btn_dn, "Przewiń w dół");
     // Lit, not pressed, while held: its strip has no pressed frame.
     btn_mikrofonik->OnMouseDown = [this](Qt::MouseButton button, int, int) {
         if (button == Qt::LeftButton) {
@@ -164,7 +168,14 @@ void TPrezentacjaForm::CreateSlots() {
         zapyt[s]->resize(question.width(), question.height());
         SetCursor(*zapyt[s], Cursor::HandPoint);
         zapyt[s]->OnClick = [this, i] { ZapytClick(i + 1); };
+        SetAccessibleName(*img[s], "Obrazek " + std::to_string(i + 1));
+        SetAccessibleName(*zapyt[s], "Wpisz słowo " + std::to_string(i + 1));
     }
+    // The arrows move among the words, the pictures and the question marks
+    // shown, each one stop of Tab.
+    AddArrowGroup({lbl.begin(), lbl.end()});
+    AddArrowGroup({img.begin(), img.end()});
+    AddArrowGroup({zapyt.begin(), zapyt.end()});
 }
 
 PresentationMode& TPrezentacjaForm::Mode() {

@@ -80,6 +80,7 @@ void TOdkrywanieForm::CreateControls() {
         img[static_cast<std::size_t>(t)] = tile;
     }
     Edit1 = new EditBox(this);
+    SetAccessibleName(*Edit1, "Twoja odpowiedź po angielsku");
     Edit1->SetBounds(300, 472, 177, 24);
     lbl_tlumacz = new Label(this);
     lbl_tlumacz->SetFont(CaptionFont());

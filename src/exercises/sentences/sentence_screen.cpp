@@ -1,11 +1,14 @@
 #include "sentence_screen.h"
 
+#include "exercises/common/lesson_keys.h"
 #include "exercises/common/verdict.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
 #include "platform/ui/fonts.h"
 
 #include <QFontMetrics>
+
+#include <algorithm>
 
 namespace lumora {
 namespace {
@@ -87,6 +90,7 @@ void TForm2::CreateControls() {
         picture->SetStretch(true);
         SetCursor(*picture, Cursor::HandPoint);
         picture->OnClick = [this, picture] { MImageClick(picture->Tag); };
+        picture->setAccessibleName(QString::fromStdString("Obrazek " + std::to_string(i + 1)));
         picture->hide();
     }
     FontSpec promptFont = SentenceFont();
@@ -113,6 +117,7 @@ void TForm2::CreateControls() {
     DXRamka2->hide();
     for (auto& field : E_Wpis) {
         field = new EditBox(this);
+        SetAccessibleName(*field, "Luka " + std::to_string(&field - E_Wpis.data() + 1));
         field->SetFont(FieldFont());
         field->SetMaxLength(kFieldMaxLength);
         field->resize(kGapFieldWidth, kFieldHeight);
@@ -175,10 +180,16 @@ void TForm2::NextSentence() {
     ShowGapFrame();
     ShowControls();
     FocusFirstField();
+    keys_ = GridCursor(static_cast<int>(KeyChoices().size()), 1);
     PlayCues(*step);
 }
 
 void TForm2::Answered(const LessonStep& step) {
+    // An answer chosen by keys hands the focus on to the button that goes on,
+    // so Enter there does not choose again.
+    const std::vector<Control*> choices = KeyChoices();
+    const bool choseByKeys =
+        std::any_of(choices.begin(), choices.end(), [](const Control* c) { return c->hasFocus(); });
     ShowMessages(step);
     if (step.emptyEntry) {
         for (EditBox* field : E_Wpis) {
@@ -187,6 +198,9 @@ void TForm2::Answered(const LessonStep& step) {
         FocusFirstField();
     }
     ShowControls();
+    if (choseByKeys && !K_ok->isHidden()) {
+        K_ok->setFocus(Qt::OtherFocusReason);
+    }
     PlayCues(step);
 }
 
@@ -305,6 +319,44 @@ void TForm2::MImageClick(int tag) {
     Answered(series_.Choose(tag));
 }
 
+std::vector<Control*> TForm2::KeyChoices() const {
+    std::vector<Control*> choices;
+    if (!K_tak->isHidden()) {
+        choices = {K_tak, K_nie};
+    } else if (series_.PicturesShowHand()) {
+        for (TMImage* picture : MImage) {
+            if (!picture->isHidden()) {
+                choices.push_back(picture);
+            }
+        }
+    }
+    return choices;
+}
+
+bool TForm2::ChoiceKey(int key, Qt::KeyboardModifiers modifiers) {
+    const std::vector<Control*> choices = KeyChoices();
+    if (choices.empty() || EntryHasFocus()) {
+        return false;
+    }
+    // A choice that Tab reached is where the arrows start from.
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i]->hasFocus()) {
+            keys_.SetIndex(static_cast<int>(i));
+        }
+    }
+    if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
+        keys_.Move(AlongList(*step));
+        choices[static_cast<std::size_t>(keys_.Index())]->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (IsChooseKey(key) && KeysForItems(nullptr) &&
+        keys_.Index() < static_cast<int>(choices.size())) {
+        choices[static_cast<std::size_t>(keys_.Index())]->Click();
+        return true;
+    }
+    return false;
+}
+
 void TForm2::K_takClick() {
     Answered(series_.Choose(1));
 }
@@ -335,8 +387,13 @@ void TForm2::K_slowniczekClick() {
 }
 
 // Enter checks the gaps or moves on, and never reaches a control; Ctrl+W
-// replays the sentence; the entry fields take no key typed with Ctrl.
+// replays the sentence; the entry fields take no key typed with Ctrl; the
+// arrows and Space or Enter choose among the answers.
 void TForm2::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (series_.OnEnter() == EnterAction::Nothing && ChoiceKey(key, modifiers)) {
+        key = 0;
+        return;
+    }
     if (IsEnterKey(key)) {
         key = 0;
         switch (series_.OnEnter()) {

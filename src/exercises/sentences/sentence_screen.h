@@ -5,6 +5,7 @@
 // pictures, buttons, entry fields, progress and points, plays the sounds the
 // rules ask for, and leaves with the result box after the last sentence.
 #include "elements/hover_controls.h"
+#include "exercises/common/key_cursor.h"
 #include "exercises/lesson_screen.h"
 #include "exercises/sentences/gap_layout.h"
 #include "exercises/sentences/sentence_series.h"
@@ -14,6 +15,7 @@
 #include "platform/ui/shape.h"
 
 #include <array>
+#include <vector>
 
 namespace lumora {
 
@@ -55,6 +57,10 @@ class TForm2 : public LessonScreen {
     const SentenceSeries& Series() const { return series_; }
     // Where the current gap sentence's words and fields are, within the frame.
     const GapLayout& Gaps() const { return gaps_; }
+    // The answers the arrows step through now: yes and no, or the pictures
+    // to choose from; Space or Enter presses the current one.
+    std::vector<Control*> KeyChoices() const;
+    const GridCursor& Keys() const { return keys_; }
 
   protected:
     void CreateControls() override;
@@ -75,9 +81,12 @@ class TForm2 : public LessonScreen {
     void ShowControls();
     void FocusFirstField();
     bool EntryHasFocus() const;
+    // The arrows and Space or Enter on the answers; true when they took it.
+    bool ChoiceKey(int key, Qt::KeyboardModifiers modifiers);
 
     SentenceSeries series_;
     GapLayout gaps_;
+    GridCursor keys_;
 };
 
 } // namespace lumora

@@ -1,6 +1,8 @@
 #include "true_false_screen.h"
 
 #include "exercises/common/exclamation_mark.h"
+#include "exercises/common/lesson_keys.h"
+#include "exercises/common/spoken_text.h"
 #include "exercises/common/verdict.h"
 #include "exercises/exercise_art.h"
 #include "exercises/true_false/true_false_layout.h"
@@ -70,6 +72,7 @@ std::optional<std::string> TC_TF_Form::ReadContent(const StRecord& record) {
 void TC_TF_Form::ResetExercise() {
     ShuffleStatements(content_);
     state_ = TrueFalseState(content_);
+    keys_ = GridCursor(state_.Statements(), 2);
     firstPaint_ = true;
     for (int n = 0; n < kMaxStatements; ++n) {
         for (TMImage* box : {L[At(n)], R[At(n)]}) {
@@ -77,6 +80,11 @@ void TC_TF_Form::ResetExercise() {
             SetCursor(*box, Cursor::HandPoint);
             box->Tag = n + 1;
             box->hide();
+        }
+        if (n < state_.Statements()) {
+            const std::string statement = SpokenText(content_.statements.at(At(n)).text);
+            L[At(n)]->setAccessibleName(QString::fromStdString("Prawda: " + statement));
+            R[At(n)]->setAccessibleName(QString::fromStdString("Fałsz: " + statement));
         }
         wyk[At(n)]->hide();
     }
@@ -157,6 +165,34 @@ void TC_TF_Form::L_1Click(int tag) {
 void TC_TF_Form::R_1Click(int tag) {
     state_.Tick(tag - 1, false);
     ShowBoxStates();
+}
+
+// Up and Down go from statement to statement, Left and Right between its
+// "true" and "false" box; Space or Enter ticks the box as a click does.
+void TC_TF_Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (keys_.Empty()) {
+        return;
+    }
+    // A box that Tab reached is where the arrows start from.
+    bool onBox = false;
+    for (int n = 0; n < state_.Statements(); ++n) {
+        if (L[At(n)]->hasFocus() || R[At(n)]->hasFocus()) {
+            keys_.Set(n, R[At(n)]->hasFocus() ? 1 : 0);
+            onBox = true;
+        }
+    }
+    TMImage* box = (keys_.Column() == 0 ? L : R)[At(keys_.Row())];
+    if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
+        key = 0;
+        // The first arrow only brings the focus to the boxes.
+        if (onBox) {
+            keys_.Move(*step);
+        }
+        (keys_.Column() == 0 ? L : R)[At(keys_.Row())]->setFocus(Qt::OtherFocusReason);
+    } else if (IsChooseKey(key) && KeysForItems(box) && !state_.Marked()) {
+        key = 0;
+        box->Click();
+    }
 }
 
 void TC_TF_Form::btn_okClick() {

@@ -5,6 +5,7 @@
 // shows its right box ticked, a wrong tick crossed, and an exclamation mark
 // where nothing was ticked.
 #include "elements/hover_controls.h"
+#include "exercises/common/key_cursor.h"
 #include "exercises/exercise_frame.h"
 #include "exercises/true_false/true_false_content.h"
 #include "exercises/true_false/true_false_state.h"
@@ -38,6 +39,9 @@ class TC_TF_Form : public ExerciseFrame {
     // The statements as shuffled for this load, and the learner's ticks.
     const TrueFalseContent& Content() const { return content_; }
     const TrueFalseState& State() const { return state_; }
+    // The box the arrows have made current: Row() is the statement, Column()
+    // 0 its "true" box and 1 its "false" box; Space or Enter ticks it.
+    const GridCursor& Keys() const { return keys_; }
 
   protected:
     void CreateControls() override;
@@ -45,6 +49,7 @@ class TC_TF_Form : public ExerciseFrame {
     void ResetExercise() override;
     LessonScore Score() const override;
     void CheckClick() override { btn_okClick(); }
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
 
   private:
     const QImage& BoxImage(AnswerMark mark) const;
@@ -53,6 +58,7 @@ class TC_TF_Form : public ExerciseFrame {
 
     TrueFalseContent content_;
     TrueFalseState state_{content_};
+    GridCursor keys_;
     bool firstPaint_ = true;
 };
 

@@ -1,6 +1,7 @@
 #include "typing_screen.h"
 
 #include "exercises/common/exclamation_mark.h"
+#include "exercises/common/lesson_keys.h"
 #include "exercises/common/verdict.h"
 #include "exercises/exercise_art.h"
 #include "exercises/typing/typing_file.h"
@@ -68,6 +69,13 @@ void TCW_Wpisywanie1Form::CreateControls() {
     DXRamka->OnMouseDown = [this](Qt::MouseButton, int x, int y) { DXRamkaMouseDown(x, y); };
     DXRamka->OnMouseMove = [this](int x, int y) { DXRamkaMouseMove(x, y); };
     SetContentArea(DXRamka);
+    // The text is a stop of Tab: Enter or Space there opens the first gap shown.
+    DXRamka->SetTabStop(true);
+    SetKeyboardStart(DXRamka);
+    SetAccessibleName(*DXRamka, "Tekst z lukami");
+    DXRamka->OnKey = [this](int key, Qt::KeyboardModifiers) {
+        return IsChooseKey(key) && OpenFirstGapInView();
+    };
     Edit1 = new EditBox(this);
     Edit1->SetBorder(false);
     Edit1->SetFont(EditFont());
@@ -183,15 +191,44 @@ void TCW_Wpisywanie1Form::DXRamkaMouseMove(int x, int y) {
     SetCursor(*DXRamka, hit != nullptr ? Cursor::HandPoint : Cursor::Arrow);
 }
 
+// Tab or Enter in a gap moves to the next one (a gap out of view closes the
+// editor); Enter with no gap open and no button to press opens the first gap
+// in view.
 bool TCW_Wpisywanie1Form::FormShortCut(int key, Qt::KeyboardModifiers) {
-    if (!IsTabKey(key) && !IsEnterKey(key)) {
+    if ((!IsTabKey(key) && !IsEnterKey(key)) || state_.Marked()) {
         return false;
     }
-    if (state_.OpenGap() < 0 || state_.Marked()) {
+    if (state_.OpenGap() >= 0) {
+        OpenGap(state_.NextGap());
+        return true;
+    }
+    return IsEnterKey(key) && KeysForItems(DXRamka) && OpenFirstGapInView();
+}
+
+bool TCW_Wpisywanie1Form::OpenFirstGapInView() {
+    if (state_.Marked()) {
         return false;
     }
-    OpenGap(state_.NextGap());
+    const auto inView = std::find_if(gaps_.begin(), gaps_.end(), [this](const GapArea& g) {
+        return g.top >= 0 && g.top <= DXRamka->height() - kBottomMargin;
+    });
+    if (inView == gaps_.end()) {
+        return false;
+    }
+    OpenGap(inView->word);
     return true;
+}
+
+// Escape in an open gap closes it as a click beside the gaps does, so Tab
+// reaches the buttons again; otherwise it leaves.
+void TCW_Wpisywanie1Form::FormKeyDown(int& key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Escape && Edit1->isVisible()) {
+        key = 0;
+        state_.CloseGap(Edit1->Text());
+        Edit1->hide();
+        DXRamka->setFocus(Qt::OtherFocusReason);
+        Repaint();
+    }
 }
 
 void TCW_Wpisywanie1Form::CloseEditor() {

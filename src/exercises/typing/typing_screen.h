@@ -40,12 +40,15 @@ class TCW_Wpisywanie1Form : public ExerciseFrame {
     LessonScore Score() const override;
     void CheckClick() override { btn_sprawdzClick(); }
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers) override;
+    void FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
     // Scrolling closes the open gap first, keeping what was typed.
     void ContentScrolled() override;
 
   private:
     // Closes the edit box; the open gap keeps what was typed.
     void CloseEditor();
+    // Opens the first gap that stands in view; false when none does.
+    bool OpenFirstGapInView();
     void Repaint();
     const GapArea* AreaOf(int w) const;
 

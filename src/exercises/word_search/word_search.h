@@ -59,6 +59,7 @@ class WordSearch {
     int Columns() const { return puzzle_.columns; }
     int Rows() const { return puzzle_.rows; }
     int WordCount() const { return static_cast<int>(puzzle_.words.size()); }
+    const std::vector<std::string>& Words() const { return puzzle_.words; }
     const std::string& Letter(int row, int column) const;
     bool Red(int row, int column) const;
     bool Used(int row, int column) const;

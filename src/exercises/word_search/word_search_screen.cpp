@@ -1,8 +1,11 @@
 #include "word_search_screen.h"
 
 #include "course/course_file_names.h"
+#include "exercises/common/lesson_keys.h"
 #include "platform/message_box.h"
 #include "sound/sound_service.h"
+
+#include <algorithm>
 
 namespace lumora {
 namespace {
@@ -36,6 +39,19 @@ void TPseudo_Form::CreateControls() {
     DxRamka->OnPaint = [this](Canvas& canvas) { DxRamkaPaint(canvas); };
     DxRamka->OnMouseMove = [this](int x, int y) { DxRamkaMouseMove(x, y); };
     DxRamka->OnMouseDown = [this](Qt::MouseButton, int x, int y) { DxRamkaMouseDown(x, y); };
+    DxRamka->OnKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return CellKey(key, modifiers);
+    };
+    DxRamka->setAccessibleName(QString::fromUtf8("Litery do wyszukania słów"));
+    cells_ = std::make_unique<KeyboardGrid>(*DxRamka);
+    SetKeyboardStart(DxRamka);
+    cells_->ItemRole = AccessRole::Cell;
+    cells_->ItemRect = [this](int i) {
+        const int columns = std::max(cells_->Columns(), 1);
+        return QRect(kWordSearchCellWidth * (i % columns), kWordSearchCellHeight * (i / columns),
+                     kWordSearchCellWidth, kWordSearchCellHeight);
+    };
+    cells_->ItemName = [this](int i) { return CellName(i); };
     for (Shape*& frame : shp) {
         frame = new Shape(this);
         frame->SetPen({kFrameColour, 1});
@@ -68,6 +84,10 @@ std::optional<LoadFault> TPseudo_Form::ReadLesson() {
 void TPseudo_Form::PrepareLesson() {
     game_.emplace(std::move(*read_));
     read_.reset();
+    keys_ = GridCursor(game_->Rows(), game_->Columns());
+    cells_->SetColumns(game_->Columns());
+    cells_->SetCount(game_->Rows() * game_->Columns());
+    cells_->SetCurrent(0);
     ++loads_;
     for (Shape* frame : shp) {
         frame->hide();
@@ -107,14 +127,58 @@ void TPseudo_Form::DxRamkaMouseDown(int x, int y) {
     if (!game_) {
         return;
     }
-    const std::optional<GridCell> cell = game_->CellAt(x, y);
-    if (!cell) {
-        return;
+    if (const std::optional<GridCell> cell = game_->CellAt(x, y)) {
+        SelectCell(*cell);
     }
-    const WordSearchStep step = game_->Click(*cell);
+}
+
+// The arrows move the current cell, Space or Enter selects it.
+void TPseudo_Form::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
+    if (CellKey(key, modifiers)) {
+        key = 0;
+    }
+}
+
+bool TPseudo_Form::CellKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (!game_) {
+        return false;
+    }
+    if (const std::optional<KeyStep> step = ArrowStep(key, modifiers)) {
+        // The first arrow only brings the focus to the grid.
+        if (DxRamka->hasFocus()) {
+            keys_.Move(*step);
+        }
+        cells_->SetCurrent(keys_.Index());
+        DxRamka->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (IsChooseKey(key) && KeysForItems(DxRamka)) {
+        SelectCell({keys_.Row() + 1, keys_.Column() + 1});
+        return true;
+    }
+    return false;
+}
+
+std::string TPseudo_Form::CellName(int index) const {
+    if (!game_ || game_->Columns() == 0) {
+        return "";
+    }
+    const int row = index / game_->Columns() + 1;
+    const int column = index % game_->Columns() + 1;
+    std::string name = game_->Letter(row, column) + ", wiersz " + std::to_string(row) +
+                       ", kolumna " + std::to_string(column);
+    if (game_->Red(row, column)) {
+        name += ", zaznaczona";
+    }
+    return name;
+}
+
+void TPseudo_Form::SelectCell(GridCell cell) {
+    const WordSearchStep step = game_->Click(cell);
     if (!step.accepted) {
         return;
     }
+    cells_->Changed();
     Sounds().PlayFileNow(CurrentCourse().DataPath("wav\\click.wav"), false);
     DxRamka->repaint();
     if (step.judged) {
