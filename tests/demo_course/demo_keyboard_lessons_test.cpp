@@ -399,6 +399,29 @@ TEST_F(DemoKeyboardLessons, VocabularyPageWordsByArrows) {
     EXPECT_TRUE(Record(row).Done);
 }
 
+// The microphone cannot be held by keys: Space starts the recording, the
+// next Space ends it and plays it back; a held Space is one press.
+TEST_F(DemoKeyboardLessons, VocabularyWordRecordedBySpaceAndSpace) {
+    const int row = FirstRowOf(kVocabularyCode);
+    auto& screen = OpenFromTopic<TPrezentacjaForm>(row);
+    QTest::qWait(10 * TPrezentacjaForm::kRevealStep);
+    PressKey(screen, Qt::Key_Down);
+    ArrowTo(screen, screen.lbl[1]);
+    PressKey(screen, Qt::Key_Return); // hears the word
+    ASSERT_TRUE(screen.btn_mikrofonik->isVisible());
+    TabTo(screen, screen.btn_mikrofonik);
+    PressKey(screen, Qt::Key_Space);
+    ASSERT_TRUE(roster_->TheRecording().RecordingActive());
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(screen.windowHandle(), &held);
+    EXPECT_TRUE(roster_->TheRecording().RecordingActive());
+    QTest::qWait(400);
+    PressKey(screen, Qt::Key_Space);
+    EXPECT_FALSE(roster_->TheRecording().RecordingActive());
+    EXPECT_EQ(screen.RecordedRow(), screen.WordOrder().at(1));
+    PressKey(screen, Qt::Key_Escape);
+}
+
 TEST_F(DemoKeyboardLessons, VocabularyPictureChoiceByTabArrowsAndSpace) {
     const int row = FirstRowOf(31);
     auto& screen = OpenFromTopic<TPrezentacjaForm>(row);

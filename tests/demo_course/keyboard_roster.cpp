@@ -127,4 +127,8 @@ int KeyboardRoster::ResultsShown() const {
     return parts_->result->shown;
 }
 
+Recording& KeyboardRoster::TheRecording() const {
+    return parts_->recording;
+}
+
 } // namespace lumora::test

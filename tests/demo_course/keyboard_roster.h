@@ -5,6 +5,7 @@
 // box closed by Enter whenever it shows, and the points file read back.
 #include "course/course_data.h"
 #include "exercises/lesson_screen.h"
+#include "sound/recording.h"
 #include "users/points_table.h"
 
 #include <memory>
@@ -29,6 +30,8 @@ class KeyboardRoster {
     PointsRow Record(int row) const;
     // How many times the result box has been shown.
     int ResultsShown() const;
+    // The run's recording, on a fake recorder.
+    Recording& TheRecording() const;
 
   private:
     struct Parts;

@@ -8,6 +8,7 @@
 #include "platform/ui/fonts.h"
 #include "presentation_art.h"
 #include "presentation_words.h"
+#include "sound/recording.h"
 
 namespace lumora {
 namespace {
@@ -101,6 +102,20 @@ void TPrezentacjaForm::CreateControls() {
         }
     };
     btn_mikrofonik->OnMouseUp = [this](Qt::MouseButton, int, int) { btn_mikrofonikMouseUp(); };
+    // By keys, which cannot be held as a button is, Space or Enter starts the
+    // recording and the next one ends it.
+    btn_mikrofonik->SetTabStop(true);
+    btn_mikrofonik->OnKey = [this](int key, Qt::KeyboardModifiers) {
+        if (key != Qt::Key_Space && !IsEnterKey(key)) {
+            return false;
+        }
+        if (Context().recording.RecordingActive()) {
+            btn_mikrofonikMouseUp();
+        } else {
+            btn_mikrofonikMouseDown();
+        }
+        return true;
+    };
     btn_glosniczek->SetStyle(0); // never lights up
     recorder_.CreatePicture();
     CreateRecordingLabels();

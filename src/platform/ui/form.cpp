@@ -344,8 +344,15 @@ bool Form::PreviewKey(QKeyEvent& event) {
     if (swallowAltF4_ && key == Qt::Key_F4 && (modifiers & Qt::AltModifier)) {
         return true;
     }
-    if (FocusedControlKey(key, modifiers)) {
-        return true;
+    if (Control* control = FocusedKeyControl(key, modifiers)) {
+        // A held Enter or Space presses the control once, as a held mouse
+        // button clicks once.
+        if (event.isAutoRepeat() && (key == Qt::Key_Space || IsEnterKey(key))) {
+            return true;
+        }
+        if (control->KeyPressed(key, modifiers)) {
+            return true;
+        }
     }
     if (FormShortCut(key, modifiers)) {
         return true;
@@ -360,17 +367,13 @@ bool Form::PreviewKey(QKeyEvent& event) {
     return NavigationKey(key, modifiers);
 }
 
-bool Form::FocusedControlKey(int key, Qt::KeyboardModifiers modifiers) {
+Control* Form::FocusedKeyControl(int key, Qt::KeyboardModifiers modifiers) {
     if (!KeyboardModeOn() || (modifiers & kCommandModifiers) || key == Qt::Key_Tab ||
         key == Qt::Key_Backtab || key == Qt::Key_Escape) {
-        return false;
+        return nullptr;
     }
-    QWidget* focused = FocusedWidget();
-    auto* control = dynamic_cast<Control*>(focused);
-    if (control == nullptr || !IsTabStopHere(*control)) {
-        return false;
-    }
-    return control->KeyPressed(key, modifiers);
+    auto* control = dynamic_cast<Control*>(FocusedWidget());
+    return control != nullptr && IsTabStopHere(*control) ? control : nullptr;
 }
 
 bool Form::NavigationKey(int key, Qt::KeyboardModifiers modifiers) {

@@ -22,6 +22,8 @@ class QEventLoop;
 
 namespace lumora {
 
+class Control;
+
 class FocusRing;
 
 inline constexpr const char* kApplicationTitle = "Lumora!";
@@ -98,7 +100,8 @@ class Form : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    bool FocusedControlKey(int key, Qt::KeyboardModifiers modifiers);
+    // The control with the keyboard focus that a key goes to first, if any.
+    Control* FocusedKeyControl(int key, Qt::KeyboardModifiers modifiers);
     bool NavigationKey(int key, Qt::KeyboardModifiers modifiers);
     bool ArrowInGroup(QWidget& focused, int key);
     const std::vector<QWidget*>* GroupOf(const QWidget& widget) const;
