@@ -316,6 +316,16 @@ TEST_F(DemoKeyboardLessons, RevealGameByTypedAnswersAndEscape) {
         PressKey(screen, Qt::Key_Return);
     }
     ASSERT_EQ(game.State(), RevealGame::Phase::Finished);
+    // Tab reaches the board, the arrows go from tile to tile.
+    TabTo(screen, screen.Image1);
+    PressKey(screen, Qt::Key_Down);
+    const int below = screen.Tiles().Current();
+    PressKey(screen, Qt::Key_Right);
+    EXPECT_EQ(screen.Tiles().Current(), below + 1);
+    // Every tile is off now, also those no word lifted.
+    for (int i = 0; i < kRevealTiles; ++i) {
+        EXPECT_NE(screen.Tiles().ItemName(i).find(": odkryte"), std::string::npos) << i;
+    }
     LeaveByEscape(screen);
     EXPECT_EQ(Record(row).Points, game.Points());
     EXPECT_GT(Record(row).Points, 0);

@@ -1,6 +1,7 @@
 #include "reveal_screen.h"
 
 #include "exercises/common/verdict.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/screen_pause.h"
 #include "sound/sound_service.h"
 
@@ -79,6 +80,17 @@ void TOdkrywanieForm::CreateControls() {
                         kTileWidth, kTileHeight);
         img[static_cast<std::size_t>(t)] = tile;
     }
+    // Tab reaches the board; the arrows go through its tiles, which a
+    // screen reader reads out (nothing is done to a tile: words lift them).
+    SetAccessibleName(*Image1, "Obrazek pod polami");
+    tiles_ = std::make_unique<KeyboardGrid>(*Image1);
+    tiles_->SetCount(kRevealTiles);
+    tiles_->SetColumns(4);
+    tiles_->ItemRole = AccessRole::Cell;
+    tiles_->ItemRect = [](int i) {
+        return QRect(kTileWidth * (i % 4), kTileHeight * (i / 4), kTileWidth, kTileHeight);
+    };
+    tiles_->ItemName = [this](int i) { return TileName(i + 1); };
     Edit1 = new EditBox(this);
     SetAccessibleName(*Edit1, "Twoja odpowiedź po angielsku");
     Edit1->SetBounds(300, 472, 177, 24);
@@ -138,6 +150,21 @@ void TOdkrywanieForm::ShowState() {
     Edit1->setVisible(game_->InputVisible());
     btn_powtorz->setVisible(game_->ButtonsVisible());
     btn_nastepne->setVisible(game_->ButtonsVisible());
+    tiles_->Changed();
+}
+
+std::string TOdkrywanieForm::TileName(int t) const {
+    const std::string place = "Pole " + std::to_string(t);
+    if (!game_ || game_->TileVisible(t)) {
+        return place + ": zakryte";
+    }
+    // Tiles no word lifts come off with the last word.
+    const int w = game_->TileWord(t);
+    if (w < 1 || w > kRevealWords) {
+        return place + ": odkryte";
+    }
+    const RevealWord& word = game_->Word(w);
+    return place + ": odkryte, " + word.english + " – " + word.polish;
 }
 
 void TOdkrywanieForm::PlayWord(SoundMode mode) {

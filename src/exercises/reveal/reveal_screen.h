@@ -7,9 +7,11 @@
 #include "exercises/lesson_screen.h"
 #include "exercises/reveal/reveal_game.h"
 #include "platform/ui/edit_box.h"
+#include "platform/ui/keyboard_grid.h"
 #include "platform/ui/label.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace lumora {
@@ -34,6 +36,10 @@ class TOdkrywanieForm : public LessonScreen {
 
     // The game now shown; nothing before the first opening.
     const std::optional<RevealGame>& Game() const { return game_; }
+    // The board's tiles as the arrows go through them, for screen readers:
+    // tile t's name says whether it is covered, and which word lifted it.
+    const KeyboardGrid& Tiles() const { return *tiles_; }
+    std::string TileName(int t) const;
 
   protected:
     void CreateControls() override;
@@ -52,6 +58,7 @@ class TOdkrywanieForm : public LessonScreen {
 
     std::optional<RevealGame> read_; // drawn by the last read, not yet shown
     std::optional<RevealGame> game_;
+    std::unique_ptr<KeyboardGrid> tiles_;
 };
 
 } // namespace lumora

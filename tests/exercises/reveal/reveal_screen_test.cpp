@@ -98,6 +98,11 @@ TEST_F(RevealScreenTest, PlayedToTheDescriptionWithTheWorthOfEachWord) {
         EXPECT_EQ(screen.img.at(static_cast<std::size_t>(t - 1))->isVisible(),
                   Game().TileWord(t) != 1)
             << t;
+        // A screen reader hears which tiles the word lifted.
+        EXPECT_EQ(screen.Tiles().ItemName(t - 1),
+                  Game().TileWord(t) == 1 ? "Pole " + std::to_string(t) + ": odkryte, " +
+                                                first.english + " – " + first.polish
+                                          : "Pole " + std::to_string(t) + ": zakryte");
     }
 
     // Alt+W repeats the word and types nothing; letter case counts.
