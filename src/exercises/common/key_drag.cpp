@@ -60,4 +60,19 @@ void KeyDrag::DropAt(int target) {
     drag_.End(places_.point(carry_.Word(), target));
 }
 
+bool KeyDrag::ScreenKey(int key, Qt::KeyboardModifiers modifiers, KeyboardGrid& words) {
+    QWidget& host = words.Host();
+    if (!host.hasFocus() && !carry_.Carrying() && ArrowStep(key, modifiers)) {
+        host.setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (!Key(key, modifiers)) {
+        return false;
+    }
+    words.SetCurrent(carry_.Word());
+    words.Changed();
+    host.setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
 } // namespace lumora

@@ -6,6 +6,7 @@
 // it where it stands and Escape puts it back on the target it came from.
 #include "key_carry.h"
 #include "platform/ui/dragging.h"
+#include "platform/ui/keyboard_grid.h"
 
 #include <QPoint>
 #include <Qt>
@@ -31,6 +32,10 @@ class KeyDrag {
     void Reset(int words, int targets);
     // Acts on a key; true when it was the carrying's.
     bool Key(int key, Qt::KeyboardModifiers modifiers);
+    // A sorting screen's key: the first arrow only brings the focus to the
+    // words (the host of `words`); then the keys carry them, and the current
+    // word is the one carried. True when the key was used.
+    bool ScreenKey(int key, Qt::KeyboardModifiers modifiers, KeyboardGrid& words);
     const KeyCarry& Carry() const { return carry_; }
 
   private:

@@ -1,6 +1,5 @@
 #include "definitions_screen.h"
 
-#include "exercises/common/lesson_keys.h"
 #include "exercises/common/spoken_text.h"
 #include "exercises/common/verdict.h"
 #include "exercises/common/word_measures.h"
@@ -215,21 +214,7 @@ void TC_DefForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
 }
 
 bool TC_DefForm::WordKey(int key, Qt::KeyboardModifiers modifiers) {
-    if (!exercise_) {
-        return false;
-    }
-    // The first arrow only brings the focus to the words.
-    if (!DxRamka->hasFocus() && !keyDrag_->Carry().Carrying() && ArrowStep(key, modifiers)) {
-        DxRamka->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-    if (!keyDrag_->Key(key, modifiers)) {
-        return false;
-    }
-    words_->SetCurrent(keyDrag_->Carry().Word());
-    words_->Changed();
-    DxRamka->setFocus(Qt::OtherFocusReason);
-    return true;
+    return exercise_ && keyDrag_->ScreenKey(key, modifiers, *words_);
 }
 
 void TC_DefForm::lbl_1EndDrag(QWidget& label, QWidget* target, QPoint at) {

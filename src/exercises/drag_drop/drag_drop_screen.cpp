@@ -1,7 +1,6 @@
 #include "drag_drop_screen.h"
 
 #include "exercises/common/exclamation_mark.h"
-#include "exercises/common/lesson_keys.h"
 #include "exercises/common/verdict.h"
 #include "exercises/common/word_measures.h"
 
@@ -185,21 +184,7 @@ void TC_DDForm::FormKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
 }
 
 bool TC_DDForm::WordKey(int key, Qt::KeyboardModifiers modifiers) {
-    if (!board_) {
-        return false;
-    }
-    // The first arrow only brings the focus to the words.
-    if (!PaintBox2->hasFocus() && !keyDrag_->Carry().Carrying() && ArrowStep(key, modifiers)) {
-        PaintBox2->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-    if (!keyDrag_->Key(key, modifiers)) {
-        return false;
-    }
-    words_->SetCurrent(keyDrag_->Carry().Word());
-    words_->Changed();
-    PaintBox2->setFocus(Qt::OtherFocusReason);
-    return true;
+    return board_ && keyDrag_->ScreenKey(key, modifiers, *words_);
 }
 
 void TC_DDForm::PaintBox2Paint(Canvas& canvas) {
