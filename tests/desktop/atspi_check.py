@@ -21,23 +21,11 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop_support import Failure, log, wait_until  # noqa: E402
+
 SKIP = 77
 NAMED_ROLES = {"push button", "list item", "link", "radio button", "check box", "list"}
-
-
-def log(text):
-    print(text, flush=True)
-
-
-def wait_until(what, probe, timeout, step=0.2):
-    end = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > end:
-            raise RuntimeError("timed out after %.0f s waiting for %s" % (timeout, what))
-        time.sleep(step)
 
 
 def start_xvfb(workdir):
@@ -217,7 +205,7 @@ def main():
         for failure in failures:
             log("FAIL: " + failure)
         return 1 if failures else 0
-    except RuntimeError as error:
+    except Failure as error:
         log("FAIL: %s" % error)
         with open(os.path.join(workdir, "lumora.log")) as f:
             log(f.read()[-2000:])

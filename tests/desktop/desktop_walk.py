@@ -26,6 +26,9 @@ import tempfile
 import time
 import zlib
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop_support import Failure, log, wait_until  # noqa: E402
+
 SKIP = 77
 
 try:
@@ -35,26 +38,6 @@ try:
 except ImportError:
     print("python3-xlib is missing (tools/setup/packages.txt installs it)", file=sys.stderr)
     sys.exit(1)
-
-
-class Failure(Exception):
-    pass
-
-
-def log(text):
-    print(text, flush=True)
-
-
-def wait_until(what, probe, timeout, step=0.05):
-    """Polls probe() until it returns something true; fails after timeout."""
-    end = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > end:
-            raise Failure("timed out after %.0f s waiting for %s" % (timeout, what))
-        time.sleep(step)
 
 
 # --- The X server and the window manager ----------------------------------------
