@@ -290,38 +290,20 @@ void TPrezentacjaForm::StartLesson() {
     Mode().Start();
 }
 
-// With a background name N.ext: for the presentation and the typing drill,
-// when N itself is missing but N_up.bmp and N_dn.bmp exist, a narrow band on
-// top and one at the bottom over white; for the choice, N_mc.ext when it
-// exists; otherwise the named picture when it exists.
 void TPrezentacjaForm::LoadBackground() {
-    const CourseData& course = CurrentCourse();
     img_tlo->SetBounds(0, 0, 800, 600);
     img_tlo_dn->hide();
     SetColor(kBlack);
-    const SteeringRow* row = course.Steering(Lesson().CurrentRow);
-    const std::string name = row != nullptr ? Trim(row->Background) : std::string();
-    if (name.empty()) {
-        return;
-    }
-    const std::string base = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
-    const std::string ext = name.size() > 4 ? name.substr(name.size() - 4) : name;
-    const auto tla = [&course](const std::string& file) { return course.DataPath("tla\\" + file); };
-    if (code_ != kPictureChoiceCode && !FileExists(tla(base)) &&
-        FileExists(tla(base + "_up.bmp")) && FileExists(tla(base + "_dn.bmp"))) {
+    const PresentationBackground background =
+        ChooseBackground(CurrentCourse(), Lesson().CurrentRow, code_);
+    if (!background.bottom.empty()) {
         img_tlo->SetBounds(0, 0, 800, kSplitTop);
-        img_tlo->LoadFromFile(tla(base + "_up.bmp"));
-        img_tlo_dn->LoadFromFile(tla(base + "_dn.bmp"));
+        img_tlo_dn->LoadFromFile(background.bottom);
         img_tlo_dn->show();
         SetColor(kWhite);
-        return;
     }
-    if (code_ == kPictureChoiceCode && FileExists(tla(base + "_mc" + ext))) {
-        img_tlo->LoadFromFile(tla(base + "_mc" + ext));
-        return;
-    }
-    if (FileExists(tla(name))) {
-        img_tlo->LoadFromFile(tla(name));
+    if (!background.top.empty()) {
+        img_tlo->LoadFromFile(background.top);
     }
 }
 

@@ -1,5 +1,8 @@
 #include "presentation_words.h"
 
+#include "platform/text_file.h"
+#include "platform/text_helpers.h"
+
 #include <algorithm>
 
 namespace lumora {
@@ -52,6 +55,28 @@ std::optional<std::string> RefuseVocabulary(const CourseData& course, const Less
                std::to_string(words) + ".";
     }
     return std::nullopt;
+}
+
+PresentationBackground ChooseBackground(const CourseData& course, int steeringRow, int code) {
+    const SteeringRow* row = course.Steering(steeringRow);
+    const std::string name = row != nullptr ? Trim(row->Background) : std::string();
+    if (name.empty()) {
+        return {};
+    }
+    const std::string base = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
+    const std::string ext = name.size() > 4 ? name.substr(name.size() - 4) : name;
+    const auto tla = [&course](const std::string& file) { return course.DataPath("tla\\" + file); };
+    if (code != kPictureChoiceCode && !FileExists(tla(base)) && FileExists(tla(base + "_up.bmp")) &&
+        FileExists(tla(base + "_dn.bmp"))) {
+        return {tla(base + "_up.bmp"), tla(base + "_dn.bmp")};
+    }
+    if (code == kPictureChoiceCode && FileExists(tla(base + "_mc" + ext))) {
+        return {tla(base + "_mc" + ext), {}};
+    }
+    if (FileExists(tla(name))) {
+        return {tla(name), {}};
+    }
+    return {};
 }
 
 } // namespace lumora

@@ -12,6 +12,20 @@
 
 namespace lumora {
 
+// The vocabulary screen's background files, full paths: the whole screen
+// (top alone), or a band on top and one at the bottom over white; none when
+// the lesson names no picture that exists.
+struct PresentationBackground {
+    std::string top;
+    std::string bottom;
+};
+
+// With a background name N.ext: for the presentation and the typing drill,
+// when N itself is missing but N_up.bmp and N_dn.bmp exist, the two bands;
+// for the choice, N_mc.ext when it exists; otherwise the named picture when
+// it exists.
+PresentationBackground ChooseBackground(const CourseData& course, int steeringRow, int code);
+
 inline constexpr int kVocabularyMaxWords = 30;
 
 inline constexpr const char* kTooManyWordsMessage =
