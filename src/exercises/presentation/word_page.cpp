@@ -61,4 +61,21 @@ int PlayAllRun::Step(WordPage& page) {
     return index_;
 }
 
+// Four pictures a row from (30, 50), 5 pixels apart, rows 40 pixels apart.
+std::array<std::pair<int, int>, WordPage::kSlots> SlotGridPlaces() {
+    std::array<std::pair<int, int>, WordPage::kSlots> places{};
+    int x = 30;
+    int y = 50;
+    for (auto& place : places) {
+        place = {x, y};
+        if (x + 2 * kSlotPictureWidth + 5 < 750) {
+            x += kSlotPictureWidth + 5;
+        } else {
+            x = 30;
+            y += kSlotPictureHeight + 40;
+        }
+    }
+    return places;
+}
+
 } // namespace lumora

@@ -3,7 +3,14 @@
 // FirstShown .. FirstShown + 7 (counted from 1), moved by four with the down
 // and up arrows, and the play-all run that speaks every word in turn,
 // scrolling the page when the word it reaches is below the last slot.
+#include <array>
+#include <utility>
+
 namespace lumora {
+
+// A slot's picture size, and where the eight slots stand on the screen.
+inline constexpr int kSlotPictureWidth = 160;
+inline constexpr int kSlotPictureHeight = 190;
 
 class WordPage {
   public:
@@ -53,5 +60,7 @@ class PlayAllRun {
   private:
     int index_ = 0;
 };
+
+std::array<std::pair<int, int>, WordPage::kSlots> SlotGridPlaces();
 
 } // namespace lumora
